@@ -1,0 +1,64 @@
+// Everything that survives between runs, and the text form of tarv.ini.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quivra {
+
+inline constexpr int position_rows = 20;
+inline constexpr int rate_entries = 20;
+inline constexpr std::size_t alarm_max_bytes = 127;
+inline constexpr std::size_t tmsg_max_bytes = 255;
+
+// Top-left corner of a window's outer rectangle, in screen pixels.
+// For a tool, (0, 0) means "never placed": it opens centred.
+struct Position {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    bool operator==(const Position&) const = default;
+};
+
+// A setting held twice: what the tools saw when the program started,
+// and what goes to the file at exit.
+template <class T>
+struct Kept {
+    T at_startup{};
+    T to_save{};
+    void set(const T& value) { at_startup = to_save = value; }
+};
+
+struct Settings {
+    std::array<Position, position_rows> positions{};
+    Kept<std::string> alarm;
+    Kept<std::int32_t> tmsg_sw;
+    Kept<std::string> tmsg;
+    Kept<std::int32_t> world_def;
+    Kept<std::int32_t> len_def;
+    Kept<std::int32_t> weight_def;
+    Kept<std::int32_t> area_def;
+    Kept<std::int32_t> vol_def;
+    Kept<std::int32_t> speed_def;
+    Kept<std::int32_t> tax_ritu;
+    Kept<std::int32_t> cash_def;
+    // Exchange rates in hundredths of a yen; 0 means "no rate".
+    std::array<std::int32_t, rate_entries> rates{};
+    // Opaque; carried through unchanged. Ten digits do not fit 32 bits.
+    std::int64_t passcode = 0;
+};
+
+// Applies every recognised line of a tarv.ini file's bytes.
+void read_settings(Settings& settings, std::string_view file_bytes);
+
+// Resets each coordinate that lies off a screen of the given size.
+void validate_positions(Settings& settings, int screen_width, int screen_height);
+
+// Gives the sixteen currencies their default rate where none is stored.
+void fill_default_rates(Settings& settings);
+
+// The whole file as it is written at exit, with CRLF line ends.
+std::string settings_file_text(const Settings& settings);
+
+}  // namespace quivra
