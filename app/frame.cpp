@@ -1,0 +1,84 @@
+#include "app/frame.h"
+
+#include "app/settings_store.h"
+#include "res/shell_ids.h"
+
+namespace quivra {
+
+std::array<HWND, position_rows> tool_windows{};
+
+void centre_window(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    int width = r.right - r.left;
+    int height = r.bottom - r.top;
+    int left = GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2;
+    int top = GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2;
+    MoveWindow(window, left, top, width, height, TRUE);
+}
+
+void save_position(int position, HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    settings.positions[position] = {r.left, r.top};
+}
+
+namespace {
+
+const Tool* tool_of(HWND window) {
+    return reinterpret_cast<const Tool*>(GetWindowLongPtrW(window, DWLP_USER));
+}
+
+void place(HWND window, int position) {
+    const Position& saved = settings.positions[position];
+    if (saved.left != 0 || saved.top != 0)
+        SetWindowPos(window, nullptr, saved.left, saved.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    else
+        centre_window(window);
+}
+
+INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_INITDIALOG) {
+        const Tool& tool = *reinterpret_cast<const Tool*>(lparam);
+        SetWindowLongPtrW(window, DWLP_USER, lparam);
+        tool_windows[tool.position] = window;
+        place(window, tool.position);
+        tool.procedure(window, message, wparam, tool.parameter);
+        return TRUE;
+    }
+    const Tool* tool = tool_of(window);
+    if (!tool) return FALSE;
+    switch (message) {
+    case WM_CLOSE:
+        if (tool->procedure(window, message, wparam, lparam)) return TRUE;
+        tool_windows[tool->position] = nullptr;
+        save_position(tool->position, window);
+        DestroyWindow(window);
+        return TRUE;
+    case WM_COMMAND:
+        if (wparam == IDM_EXIT)
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        else
+            tool->procedure(window, message, wparam, lparam);
+        return TRUE;
+    case WM_DESTROY:
+        tool->procedure(window, message, wparam, lparam);
+        return TRUE;
+    default:
+        return tool->procedure(window, message, wparam, lparam);
+    }
+}
+
+}  // namespace
+
+void open_tool(const Tool& tool) {
+    if (HWND open = tool_windows[tool.position]) {
+        SetForegroundWindow(open);
+        return;
+    }
+    CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(tool.template_id), nullptr,
+                       tool_frame_procedure, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace quivra

@@ -1,0 +1,133 @@
+#include "app/launcher.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+#include "app/about_box.h"
+#include "app/platform.h"
+#include "app/running_flags.h"
+#include "app/settings_store.h"
+#include "app/tool_table.h"
+#include "res/shell_ids.h"
+
+namespace quivra {
+
+RunningFlags running_flags;
+
+namespace {
+
+constexpr int tool_buttons = 16;
+
+constexpr char help_text[] =
+    "ごめんなさい！　ヘルプファイルは作ってません。(^^;;;\n何か疑問などありましたらメール下さいませ。";
+
+// Loaded once and kept for the whole run.
+struct Icons {
+    HICON program;
+    std::array<HICON, tool_buttons> buttons;
+};
+
+const Icons& icons() {
+    static const Icons loaded = [] {
+        HINSTANCE instance = GetModuleHandleW(nullptr);
+        Icons icons{LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUIVRA)), {}};
+        for (int i = 0; i < tool_buttons; ++i)
+            icons.buttons[i] = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUIVRA + 1 + i));
+        return icons;
+    }();
+    return loaded;
+}
+
+void initialise(HWND launcher) {
+    tool_windows[0] = launcher;
+    SetWindowTextW(launcher, version_title);
+    if (load_settings()) {
+        const Position& row = settings.positions[0];
+        SetWindowPos(launcher, nullptr, row.left, row.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    } else {
+        centre_window(launcher);
+    }
+    for (int i = 0; i < tool_buttons; ++i)
+        SendDlgItemMessageW(launcher, IDC_FIRST_TOOL_BUTTON + i, BM_SETIMAGE, IMAGE_ICON,
+                            reinterpret_cast<LPARAM>(icons().buttons[i]));
+    // The class is shared by every dialog, so each window gets this icon.
+    SetClassLongPtrW(launcher, GCLP_HICON, reinterpret_cast<LONG_PTR>(icons().program));
+}
+
+// Stops a running timer or stopwatch if the user agrees; false cancels.
+bool may_stop(bool running, int position, const char* question, HWND launcher) {
+    if (!running) return true;
+    if (!platform().ask(launcher, question)) return false;
+    SendMessageW(tool_windows[position], stop_counting_message, 0, 0);
+    return true;
+}
+
+void close_launcher(HWND launcher) {
+    if (!may_stop(running_flags.timer, timer_position,
+                  "タイマーは作動中です。終了してよろしいですか？", launcher) ||
+        !may_stop(running_flags.stopwatch, stopwatch_position,
+                  "ストップウォッチは作動中です。終了してよろしいですか？", launcher))
+        return;
+    for (int position = 1; position < position_rows; ++position)
+        if (HWND tool = tool_windows[position]) SendMessageW(tool, WM_CLOSE, 0, 0);
+    save_position(0, launcher);
+    save_settings();
+    DestroyWindow(launcher);
+}
+
+void command(HWND launcher, WPARAM id) {
+    switch (id) {
+    case IDM_EXIT:
+        PostMessageW(launcher, WM_CLOSE, 0, 0);
+        return;
+    case IDM_HELP:
+        platform().inform(launcher, help_text);
+        return;
+    case IDM_ABOUT:
+        show_about_box(launcher);
+        return;
+    }
+    if (const Tool* tool = tool_for_command(int(id))) open_tool(*tool);
+}
+
+INT_PTR CALLBACK launcher_procedure(HWND launcher, UINT message, WPARAM wparam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        initialise(launcher);
+        return TRUE;
+    case WM_CLOSE:
+        close_launcher(launcher);
+        return TRUE;
+    case WM_DESTROY:
+        tool_windows[0] = nullptr;
+        PostQuitMessage(0);
+        return TRUE;
+    case WM_COMMAND:
+        command(launcher, wparam);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+void initialise_common_controls() {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES};
+    InitCommonControlsEx(&classes);
+    classes.dwICC = ICC_USEREX_CLASSES;
+    InitCommonControlsEx(&classes);
+    // The tools' templates also hold up-downs and a status bar.
+    classes.dwICC = ICC_UPDOWN_CLASS | ICC_BAR_CLASSES;
+    InitCommonControlsEx(&classes);
+}
+
+HWND create_launcher() {
+    HWND launcher = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_LAUNCHER),
+                                       nullptr, launcher_procedure, 0);
+    ShowWindow(launcher, SW_SHOW);
+    return launcher;
+}
+
+}  // namespace quivra

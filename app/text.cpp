@@ -1,0 +1,38 @@
+#include "app/text.h"
+
+namespace quivra {
+namespace {
+constexpr UINT shift_jis = 932;
+}
+
+std::wstring widen(std::string_view cp932) {
+    if (cp932.empty()) return {};
+    int length = MultiByteToWideChar(shift_jis, 0, cp932.data(), int(cp932.size()), nullptr, 0);
+    std::wstring wide(std::size_t(length), L'\0');
+    MultiByteToWideChar(shift_jis, 0, cp932.data(), int(cp932.size()), wide.data(), length);
+    return wide;
+}
+
+std::string narrow(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    int length = WideCharToMultiByte(shift_jis, 0, wide.data(), int(wide.size()), nullptr, 0,
+                                     nullptr, nullptr);
+    std::string text(std::size_t(length), '\0');
+    WideCharToMultiByte(shift_jis, 0, wide.data(), int(wide.size()), text.data(), length,
+                        nullptr, nullptr);
+    return text;
+}
+
+void set_item_text(HWND dialog, int id, std::string_view cp932) {
+    SetDlgItemTextW(dialog, id, widen(cp932).c_str());
+}
+
+std::string window_text(HWND window) {
+    std::wstring wide(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    wide.resize(std::size_t(GetWindowTextW(window, wide.data(), int(wide.size()))));
+    return narrow(wide);
+}
+
+std::string item_text(HWND dialog, int id) { return window_text(GetDlgItem(dialog, id)); }
+
+}  // namespace quivra

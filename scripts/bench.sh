@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Prints figures, judging none: how long quivra.exe takes under Wine from
+# being started to showing its launcher, next to Wine's own Notepad started
+# the same way, with the size of quivra.exe and its peak working set.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+runs=5
+launcher_title="Quivra v1.23"
+
+need_packages "${windows_packages[@]}"
+build_windows >/dev/null
+# A copy of the program, so that the tarv.ini it writes on closing stays
+# out of the build.
+scratch=$(mktemp -d)
+trap 'stop_wine_and_display; rm -rf "$scratch"' EXIT
+ensure_display
+program=$windows_build/app/quivra.exe
+cp "$program" "$scratch/"
+
+# Prints "ms=… peak_kib=…" for one start.
+timed_start() {
+    (cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" \
+        "$windows_build/tests/support/quivra_probe.exe" start "$@")
+}
+
+# Taken in turns, so that whatever else slows the machine weighs on both.
+quivra=() notepad=()
+for run in $(seq 0 $runs); do
+    quivra_run=$(timed_start quivra.exe --title "$launcher_title")
+    notepad_run=$(timed_start 'C:\windows\notepad.exe' --class Notepad)
+    [ "$run" -eq 0 ] && continue  # the warm-up
+    quivra+=("$quivra_run")
+    notepad+=("$notepad_run")
+done
+
+# median FIELD RUN...: the median of that field's values over the runs.
+median() {
+    local field=$1
+    shift
+    printf '%s\n' "$@" | sed -n "s/.*$field=\([0-9.]*\).*/\1/p" | sort -g | sed -n "$(( ($# + 1) / 2 ))p"
+}
+
+quivra_ms=$(median ms "${quivra[@]}")
+notepad_ms=$(median ms "${notepad[@]}")
+size=$(stat -c %s "$program")
+echo "quivra.exe: $size bytes ($(awk "BEGIN { printf \"%.1f\", $size / 1024 }") KiB)"
+echo "Cold start to the window shown, under $(wine --version), median of $runs runs after one warm-up:"
+printf '  %-12s %8.1f ms\n' quivra.exe "$quivra_ms" notepad.exe "$notepad_ms"
+awk "BEGIN { printf \"  ratio        %8.2f (quivra.exe / notepad.exe)\\n\", $quivra_ms / $notepad_ms }"
+echo "Peak working set once the window is open, median:"
+printf '  %-12s %8d KiB\n' quivra.exe "$(median peak_kib "${quivra[@]}")" \
+    notepad.exe "$(median peak_kib "${notepad[@]}")"

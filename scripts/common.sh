@@ -1,0 +1,54 @@
+# Shared by the scripts: packages, builds, the Wine prefix and the display.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+windows_build=$root/build/windows
+native_build=$root/build/native
+export WINEPREFIX=$windows_build/wineprefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Installs whichever of the named Debian packages are missing.
+need_packages() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Installing ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+}
+
+windows_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+                  wine wine64 xvfb xauth fonts-ipafont-gothic)
+
+build_windows() {
+    cmake -S "$root" -B "$windows_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
+    cmake --build "$windows_build" -j "$(nproc)"
+}
+
+build_native() {
+    cmake -S "$root" -B "$native_build" >/dev/null
+    cmake --build "$native_build" -j "$(nproc)"
+}
+
+# Starts a private X server when there is no display; stop_display ends it.
+started_display=
+ensure_display() {
+    [ -n "${DISPLAY:-}" ] && return
+    for n in $(seq 90 120); do
+        [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        started_display=$!
+        export DISPLAY=:$n
+        for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return; sleep 0.1; done
+        echo "Xvfb did not start" >&2; return 1
+    done
+}
+
+stop_wine_and_display() {
+    wineserver -k 2>/dev/null || true
+    [ -n "$started_display" ] && kill "$started_display" 2>/dev/null || true
+}

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Takes a picture of one of Quivra's windows as Wine draws it, captions and
+# frames included, on a private 1024x768 screen so it comes out the same
+# on every machine.
+usage="usage: scripts/screenshot.sh launcher|about|COMMAND OUT.png [BUTTON_ID...]
+  COMMAND    a launcher button's command, 81 to 96: pictures the tool it opens
+  BUTTON_ID  pressed in the opened window, in order, before the picture"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+[ $# -ge 2 ] || { echo "$usage" >&2; exit 2; }
+what=$1
+out=$2
+shift 2
+case $what in
+    launcher) [ $# -eq 0 ] || { echo "$usage" >&2; exit 2; }
+              probe_command=(rect) ;;
+    about) probe_command=(send 69 "$@") ;;
+    8[1-9] | 9[0-6]) probe_command=(send "$what" "$@") ;;
+    *) echo "$usage" >&2; exit 2 ;;
+esac
+
+need_packages imagemagick xdotool "${windows_packages[@]}"
+build_windows >/dev/null
+
+# Numbered apart from the displays the test runs take (from :90), so the
+# two can run side by side.
+start_own_display() {
+    for n in $(seq 200 230); do
+        [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        started_display=$!
+        export DISPLAY=:$n
+        for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return; sleep 0.1; done
+        echo "Xvfb did not start" >&2; return 1
+    done
+    echo "No free display between :200 and :230" >&2; return 1
+}
+
+# A copy of the program, so that the tarv.ini it writes on closing stays
+# out of the build.
+scratch=$(mktemp -d)
+trap 'stop_wine_and_display; rm -rf "$scratch"' EXIT
+cp "$windows_build/app/quivra.exe" "$scratch/"
+start_own_display
+# The pointer would otherwise rest on the middle of the screen, where the
+# windows open.
+xdotool mousemove 1023 767
+
+# The virtual desktop has Wine draw the captions and frames itself.
+(cd "$scratch" && exec "$root/scripts/wine-run" "$WINEPREFIX" \
+    explorer /desktop=quivra,1024x768 quivra.exe) >/dev/null 2>&1 &
+rectangle=$("$root/scripts/wine-run" "$WINEPREFIX" "$windows_build/tests/support/quivra_probe.exe" \
+    --desktop quivra "${probe_command[@]}")
+read -r x y width height <<<"$rectangle"
+import -window root -crop "${width}x${height}+${x}+${y}" +repage "$out"
+echo "$out: ${width}x${height}"

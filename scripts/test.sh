@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: natively, then the Windows
+# build under Wine on a private X server when there is no display.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+need_packages g++ libgtest-dev "${windows_packages[@]}"
+
+build_native
+ctest --test-dir "$native_build" --output-on-failure
+
+build_windows
+ensure_display
+trap stop_wine_and_display EXIT
+ctest --test-dir "$windows_build" --output-on-failure

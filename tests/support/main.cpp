@@ -1,0 +1,77 @@
+// Drives quivra.exe from outside, for the screenshot and benchmark scripts:
+//   quivra_probe [--desktop NAME] rect
+//   quivra_probe [--desktop NAME] send COMMAND [BUTTON...]
+//   quivra_probe start PROGRAM (--title TITLE | --class CLASS)
+#include <windows.h>
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/support/probe_commands.h"
+
+namespace {
+
+constexpr DWORD desktop_timeout_ms = 30000;
+
+constexpr char usage[] =
+    "usage: quivra_probe [--desktop NAME] rect\n"
+    "       quivra_probe [--desktop NAME] send COMMAND [BUTTON...]\n"
+    "       quivra_probe start PROGRAM (--title TITLE | --class CLASS)\n";
+
+std::optional<int> number(const std::wstring& text) {
+    wchar_t* end;
+    long value = std::wcstol(text.c_str(), &end, 10);
+    if (text.empty() || *end || value < 0 || value > 0xFFFF) return std::nullopt;
+    return int(value);
+}
+
+// Windows are only found on the probe's own desktop, so it joins the Wine
+// virtual desktop that quivra.exe is being started on.
+bool move_to_desktop(const std::wstring& name) {
+    const ULONGLONG deadline = GetTickCount64() + desktop_timeout_ms;
+    HDESK desktop;
+    while (!(desktop = OpenDesktopW(name.c_str(), 0, FALSE, GENERIC_ALL)) &&
+           GetTickCount64() < deadline)
+        Sleep(100);
+    if (desktop && SetThreadDesktop(desktop)) return true;
+    std::fprintf(stderr, "No desktop %ls (error %lu).\n", name.c_str(), GetLastError());
+    return false;
+}
+
+int run(std::vector<std::wstring> args) {
+    if (args.size() >= 2 && args[0] == L"--desktop") {
+        if (!move_to_desktop(args[1])) return 1;
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    if (args.size() == 1 && args[0] == L"rect") return quivra::print_launcher_rectangle();
+    if (args.size() >= 2 && args[0] == L"send") {
+        std::vector<int> ids;
+        for (size_t i = 1; i < args.size(); ++i) {
+            std::optional<int> id = number(args[i]);
+            if (!id) return -1;
+            ids.push_back(*id);
+        }
+        return quivra::send_command(ids[0], {ids.begin() + 1, ids.end()});
+    }
+    if (args.size() == 4 && args[0] == L"start" && (args[2] == L"--title" || args[2] == L"--class"))
+        return quivra::time_start(args[1], args[2] == L"--class", args[3]);
+    return -1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    // Read by shell scripts: plain "\n" line ends.
+    _setmode(_fileno(stdout), _O_BINARY);
+    int status = run({argv + 1, argv + argc});
+    if (status < 0) {
+        std::fputs(usage, stderr);
+        return 2;
+    }
+    return status;
+}

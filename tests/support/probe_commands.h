@@ -1,0 +1,21 @@
+// The probe's subcommands; each prints its result on one line and
+// returns the exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quivra {
+
+// "x y width height" of the launcher's outer rectangle, in screen pixels.
+int print_launcher_rectangle();
+
+// Sends a launcher command, presses `buttons` in the window it opens and
+// prints that window's rectangle as above.
+int send_command(int command, const std::vector<int>& buttons);
+
+// Starts `program` and prints "ms=… peak_kib=…": the time until its window
+// with this caption (or class) shows, and its peak working set by then.
+int time_start(const std::wstring& program, bool by_class, const std::wstring& name);
+
+}  // namespace quivra
