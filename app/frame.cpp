@@ -72,6 +72,8 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
 
 }  // namespace
 
+LPARAM tool_parameter(HWND window) { return tool_of(window)->parameter; }
+
 void open_tool(const Tool& tool) {
     if (HWND open = tool_windows[tool.position]) {
         SetForegroundWindow(open);

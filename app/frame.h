@@ -25,6 +25,9 @@ struct Tool {
 // The open window of each position index; empty when the tool is closed.
 extern std::array<HWND, position_rows> tool_windows;
 
+// The parameter of the tool row that opened this window.
+LPARAM tool_parameter(HWND window);
+
 void centre_window(HWND window);
 void save_position(int position, HWND window);
 

@@ -1,0 +1,100 @@
+#include <vector>
+
+#include "app/frame.h"
+#include "app/settings_store.h"
+#include "tests/win/windows_harness.h"
+
+namespace quivra::testing {
+namespace {
+
+using FrameTest = WindowTest;
+
+constexpr int length_command = 87, length_position = 7;
+
+void move_to(HWND window, int left, int top) {
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+bool is_centred(HWND window) {
+    RECT r = outer_rect(window);
+    return r.left == screen_width() / 2 - (r.right - r.left) / 2 &&
+           r.top == screen_height() / 2 - (r.bottom - r.top) / 2;
+}
+
+TEST_F(FrameTest, APressOnAnOpenToolsButtonBringsBackTheSameWindow) {
+    HWND first = open(length_command, length_position);
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(IsWindowVisible(first));
+    EXPECT_EQ(open(length_command, length_position), first);
+    int windows = 0;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM count) {
+        if (IsWindowVisible(w) && GetWindowTextLengthW(w) > 0) ++*reinterpret_cast<int*>(count);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&windows));
+    EXPECT_EQ(windows, 2) << "the launcher and one length tool";
+}
+
+TEST_F(FrameTest, AToolReopensWhereItWasClosedAndCentresFromTheCorner) {
+    HWND tool = open(length_command, length_position);
+    EXPECT_TRUE(is_centred(tool)) << "never placed before";
+    move_to(tool, 50, 60);
+    choose_menu(tool, 60);
+    EXPECT_FALSE(IsWindow(tool));
+    EXPECT_EQ(tool_windows[length_position], nullptr);
+    EXPECT_EQ(settings.positions[length_position], (Position{50, 60}));
+
+    tool = open(length_command, length_position);
+    EXPECT_EQ(outer_rect(tool).left, 50);
+    EXPECT_EQ(outer_rect(tool).top, 60);
+
+    // The close box takes the same path as the menu.
+    move_to(tool, 0, 0);
+    SendMessageW(tool, WM_SYSCOMMAND, SC_CLOSE, 0);
+    pump();
+    EXPECT_FALSE(IsWindow(tool));
+    EXPECT_EQ(settings.positions[length_position], (Position{0, 0}));
+    EXPECT_TRUE(is_centred(open(length_command, length_position)));
+}
+
+TEST_F(FrameTest, EscapeAndEnterDoNotCloseATool) {
+    HWND tool = open(length_command, length_position);
+    SetFocus(GetDlgItem(tool, 721));
+    for (WPARAM key : {VK_ESCAPE, VK_RETURN}) PostMessageW(GetDlgItem(tool, 721), WM_KEYDOWN, key, 0);
+    pump();
+    EXPECT_TRUE(IsWindow(tool));
+    choose_menu(tool, IDCANCEL);
+    EXPECT_TRUE(IsWindow(tool));
+}
+
+std::vector<HWND> close_order;
+LRESULT CALLBACK record_closes(int code, WPARAM wparam, LPARAM lparam) {
+    auto* call = reinterpret_cast<CWPSTRUCT*>(lparam);
+    if (code == HC_ACTION && call->message == WM_CLOSE) close_order.push_back(call->hwnd);
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+TEST_F(FrameTest, ClosingTheLauncherClosesEveryToolInPositionOrderAndKeepsTheirPlaces) {
+    HWND l = launcher();
+    HWND speed = open(92, 12);
+    HWND length = open(87, 7);
+    HWND dates = open(81, 1);
+    move_to(speed, 120, 130);
+    move_to(length, 70, 80);
+    move_to(dates, 10, 20);
+
+    close_order.clear();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record_closes, nullptr, GetCurrentThreadId());
+    choose_menu(l, 60);
+    UnhookWindowsHookEx(hook);
+
+    std::erase(close_order, l);
+    EXPECT_EQ(close_order, (std::vector<HWND>{dates, length, speed}));
+    EXPECT_FALSE(IsWindow(l));
+    std::string file = read_bytes(settings_file());
+    for (const char* line : {"dlg01_left=10\r\ndlg01_top=20\r\n", "dlg07_left=70\r\ndlg07_top=80\r\n",
+                             "dlg12_left=120\r\ndlg12_top=130\r\n"})
+        EXPECT_NE(file.find(line), std::string::npos) << line;
+}
+
+}  // namespace
+}  // namespace quivra::testing

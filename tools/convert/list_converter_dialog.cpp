@@ -1,0 +1,68 @@
+#include "tools/convert/list_converter_dialog.h"
+
+#include <commctrl.h>
+
+#include "app/frame.h"
+#include "app/settings_store.h"
+#include "app/text.h"
+#include "tools/convert/list_conversion.h"
+
+namespace quivra {
+
+const ListConverter length_converter{700, length_units, &Settings::len_def};
+const ListConverter weight_converter{800, weight_units, &Settings::weight_def};
+const ListConverter area_converter{900, area_units, &Settings::area_def};
+const ListConverter volume_converter{1000, volume_units, &Settings::vol_def};
+const ListConverter speed_converter{1200, speed_units, &Settings::speed_def};
+
+namespace {
+
+// Control ids, counted from the tool's base.
+constexpr int value_field = 21;
+constexpr int value_updown = 22;
+constexpr int unit_list = 23;
+constexpr int convert_button = 24;
+constexpr int result_list = 25;
+
+void open(HWND dialog, const ListConverter& tool) {
+    SendDlgItemMessageW(dialog, tool.base + value_updown, UDM_SETRANGE, 0, MAKELPARAM(9999, 1));
+    SendDlgItemMessageW(dialog, tool.base + value_field, EM_LIMITTEXT, 4, 0);
+    SetDlgItemInt(dialog, tool.base + value_field, 1, FALSE);
+    const auto& units = tool.table.units;
+    for (std::size_t row = 0; row < units.size(); ++row)
+        SendDlgItemMessageW(dialog, tool.base + unit_list, CB_INSERTSTRING, row,
+                            reinterpret_cast<LPARAM>(widen(units[row].name).c_str()));
+    // A hand-edited file may name no row at all; the first row stands in.
+    std::int32_t row = (settings.*tool.selection).at_startup;
+    if (row < 0 || std::size_t(row) >= units.size()) row = 0;
+    SendDlgItemMessageW(dialog, tool.base + unit_list, CB_SETCURSEL, WPARAM(row), 0);
+}
+
+void convert(HWND dialog, const ListConverter& tool) {
+    HWND results = GetDlgItem(dialog, tool.base + result_list);
+    SendMessageW(results, LB_RESETCONTENT, 0, 0);
+    unsigned value = GetDlgItemInt(dialog, tool.base + value_field, nullptr, FALSE);
+    LRESULT row = SendDlgItemMessageW(dialog, tool.base + unit_list, CB_GETCURSEL, 0, 0);
+    if (row < 0 || std::size_t(row) >= tool.table.units.size()) return;
+    (settings.*tool.selection).set(std::int32_t(row));
+    for (const std::string& line : convert_to_every_unit(tool.table, value, std::size_t(row)))
+        SendMessageW(results, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(line).c_str()));
+}
+
+}  // namespace
+
+INT_PTR CALLBACK list_converter_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        open(dialog, *reinterpret_cast<const ListConverter*>(lparam));
+        return TRUE;
+    case WM_COMMAND: {
+        const auto& tool = *reinterpret_cast<const ListConverter*>(tool_parameter(dialog));
+        if (wparam == WPARAM(tool.base + convert_button)) convert(dialog, tool);
+        return TRUE;
+    }
+    }
+    return FALSE;
+}
+
+}  // namespace quivra
