@@ -34,11 +34,10 @@ build_native() {
     cmake --build "$native_build" -j "$(nproc)"
 }
 
-# Starts a private X server when there is no display; stop_display ends it.
+# Starts a private X server on the first free display from $1 on.
 started_display=
-ensure_display() {
-    [ -n "${DISPLAY:-}" ] && return
-    for n in $(seq 90 120); do
+start_display() {
+    for n in $(seq "$1" "$(($1 + 30))"); do
         [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
         started_display=$!
@@ -46,6 +45,12 @@ ensure_display() {
         for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return; sleep 0.1; done
         echo "Xvfb did not start" >&2; return 1
     done
+    echo "No free display from :$1 on" >&2; return 1
+}
+
+# Uses the display there is, or a private one.
+ensure_display() {
+    [ -n "${DISPLAY:-}" ] || start_display 90
 }
 
 stop_wine_and_display() {

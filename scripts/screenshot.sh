@@ -22,26 +22,14 @@ esac
 need_packages imagemagick xdotool "${windows_packages[@]}"
 build_windows >/dev/null
 
-# Numbered apart from the displays the test runs take (from :90), so the
-# two can run side by side.
-start_own_display() {
-    for n in $(seq 200 230); do
-        [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        started_display=$!
-        export DISPLAY=:$n
-        for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return; sleep 0.1; done
-        echo "Xvfb did not start" >&2; return 1
-    done
-    echo "No free display between :200 and :230" >&2; return 1
-}
-
 # A copy of the program, so that the tarv.ini it writes on closing stays
 # out of the build.
 scratch=$(mktemp -d)
 trap 'stop_wine_and_display; rm -rf "$scratch"' EXIT
 cp "$windows_build/app/quivra.exe" "$scratch/"
-start_own_display
+# Numbered apart from the displays the test runs take, so the two can run
+# side by side; always its own, so pictures are the same everywhere.
+start_display 200
 # The pointer would otherwise rest on the middle of the screen, where the
 # windows open.
 xdotool mousemove 1023 767
