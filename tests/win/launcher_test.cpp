@@ -132,7 +132,8 @@ void CALLBACK look_at_about_box(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 TEST_F(LauncherTest, AboutBoxShowsItsTextsAndClosesOnlyWithOk) {
-    visit = {launcher()};
+    visit = AboutVisit{};
+    visit.launcher = launcher();
     SetTimer(nullptr, 0, 50, look_at_about_box);
     choose_menu(visit.launcher, 69);
     ASSERT_NE(visit.box, nullptr);
