@@ -1,7 +1,3 @@
-#include <windows.h>
-
-#include <commctrl.h>
-
 #include <string>
 #include <vector>
 
@@ -91,19 +87,6 @@ TEST_F(ListConverterTest, AStoredRowThatIsNoRowSelectsTheFirst) {
     ASSERT_EQ(lines.size(), 15u);
     EXPECT_EQ(lines[14], "里（り）    \t        0.00000 里");
     EXPECT_EQ(settings.len_def.to_save, 0);
-}
-
-TEST_F(ListConverterTest, TheValueFieldTakesFourDigitsAndTheUpDownStepsFromOneTo9999) {
-    HWND tool = open(88, 8);
-    EXPECT_EQ(window_text(tool), "Quivra　重い軽い　重さ");
-    EXPECT_EQ(SendDlgItemMessageW(tool, 821, EM_GETLIMITTEXT, 0, 0), 4);
-    int low = 0, high = 0;
-    SendDlgItemMessageW(tool, 822, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-                        reinterpret_cast<LPARAM>(&high));
-    EXPECT_EQ(low, 1);
-    EXPECT_EQ(high, 9999);
-    EXPECT_EQ(reinterpret_cast<HWND>(SendDlgItemMessageW(tool, 822, UDM_GETBUDDY, 0, 0)),
-              GetDlgItem(tool, 821));
 }
 
 }  // namespace
