@@ -22,7 +22,7 @@ need_packages() {
 }
 
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-                  wine wine64 xvfb xauth fonts-ipafont-gothic)
+                  wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic)
 
 build_windows() {
     cmake -S "$root" -B "$windows_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
