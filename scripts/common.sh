@@ -42,8 +42,13 @@ start_display() {
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
         started_display=$!
         export DISPLAY=:$n
-        for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return; sleep 0.1; done
-        echo "Xvfb did not start" >&2; return 1
+        # A display taken where no lock file shows makes Xvfb give up: try the next.
+        for _ in $(seq 100); do
+            [ -e /tmp/.X11-unix/X$n ] && return
+            kill -0 "$started_display" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$started_display" 2>/dev/null || true
     done
     echo "No free display from :$1 on" >&2; return 1
 }
