@@ -1,5 +1,6 @@
 #include "app/frame.h"
 
+#include "app/centring.h"
 #include "app/settings_store.h"
 #include "res/shell_ids.h"
 
@@ -12,9 +13,9 @@ void centre_window(HWND window) {
     GetWindowRect(window, &r);
     int width = r.right - r.left;
     int height = r.bottom - r.top;
-    int left = GetSystemMetrics(SM_CXSCREEN) / 2 - width / 2;
-    int top = GetSystemMetrics(SM_CYSCREEN) / 2 - height / 2;
-    MoveWindow(window, left, top, width, height, TRUE);
+    Position centre = centred_position(width, height, GetSystemMetrics(SM_CXSCREEN),
+                                       GetSystemMetrics(SM_CYSCREEN));
+    MoveWindow(window, centre.left, centre.top, width, height, TRUE);
 }
 
 void save_position(int position, HWND window) {
