@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/frame.h"
+#include "base/win/frame.h"
 #include "res/shell_ids.h"
 
 namespace quivra {

@@ -1,3 +1,4 @@
+// The launcher: its buttons, menu, placement and the closing of the program.
 #include "app/launcher.h"
 
 #include <commctrl.h>
@@ -5,15 +6,12 @@
 #include <array>
 
 #include "app/about_box.h"
-#include "app/platform.h"
-#include "app/running_flags.h"
-#include "app/settings_store.h"
+#include "base/win/platform.h"
+#include "base/win/settings_store.h"
 #include "app/tool_table.h"
 #include "res/shell_ids.h"
 
 namespace quivra {
-
-RunningFlags running_flags;
 
 namespace {
 
@@ -56,22 +54,9 @@ void initialise(HWND launcher) {
     SetClassLongPtrW(launcher, GCLP_HICON, reinterpret_cast<LONG_PTR>(icons().program));
 }
 
-// Stops a running timer or stopwatch if the user agrees; false cancels.
-bool may_stop(bool running, int position, const char* question, HWND launcher) {
-    if (!running) return true;
-    if (!platform().ask(launcher, question)) return false;
-    SendMessageW(tool_windows[position], stop_counting_message, 0, 0);
-    return true;
-}
-
 void close_launcher(HWND launcher) {
-    if (!may_stop(running_flags.timer, timer_position,
-                  "タイマーは作動中です。終了してよろしいですか？", launcher) ||
-        !may_stop(running_flags.stopwatch, stopwatch_position,
-                  "ストップウォッチは作動中です。終了してよろしいですか？", launcher))
-        return;
-    for (int position = 1; position < position_rows; ++position)
-        if (HWND tool = tool_windows[position]) SendMessageW(tool, WM_CLOSE, 0, 0);
+    if (!every_tool_may_close()) return;
+    close_every_tool();
     save_position(0, launcher);
     save_settings();
     DestroyWindow(launcher);

@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "app/launcher.h"
-#include "app/message_loop.h"
+#include "base/win/message_loop.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // A second copy ends at once, silently.

@@ -13,3 +13,21 @@
 #define IDC_ABOUT_OK 71
 #define IDC_HOME_PAGE 79
 #define IDC_FIRST_TOOL_BUTTON 81 /* buttons 81 to 96 */
+
+/* The launcher's buttons, each the command that opens its tool. */
+#define IDC_OPEN_DATE_CALCULATOR 81
+#define IDC_OPEN_TIME_CALCULATOR 82
+#define IDC_OPEN_TIMER 83
+#define IDC_OPEN_STOPWATCH 84
+#define IDC_OPEN_TIME_OF_DAY 85
+#define IDC_OPEN_WORLD_CLOCK 86
+#define IDC_OPEN_LENGTH 87
+#define IDC_OPEN_WEIGHT 88
+#define IDC_OPEN_AREA 89
+#define IDC_OPEN_VOLUME 90
+#define IDC_OPEN_TEMPERATURE 91
+#define IDC_OPEN_SPEED 92
+#define IDC_OPEN_TAX 93
+#define IDC_OPEN_CURRENCY 94
+#define IDC_OPEN_DRIVES 95
+#define IDC_OPEN_GAME 96

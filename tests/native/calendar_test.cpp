@@ -5,18 +5,20 @@
 #include <string>
 
 #include "tools/time/calendar.h"
-#include "tools/time/date_text.h"
+#include "tools/time/date_calculator.h"
 
 namespace quivra {
 namespace {
 
 std::string text_of(const std::optional<Date>& date) {
-    return date ? format_result_date(*date) : "refused";
+    if (!date) return "refused";
+    return std::to_string(date->year) + "-" + std::to_string(date->month) + "-" +
+           std::to_string(date->day);
 }
 
-const char* weekday_name_of(const std::optional<Date>& date) {
-    const std::optional<int> index = date ? weekday_index(*date) : std::nullopt;
-    return weekday_name(index.value_or(7));
+std::string shown(const Date& start, std::int32_t days) {
+    DateAfter after = date_after(start, days);
+    return after.date + " " + after.weekday;
 }
 
 // Sakamoto's rule, which owes nothing to day numbers.
@@ -40,66 +42,61 @@ TEST(Calendar, ValidatesLeapDaysMonthLengthsAndRanges) {
     for (const Date& date : {Date{1900, 2, 29}, Date{2001, 2, 29}, Date{2004, 4, 31}, Date{2004, 9, 31},
                              Date{0, 1, 1}, Date{2004, 0, 1}, Date{2004, 13, 1}, Date{2004, 1, 0},
                              Date{65536, 1, 1}}) {
-        EXPECT_FALSE(is_valid_date(date)) << format_result_date(date);
+        EXPECT_FALSE(is_valid_date(date)) << text_of(date);
     }
 }
 
 TEST(Calendar, KnownDayNumbersAndWeekdays) {
     EXPECT_EQ(day_number({1, 1, 1}), 1);
-    EXPECT_STREQ(weekday_name_of(Date{1, 1, 1}), "月");
+    EXPECT_EQ(shown({1, 1, 1}, 0), "   1/ 1/ 1 月");
     EXPECT_EQ(day_number({2004, 1, 1}), 731581);
-    EXPECT_STREQ(weekday_name_of(Date{2004, 1, 1}), "木");
-    EXPECT_EQ(day_number({2000, 3, 1}) - day_number({1999, 12, 31}), 61);
+    EXPECT_EQ(shown({2004, 1, 1}, 0), "2004/ 1/ 1 木");
+    EXPECT_EQ(days_between({1999, 12, 31}, {2000, 3, 1}), 61);
+    EXPECT_EQ(days_between({2000, 3, 1}, {1999, 12, 31}), -61);
     EXPECT_EQ(weekday_index({2004, 13, 1}), std::nullopt);
-    EXPECT_STREQ(weekday_name_of(Date{2004, 13, 1}), "？");
 }
 
-TEST(Calendar, AddsDaysAcrossMonthAndYearEnds) {
-    EXPECT_EQ(text_of(add_days({2003, 12, 31}, 1)), "2004/ 1/ 1");
-    EXPECT_EQ(text_of(add_days({1903, 12, 31}, 1)), "1904/ 1/ 1");
-    EXPECT_EQ(text_of(add_days({2100, 2, 28}, 1)), "2100/ 3/ 1");
-    EXPECT_EQ(text_of(add_days({2004, 3, 1}, -1)), "2004/ 2/29");
-
-    const std::optional<Date> unchanged = add_days({2004, 12, 31}, 0);
-    EXPECT_EQ(text_of(unchanged), "2004/12/31");
-    EXPECT_STREQ(weekday_name_of(unchanged), "金");
-
-    const std::optional<Date> far_back = add_days({2004, 1, 1}, -9999);
-    EXPECT_EQ(text_of(far_back), "1976/ 8/16");
-    EXPECT_STREQ(weekday_name_of(far_back), "月");
+TEST(DateCalculator, AddsDaysAcrossMonthAndYearEnds) {
+    EXPECT_EQ(shown({2003, 12, 31}, 1), "2004/ 1/ 1 木");
+    EXPECT_EQ(shown({1903, 12, 31}, 1), "1904/ 1/ 1 金");
+    EXPECT_EQ(shown({2100, 2, 28}, 1), "2100/ 3/ 1 月");
+    EXPECT_EQ(shown({2004, 3, 1}, -1), "2004/ 2/29 日");
+    EXPECT_EQ(shown({2004, 12, 31}, 0), "2004/12/31 金");
+    EXPECT_EQ(shown({2004, 1, 1}, -9999), "1976/ 8/16 月");
 }
 
-TEST(Calendar, RefusesMissingDatesAndResultsOutsideTheYearRange) {
-    EXPECT_EQ(text_of(add_days({2001, 2, 29}, 1)), "refused");
-    EXPECT_EQ(text_of(add_days({1, 1, 1}, -1)), "refused");
-    EXPECT_EQ(text_of(add_days({65535, 12, 31}, 1)), "refused");
-    EXPECT_EQ(text_of(add_days({65535, 12, 31}, 0)), "65535/12/31");
+TEST(DateCalculator, RefusesMissingDatesAndResultsOutsideTheYearRange) {
+    EXPECT_EQ(shown({2001, 2, 29}, 1), " ？");
+    EXPECT_EQ(shown({2004, 13, 1}, 0), " ？");
+    EXPECT_EQ(shown({1, 1, 1}, -1), " ？");
+    EXPECT_EQ(shown({65535, 12, 31}, 1), " ？");
+    EXPECT_EQ(shown({65535, 12, 31}, 0), "65535/12/31 火");
     EXPECT_EQ(text_of(add_days({2004, 1, 1}, INT32_MAX)), "refused");
     EXPECT_EQ(text_of(add_days({2004, 1, 1}, INT32_MIN)), "refused");
 }
 
+// Every day natively; under Wine, where the same build's runtime is what
+// is being checked, a sample keeps the run short.
+#ifdef _WIN32
+constexpr std::int32_t sweep_stride = 997;
+#else
+constexpr std::int32_t sweep_stride = 1;
+#endif
+
 TEST(Calendar, EveryDayNumberMapsToTheNextDateWithTheRightWeekday) {
     const std::int32_t last = day_number({65535, 12, 31});
-    Date previous{0, 12, 31};
+    std::optional<Date> previous;
     std::int32_t first_failure = 0;
-    for (std::int32_t number = 1; number <= last && first_failure == 0; ++number) {
+    for (std::int32_t number = 1; number <= last && first_failure == 0; number += sweep_stride) {
         const std::optional<Date> date = add_days({1, 1, 1}, number - 1);
-        // A weekday is only given for a date that exists.
+        const std::optional<Date> before = add_days({1, 1, 1}, number - 2);
+        if (number > 1 && before) previous = before;
         if (!date || weekday_index(*date) != weekday_by_rule(*date) || day_number(*date) != number ||
-            !is_next_day(previous, *date)) {
+            (number > 1 && (!previous || !is_next_day(*previous, *date))))
             first_failure = number;
-        } else {
-            previous = *date;
-        }
     }
     EXPECT_EQ(first_failure, 0);
-    EXPECT_EQ(format_result_date(previous), "65535/12/31");
-}
-
-TEST(DateText, WeekdayNamesFallBackToUnknown) {
-    EXPECT_STREQ(weekday_name(0), "日");
-    EXPECT_STREQ(weekday_name(6), "土");
-    for (int index : {7, -1, 8}) EXPECT_STREQ(weekday_name(index), "？") << index;
+    EXPECT_EQ(text_of(add_days({1, 1, 1}, last - 1)), "65535-12-31");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "app/centring.h"
+#include "base/centring.h"
 
 #include <gtest/gtest.h>
 

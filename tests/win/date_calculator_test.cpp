@@ -2,8 +2,9 @@
 
 #include <commctrl.h>
 
+#include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
-#include "app/text.h"
+#include "base/win/text.h"
 #include "res/dialogs/date_calculator.h"
 
 namespace quivra::testing {
@@ -20,7 +21,7 @@ void pick(HWND tool, int picker, WORD year, WORD month, WORD day) {
 }
 
 TEST_F(DateCalculatorTest, DaysBetweenTwoDates) {
-    HWND tool = open(81, 1);
+    HWND tool = open(IDC_OPEN_DATE_CALCULATOR);
     EXPECT_EQ(window_text(tool), "Quivra　それ何日？　日付の計算");
     EXPECT_EQ(text_of(tool, IDC_DAYS_RESULT), "");
     pick(tool, IDC_FIRST_DATE, 2004, 5, 5);
@@ -37,7 +38,7 @@ TEST_F(DateCalculatorTest, DaysBetweenTwoDates) {
 }
 
 TEST_F(DateCalculatorTest, ADateSomeDaysAfterOrBeforeWithItsWeekday) {
-    HWND tool = open(81, 1);
+    HWND tool = open(IDC_OPEN_DATE_CALCULATOR);
     EXPECT_EQ(IsDlgButtonChecked(tool, IDC_PLUS), BST_CHECKED);
     EXPECT_EQ(SendDlgItemMessageW(tool, IDC_DAY_COUNT, EM_GETLIMITTEXT, 0, 0), 4);
     struct Case {
@@ -65,10 +66,10 @@ TEST_F(DateCalculatorTest, ADateSomeDaysAfterOrBeforeWithItsWeekday) {
 }
 
 TEST_F(DateCalculatorTest, ReopeningStartsAgainWithPlusChecked) {
-    HWND tool = open(81, 1);
+    HWND tool = open(IDC_OPEN_DATE_CALCULATOR);
     click(tool, IDC_MINUS);
-    choose_menu(tool, 60);
-    tool = open(81, 1);
+    choose_menu(tool, IDM_EXIT);
+    tool = open(IDC_OPEN_DATE_CALCULATOR);
     EXPECT_EQ(IsDlgButtonChecked(tool, IDC_PLUS), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(tool, IDC_MINUS), BST_UNCHECKED);
 }

@@ -1,7 +1,10 @@
 #include <vector>
 
-#include "app/frame.h"
-#include "app/settings_store.h"
+#include "app/tool_table.h"
+#include "base/win/frame.h"
+#include "base/win/settings_store.h"
+#include "res/dialogs/list_converters.h"
+#include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
 
 namespace quivra::testing {
@@ -9,7 +12,8 @@ namespace {
 
 using FrameTest = WindowTest;
 
-constexpr int length_command = 87, length_position = 7;
+// The length tool's row in the table of tools.
+int length_position() { return tool_for_command(IDC_OPEN_LENGTH)->position; }
 
 void move_to(HWND window, int left, int top) {
     SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -22,10 +26,10 @@ bool is_centred(HWND window) {
 }
 
 TEST_F(FrameTest, APressOnAnOpenToolsButtonBringsBackTheSameWindow) {
-    HWND first = open(length_command, length_position);
+    HWND first = open(IDC_OPEN_LENGTH);
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(IsWindowVisible(first));
-    EXPECT_EQ(open(length_command, length_position), first);
+    EXPECT_EQ(open(IDC_OPEN_LENGTH), first);
     int windows = 0;
     EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM count) {
         if (IsWindowVisible(w) && GetWindowTextLengthW(w) > 0) ++*reinterpret_cast<int*>(count);
@@ -35,15 +39,15 @@ TEST_F(FrameTest, APressOnAnOpenToolsButtonBringsBackTheSameWindow) {
 }
 
 TEST_F(FrameTest, AToolReopensWhereItWasClosedAndCentresFromTheCorner) {
-    HWND tool = open(length_command, length_position);
+    HWND tool = open(IDC_OPEN_LENGTH);
     EXPECT_TRUE(is_centred(tool)) << "never placed before";
     move_to(tool, 50, 60);
-    choose_menu(tool, 60);
+    choose_menu(tool, IDM_EXIT);
     EXPECT_FALSE(IsWindow(tool));
-    EXPECT_EQ(tool_windows[length_position], nullptr);
-    EXPECT_EQ(settings.positions[length_position], (Position{50, 60}));
+    EXPECT_EQ(tool_windows[length_position()], nullptr);
+    EXPECT_EQ(settings.positions[length_position()], (Position{50, 60}));
 
-    tool = open(length_command, length_position);
+    tool = open(IDC_OPEN_LENGTH);
     EXPECT_EQ(outer_rect(tool).left, 50);
     EXPECT_EQ(outer_rect(tool).top, 60);
 
@@ -52,14 +56,14 @@ TEST_F(FrameTest, AToolReopensWhereItWasClosedAndCentresFromTheCorner) {
     SendMessageW(tool, WM_SYSCOMMAND, SC_CLOSE, 0);
     pump();
     EXPECT_FALSE(IsWindow(tool));
-    EXPECT_EQ(settings.positions[length_position], (Position{0, 0}));
-    EXPECT_TRUE(is_centred(open(length_command, length_position)));
+    EXPECT_EQ(settings.positions[length_position()], (Position{0, 0}));
+    EXPECT_TRUE(is_centred(open(IDC_OPEN_LENGTH)));
 }
 
 TEST_F(FrameTest, EscapeAndEnterDoNotCloseATool) {
-    HWND tool = open(length_command, length_position);
-    SetFocus(GetDlgItem(tool, 721));
-    for (WPARAM key : {VK_ESCAPE, VK_RETURN}) PostMessageW(GetDlgItem(tool, 721), WM_KEYDOWN, key, 0);
+    HWND tool = open(IDC_OPEN_LENGTH);
+    SetFocus(GetDlgItem(tool, LENGTH_CONVERTER_BASE + IDC_LIST_VALUE));
+    for (WPARAM key : {VK_ESCAPE, VK_RETURN}) PostMessageW(GetDlgItem(tool, LENGTH_CONVERTER_BASE + IDC_LIST_VALUE), WM_KEYDOWN, key, 0);
     pump();
     EXPECT_TRUE(IsWindow(tool));
     choose_menu(tool, IDCANCEL);
@@ -75,16 +79,16 @@ LRESULT CALLBACK record_closes(int code, WPARAM wparam, LPARAM lparam) {
 
 TEST_F(FrameTest, ClosingTheLauncherClosesEveryToolInPositionOrderAndKeepsTheirPlaces) {
     HWND l = launcher();
-    HWND speed = open(92, 12);
-    HWND length = open(87, 7);
-    HWND dates = open(81, 1);
+    HWND speed = open(IDC_OPEN_SPEED);
+    HWND length = open(IDC_OPEN_LENGTH);
+    HWND dates = open(IDC_OPEN_DATE_CALCULATOR);
     move_to(speed, 120, 130);
     move_to(length, 70, 80);
     move_to(dates, 10, 20);
 
     close_order.clear();
     HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record_closes, nullptr, GetCurrentThreadId());
-    choose_menu(l, 60);
+    choose_menu(l, IDM_EXIT);
     UnhookWindowsHookEx(hook);
 
     std::erase(close_order, l);

@@ -1,8 +1,11 @@
 #include <string>
 #include <vector>
 
-#include "app/running_flags.h"
-#include "app/text.h"
+#include "base/win/frame.h"
+#include "base/win/platform.h"
+#include "base/win/text.h"
+#include "res/dialogs/date_calculator.h"
+#include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
 
 namespace quivra::testing {
@@ -10,44 +13,16 @@ namespace {
 
 using LauncherTest = WindowTest;
 
-struct Cell {
-    int id;
-    const char* caption;
-};
-const std::vector<Cell> cells = {
-    {81, "それ何日？"},  {82, "時間の電卓"},    {83, "私、待つわ"},   {84, "時よ止まれ！"},
-    {85, "それ何時？"},  {86, "海の向こう"},    {95, "パソコンの中"}, {96, "頭の中"},
-    {87, "長い短い？"},  {88, "重い軽い？"},    {89, "広い狭い？"},   {90, "大きい小さい"},
-    {91, "熱い冷たい？"}, {92, "速い遅い？"},   {93, "消費税？"},     {94, "外国為替？"}};
-
-std::string menu_text(HMENU menu, int position) {
-    wchar_t text[64] = {};
-    GetMenuStringW(menu, UINT(position), text, 64, MF_BYPOSITION);
-    return narrow(text);
-}
-
-TEST_F(LauncherTest, OpensCentredWithSixteenPictureButtonsInTemplateOrder) {
+TEST_F(LauncherTest, OpensCentredAndEachButtonShowsItsOwnIcon) {
     HWND l = launcher();
     EXPECT_EQ(window_text(l), "Quivra v1.23");
-
-    HWND control = GetWindow(l, GW_CHILD);
-    for (const Cell& cell : cells) {
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(GetDlgCtrlID(control), cell.id);
-        EXPECT_NE(SendMessageW(control, BM_GETIMAGE, IMAGE_ICON, 0), 0) << "icon on " << cell.id;
-        EXPECT_TRUE(GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP);
-        control = GetWindow(control, GW_HWNDNEXT);
-        EXPECT_EQ(window_text(control), cell.caption);
-        control = GetWindow(control, GW_HWNDNEXT);
+    for (int i = 0; i < 16; ++i) {
+        HWND button = GetDlgItem(l, IDC_FIRST_TOOL_BUTTON + i);
+        ASSERT_NE(button, nullptr);
+        HICON expected = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUIVRA + 1 + i));
+        EXPECT_EQ(HICON(SendMessageW(button, BM_GETIMAGE, IMAGE_ICON, 0)), expected)
+            << "button " << IDC_FIRST_TOOL_BUTTON + i;
     }
-
-    HMENU menu = GetMenu(l);
-    ASSERT_EQ(GetMenuItemCount(menu), 2);
-    EXPECT_EQ(GetMenuItemID(menu, 0), 69u);
-    EXPECT_EQ(menu_text(menu, 0), "バージョン情報(&A)");
-    EXPECT_EQ(GetMenuItemID(menu, 1), 60u);
-    EXPECT_EQ(menu_text(menu, 1), "終了(&X)");
-
     RECT r = outer_rect(l);
     EXPECT_EQ(r.left, screen_width() / 2 - (r.right - r.left) / 2);
     EXPECT_EQ(r.top, screen_height() / 2 - (r.bottom - r.top) / 2);
@@ -69,7 +44,7 @@ TEST_F(LauncherTest, WithASettingsFileItTakesRowZeroEvenAtTheScreenCorner) {
 TEST_F(LauncherTest, ExitWritesEverySettingWithTheLaunchersPosition) {
     HWND l = launcher();
     SetWindowPos(l, nullptr, 33, 44, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    choose_menu(l, 60);
+    choose_menu(l, IDM_EXIT);
     EXPECT_FALSE(IsWindow(l));
     std::string file = read_bytes(settings_file());
     EXPECT_EQ(file.rfind("dlg00_left=33\r\ndlg00_top=44\r\ndlg01_left=0\r\n", 0), 0u);
@@ -78,33 +53,59 @@ TEST_F(LauncherTest, ExitWritesEverySettingWithTheLaunchersPosition) {
 
 TEST_F(LauncherTest, HelpShowsItsMessageAndEscapeDoesNothing) {
     HWND l = launcher();
-    choose_menu(l, 61);
+    choose_menu(l, IDM_HELP);
     ASSERT_EQ(fake.shown.size(), 1u);
     EXPECT_EQ(fake.shown[0],
               "ごめんなさい！　ヘルプファイルは作ってません。(^^;;;\n"
               "何か疑問などありましたらメール下さいませ。");
     choose_menu(l, IDCANCEL);
-    SendMessageW(l, WM_COMMAND, MAKEWPARAM(60, 1), 0);  // not a click: ignored
+    SendMessageW(l, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 1), 0);  // not a click: ignored
     pump();
     EXPECT_TRUE(IsWindow(l));
     EXPECT_EQ(fake.shown.size(), 1u);
 }
 
-TEST_F(LauncherTest, ARunningTimerOrStopwatchIsStoppedOnlyWithConsent) {
+// A tool that counts until the launcher's closing stops it.
+struct StandIn {
+    const char* question;
+    bool counting = true;
+    int stops = 0;
+};
+
+INT_PTR CALLBACK stand_in_procedure(HWND window, UINT message, WPARAM, LPARAM) {
+    if (message != launcher_closing_message) return FALSE;
+    auto& tool = *reinterpret_cast<StandIn*>(tool_parameter(window));
+    if (!tool.counting) return FALSE;
+    if (!platform().ask(window, tool.question)) return TRUE;
+    tool.counting = false;
+    ++tool.stops;
+    return FALSE;
+}
+
+TEST_F(LauncherTest, CountingToolsAreAskedInPositionOrderAndAnyNoCancelsTheClose) {
     HWND l = launcher();
-    running_flags.timer = running_flags.stopwatch = true;
+    StandIn timer{"timer?"}, stopwatch{"stopwatch?"};
+    const Tool stopwatch_row{4, 0, IDD_DATE_CALCULATOR, stand_in_procedure, LPARAM(&stopwatch)};
+    const Tool timer_row{3, 0, IDD_DATE_CALCULATOR, stand_in_procedure, LPARAM(&timer)};
+    open_tool(stopwatch_row);
+    open_tool(timer_row);
+    HWND length = open(IDC_OPEN_LENGTH);
+
     fake.answers = {true, false};
-    choose_menu(l, 60);
-    EXPECT_TRUE(IsWindow(l)) << "No to the stopwatch cancels the whole close";
-    ASSERT_EQ(fake.shown.size(), 2u);
-    EXPECT_EQ(fake.shown[0], "タイマーは作動中です。終了してよろしいですか？");
-    EXPECT_EQ(fake.shown[1], "ストップウォッチは作動中です。終了してよろしいですか？");
+    choose_menu(l, IDM_EXIT);
+    EXPECT_EQ(fake.shown, (std::vector<std::string>{"timer?", "stopwatch?"}));
+    EXPECT_EQ(timer.stops, 1) << "Yes stops the tool at once";
+    EXPECT_TRUE(stopwatch.counting);
+    for (HWND window : {l, tool_windows[3], tool_windows[4], length}) EXPECT_TRUE(IsWindow(window));
     EXPECT_FALSE(std::filesystem::exists(settings_file()));
 
-    running_flags.timer = false;
+    fake.shown.clear();
     fake.answers = {true};
-    choose_menu(l, 60);
+    choose_menu(l, IDM_EXIT);
+    EXPECT_EQ(fake.shown, std::vector<std::string>{"stopwatch?"}) << "each asked once";
+    EXPECT_EQ(stopwatch.stops, 1);
     EXPECT_FALSE(IsWindow(l));
+    EXPECT_FALSE(IsWindow(length));
     EXPECT_TRUE(std::filesystem::exists(settings_file()));
 }
 
@@ -113,7 +114,6 @@ TEST_F(LauncherTest, ARunningTimerOrStopwatchIsStoppedOnlyWithConsent) {
 struct AboutVisit {
     HWND launcher = nullptr;
     HWND box = nullptr;
-    std::vector<std::string> texts;
     bool open_after_escape = false;
 };
 AboutVisit visit;
@@ -124,29 +124,19 @@ void CALLBACK look_at_about_box(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     EXPECT_EQ(GetWindow(visit.box, GW_OWNER), visit.launcher);
     EXPECT_FALSE(IsWindowEnabled(visit.launcher));
-    for (HWND c = GetWindow(visit.box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-        visit.texts.push_back(window_text(c));
     SendMessageW(visit.box, WM_COMMAND, IDCANCEL, 0);
     visit.open_after_escape = IsWindowVisible(visit.box);
-    SendMessageW(GetDlgItem(visit.box, 71), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(visit.box, IDC_ABOUT_OK), BM_CLICK, 0, 0);
 }
 
-TEST_F(LauncherTest, AboutBoxShowsItsTextsAndClosesOnlyWithOk) {
+TEST_F(LauncherTest, AboutBoxIsModalAndClosesOnlyWithOk) {
     visit = AboutVisit{};
     visit.launcher = launcher();
     SetTimer(nullptr, 0, 50, look_at_about_box);
-    choose_menu(visit.launcher, 69);
+    choose_menu(visit.launcher, IDM_ABOUT);
     ASSERT_NE(visit.box, nullptr);
     EXPECT_FALSE(IsWindow(visit.box));
     EXPECT_TRUE(visit.open_after_escape);
-    ASSERT_GE(visit.texts.size(), 11u);
-    EXPECT_EQ(visit.texts[2], "Quivra");
-    EXPECT_EQ(visit.texts[3], "Version 1.23");
-    EXPECT_EQ(visit.texts[4], "フリーソフトウェア");
-    EXPECT_EQ(visit.texts[5], "アイコンなどグラフィック");
-    EXPECT_EQ(visit.texts[7], "プログラム");
-    EXPECT_EQ(visit.texts[9], "Orvelのホームページへ...");
-    EXPECT_EQ(visit.texts[10], "OK");
 }
 
 }  // namespace

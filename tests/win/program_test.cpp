@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/launcher.h"
+#include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
 
 namespace quivra::testing {
@@ -83,7 +84,7 @@ TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {
     EXPECT_EQ(second.exit_code(15000), 0);
     EXPECT_EQ(launcher_count(), 1);
 
-    PostMessageW(launcher, WM_COMMAND, 60, 0);
+    PostMessageW(launcher, WM_COMMAND, IDM_EXIT, 0);
     EXPECT_EQ(first.exit_code(15000), 0);
     std::string file = read_bytes(folder / L"tarv.ini");
     std::size_t lines = 0;

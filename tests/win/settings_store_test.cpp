@@ -1,6 +1,7 @@
 #include <filesystem>
 
-#include "app/settings_store.h"
+#include "base/win/settings_store.h"
+#include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
 
 namespace quivra::testing {
@@ -59,7 +60,7 @@ TEST_F(SettingsStoreTest, TheLauncherSilentlyKeepsAnUnwritableSettingsFile) {
     {
         LockedFile lock(settings_file());
         ASSERT_TRUE(lock.held());
-        choose_menu(l, 60);
+        choose_menu(l, IDM_EXIT);
     }
     EXPECT_FALSE(IsWindow(l));
     EXPECT_TRUE(fake.shown.empty());

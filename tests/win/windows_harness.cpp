@@ -3,24 +3,75 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/frame.h"
+#include "base/win/frame.h"
 #include "app/launcher.h"
-#include "app/message_loop.h"
-#include "app/running_flags.h"
-#include "app/settings_store.h"
-#include "app/text.h"
+#include "app/tool_table.h"
+#include "base/win/message_loop.h"
+#include "base/win/settings_store.h"
+#include "base/win/text.h"
 
 namespace quivra::testing {
 
-void FakePlatform::inform(HWND, std::string_view text) { shown.emplace_back(text); }
+namespace {
+
+void run_once(std::function<void()>& action) {
+    if (!action) return;
+    std::function<void()> now = std::move(action);
+    action = nullptr;
+    now();
+}
+
+}  // namespace
+
+void FakePlatform::inform(HWND, std::string_view text) {
+    shown.emplace_back(text);
+    run_once(while_box_is_up);
+}
 
 bool FakePlatform::ask(HWND, std::string_view text) {
     shown.emplace_back(text);
+    run_once(while_box_is_up);
     EXPECT_FALSE(answers.empty()) << "unexpected question: " << text;
     if (answers.empty()) return false;
     bool yes = answers.front();
     answers.pop_front();
     return yes;
+}
+
+void FakePlatform::beep(unsigned hertz, unsigned milliseconds) {
+    beeps.push_back({hertz, milliseconds});
+}
+
+std::optional<std::wstring> FakePlatform::choose_file_to_open(HWND, std::wstring_view title,
+                                                              std::wstring_view filter) {
+    file_choices.push_back({std::wstring(title), std::wstring(filter)});
+    return chosen_file;
+}
+
+std::uint32_t FakePlatform::logical_drives() {
+    std::uint32_t mask = 0;
+    for (const auto& [letter, drive] : drives) mask |= 1u << (letter - 'A');
+    return mask;
+}
+
+unsigned FakePlatform::drive_type(char letter) {
+    auto drive = drives.find(letter);
+    return drive == drives.end() ? DRIVE_NO_ROOT_DIR : drive->second.type;
+}
+
+std::optional<ExtendedFreeSpace> FakePlatform::extended_free_space(char letter) {
+    auto drive = drives.find(letter);
+    return drive == drives.end() ? std::nullopt : drive->second.extended;
+}
+
+std::optional<ClassicFreeSpace> FakePlatform::classic_free_space(char letter) {
+    auto drive = drives.find(letter);
+    return drive == drives.end() ? std::nullopt : drive->second.classic;
+}
+
+std::optional<VolumeInformation> FakePlatform::volume_information(char letter) {
+    auto drive = drives.find(letter);
+    return drive == drives.end() ? std::nullopt : drive->second.volume;
 }
 
 void pump() {
@@ -71,7 +122,6 @@ void WindowTest::SetUp() {
     use_platform(fake);
     std::filesystem::remove(settings_file());
     settings = Settings{};
-    running_flags = RunningFlags{};
 }
 
 void WindowTest::TearDown() {
@@ -89,10 +139,12 @@ HWND WindowTest::launcher() {
     return launcher_window;
 }
 
-HWND WindowTest::open(int command, int position) {
+HWND WindowTest::open(int command) {
     if (!launcher_window) launcher();
     click(launcher_window, command);
-    return tool_windows[position];
+    const Tool* tool = tool_for_command(command);
+    EXPECT_NE(tool, nullptr) << "no tool for command " << command;
+    return tool ? tool_windows[tool->position] : nullptr;
 }
 
 }  // namespace quivra::testing

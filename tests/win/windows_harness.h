@@ -5,23 +5,69 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
+#include <map>
+#include <optional>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "app/platform.h"
+#include "base/win/platform.h"
 
 namespace quivra::testing {
 
+// Records what the program asked of the platform and answers as the test
+// says. Time stands still until the test moves it.
 class FakePlatform final : public Platform {
 public:
     void inform(HWND owner, std::string_view text) override;
     bool ask(HWND owner, std::string_view text) override;
+    std::uint64_t monotonic_ms() override { return now_ms; }
+    SYSTEMTIME local_time() override { return local; }
+    std::int64_t seconds_since_1970() override { return epoch_seconds; }
+    void beep(unsigned hertz, unsigned milliseconds) override;
+    void play_sound(const std::wstring& path) override { sounds.push_back(path); }
+    std::optional<std::wstring> choose_file_to_open(HWND owner, std::wstring_view title,
+                                                    std::wstring_view filter) override;
+    WindowsVersion windows_version() override { return version; }
+    std::uint32_t logical_drives() override;
+    unsigned drive_type(char letter) override;
+    std::optional<ExtendedFreeSpace> extended_free_space(char letter) override;
+    std::optional<ClassicFreeSpace> classic_free_space(char letter) override;
+    std::optional<VolumeInformation> volume_information(char letter) override;
 
     std::vector<std::string> shown;   // every message and question, in order
     std::deque<bool> answers;         // what the user answers to questions
+    // Runs while a box is up, as a modeless window's timer or the user's
+    // click elsewhere would; cleared before it runs.
+    std::function<void()> while_box_is_up;
+
+    std::uint64_t now_ms = 1'000'000;
+    SYSTEMTIME local{2026, 12, 1, 7, 12, 0, 0, 0};
+    std::int64_t epoch_seconds = 1'796'601'600;
+
+    struct Beep {
+        unsigned hertz, milliseconds;
+    };
+    std::vector<Beep> beeps;
+    std::vector<std::wstring> sounds;
+
+    struct FileChoice {
+        std::wstring title, filter;
+    };
+    std::vector<FileChoice> file_choices;      // every file-open dialog shown
+    std::optional<std::wstring> chosen_file;   // what the user picks; empty cancels
+
+    struct Drive {
+        unsigned type = DRIVE_FIXED;
+        std::optional<ExtendedFreeSpace> extended;
+        std::optional<ClassicFreeSpace> classic;
+        std::optional<VolumeInformation> volume;
+    };
+    WindowsVersion version{2, 10, 19045};
+    std::map<char, Drive> drives;
 };
 
 // Runs whatever messages are waiting, as the program's loop would.
@@ -49,8 +95,8 @@ protected:
     void TearDown() override;
     // Opens the launcher and returns it.
     HWND launcher();
-    // Presses a launcher button and returns the tool window it opened.
-    HWND open(int command, int position);
+    // Presses a launcher button and returns its tool's window.
+    HWND open(int command);
 
     FakePlatform fake;
     HWND launcher_window = nullptr;

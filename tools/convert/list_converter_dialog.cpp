@@ -1,28 +1,29 @@
+// The window shared by the five list converters.
 #include "tools/convert/list_converter_dialog.h"
 
 #include <commctrl.h>
 
-#include "app/frame.h"
-#include "app/settings_store.h"
-#include "app/text.h"
+#include "base/win/frame.h"
+#include "base/win/settings_store.h"
+#include "base/win/text.h"
+#include "res/dialogs/list_converters.h"
 #include "tools/convert/list_conversion.h"
 
 namespace quivra {
 
-const ListConverter length_converter{700, length_units, &Settings::len_def};
-const ListConverter weight_converter{800, weight_units, &Settings::weight_def};
-const ListConverter area_converter{900, area_units, &Settings::area_def};
-const ListConverter volume_converter{1000, volume_units, &Settings::vol_def};
-const ListConverter speed_converter{1200, speed_units, &Settings::speed_def};
+const ListConverter length_converter{LENGTH_CONVERTER_BASE, length_units, &Settings::len_def};
+const ListConverter weight_converter{WEIGHT_CONVERTER_BASE, weight_units, &Settings::weight_def};
+const ListConverter area_converter{AREA_CONVERTER_BASE, area_units, &Settings::area_def};
+const ListConverter volume_converter{VOLUME_CONVERTER_BASE, volume_units, &Settings::vol_def};
+const ListConverter speed_converter{SPEED_CONVERTER_BASE, speed_units, &Settings::speed_def};
 
 namespace {
 
-// Control ids, counted from the tool's base.
-constexpr int value_field = 21;
-constexpr int value_updown = 22;
-constexpr int unit_list = 23;
-constexpr int convert_button = 24;
-constexpr int result_list = 25;
+constexpr int value_field = IDC_LIST_VALUE;
+constexpr int value_updown = IDC_LIST_VALUE_UPDOWN;
+constexpr int unit_list = IDC_LIST_UNIT;
+constexpr int convert_button = IDC_LIST_CONVERT;
+constexpr int result_list = IDC_LIST_RESULTS;
 
 void open(HWND dialog, const ListConverter& tool) {
     SendDlgItemMessageW(dialog, tool.base + value_updown, UDM_SETRANGE, 0, MAKELPARAM(9999, 1));
@@ -41,7 +42,7 @@ void open(HWND dialog, const ListConverter& tool) {
 void convert(HWND dialog, const ListConverter& tool) {
     HWND results = GetDlgItem(dialog, tool.base + result_list);
     SendMessageW(results, LB_RESETCONTENT, 0, 0);
-    unsigned value = GetDlgItemInt(dialog, tool.base + value_field, nullptr, FALSE);
+    auto value = unsigned(read_field(dialog, tool.base + value_field, 0, 9999));
     LRESULT row = SendDlgItemMessageW(dialog, tool.base + unit_list, CB_GETCURSEL, 0, 0);
     if (row < 0 || std::size_t(row) >= tool.table.units.size()) return;
     (settings.*tool.selection).set(std::int32_t(row));
@@ -58,7 +59,8 @@ INT_PTR CALLBACK list_converter_procedure(HWND dialog, UINT message, WPARAM wpar
         return TRUE;
     case WM_COMMAND: {
         const auto& tool = *reinterpret_cast<const ListConverter*>(tool_parameter(dialog));
-        if (wparam == WPARAM(tool.base + convert_button)) convert(dialog, tool);
+        if (wparam != WPARAM(tool.base + convert_button)) return FALSE;
+        convert(dialog, tool);
         return TRUE;
     }
     }

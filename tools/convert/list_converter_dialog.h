@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "tools/convert/unit_tables.h"
 
 namespace quivra {

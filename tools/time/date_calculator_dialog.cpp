@@ -1,16 +1,14 @@
+// The date calculator's window: reads the pickers and shows the engine's answers.
 #include "tools/time/date_calculator_dialog.h"
 
 #include <commctrl.h>
 
-#include "app/text.h"
+#include "base/win/text.h"
 #include "res/dialogs/date_calculator.h"
-#include "tools/time/calendar.h"
-#include "tools/time/date_text.h"
+#include "tools/time/date_calculator.h"
 
 namespace quivra {
 namespace {
-
-constexpr int no_weekday = 7;
 
 Date picked_date(HWND dialog, int picker) {
     SYSTEMTIME time{};
@@ -25,18 +23,17 @@ void open(HWND dialog) {
 }
 
 void show_days_between(HWND dialog) {
-    std::int32_t days = day_number(picked_date(dialog, IDC_SECOND_DATE)) -
-                        day_number(picked_date(dialog, IDC_FIRST_DATE));
+    std::int32_t days =
+        days_between(picked_date(dialog, IDC_FIRST_DATE), picked_date(dialog, IDC_SECOND_DATE));
     SetDlgItemInt(dialog, IDC_DAYS_RESULT, UINT(days), TRUE);
 }
 
 void show_date_after(HWND dialog) {
     std::int32_t sign = IsDlgButtonChecked(dialog, IDC_PLUS) == BST_CHECKED ? 1 : -1;
-    std::int32_t count = std::int32_t(GetDlgItemInt(dialog, IDC_DAY_COUNT, nullptr, FALSE));
-    std::optional<Date> result = add_days(picked_date(dialog, IDC_START_DATE), sign * count);
-    set_item_text(dialog, IDC_DATE_RESULT, result ? format_result_date(*result) : "");
-    int weekday = result ? weekday_index(*result).value_or(no_weekday) : no_weekday;
-    set_item_text(dialog, IDC_WEEKDAY_RESULT, weekday_name(weekday));
+    std::int32_t count = read_field(dialog, IDC_DAY_COUNT, 0, 9999);
+    DateAfter after = date_after(picked_date(dialog, IDC_START_DATE), sign * count);
+    set_item_text(dialog, IDC_DATE_RESULT, after.date);
+    set_item_text(dialog, IDC_WEEKDAY_RESULT, after.weekday);
 }
 
 }  // namespace
@@ -48,7 +45,8 @@ INT_PTR CALLBACK date_calculator_procedure(HWND dialog, UINT message, WPARAM wpa
         return TRUE;
     case WM_COMMAND:
         if (wparam == IDC_DAYS_BETWEEN) show_days_between(dialog);
-        if (wparam == IDC_DATE_AFTER) show_date_after(dialog);
+        else if (wparam == IDC_DATE_AFTER) show_date_after(dialog);
+        else return FALSE;
         return TRUE;
     }
     return FALSE;

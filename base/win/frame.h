@@ -6,21 +6,27 @@
 
 #include <array>
 
-#include "app/settings.h"
+#include "base/settings.h"
 
 namespace quivra {
 
 // A row of the table of tools. The tool's own procedure is called after
 // the frame's handling of each message, with `parameter` as the lParam of
 // WM_INITDIALOG. It sees WM_CLOSE first and keeps its window open by
-// returning TRUE.
+// returning TRUE; it sees command 60 first too, and returning TRUE there
+// stops the frame from turning it into a close request.
 struct Tool {
     int position;
-    int command;
+    int command;  // the launcher button that opens it; 0 for none
     int template_id;
     DLGPROC procedure;
     LPARAM parameter = 0;
 };
+
+// Sent to every open tool, in position order, before the launcher closes.
+// A tool that is counting asks its own question: on Yes it stops at once
+// and returns FALSE; on No it returns TRUE, which cancels the whole close.
+inline constexpr UINT launcher_closing_message = WM_APP + 1;
 
 // The open window of each position index; empty when the tool is closed.
 extern std::array<HWND, position_rows> tool_windows;
@@ -33,5 +39,10 @@ void save_position(int position, HWND window);
 
 // Brings the tool's window to the front, or opens it.
 void open_tool(const Tool& tool);
+
+// Asks every open tool whether the program may close; false if one said No.
+bool every_tool_may_close();
+// Closes every open tool in position order, each keeping its position.
+void close_every_tool();
 
 }  // namespace quivra

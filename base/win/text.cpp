@@ -1,4 +1,7 @@
-#include "app/text.h"
+// Conversions between Shift-JIS and wide text at the platform calls.
+#include "base/win/text.h"
+
+#include "base/field_number.h"
 
 namespace quivra {
 namespace {
@@ -34,5 +37,9 @@ std::string window_text(HWND window) {
 }
 
 std::string item_text(HWND dialog, int id) { return window_text(GetDlgItem(dialog, id)); }
+
+std::int32_t read_field(HWND dialog, int id, std::int32_t low, std::int32_t high) {
+    return read_field_number(item_text(dialog, id), low, high);
+}
 
 }  // namespace quivra

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
+#include "base/settings.h"
 
 namespace quivra {
 

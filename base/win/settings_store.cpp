@@ -1,4 +1,4 @@
-#include "app/settings_store.h"
+#include "base/win/settings_store.h"
 
 #include <windows.h>
 

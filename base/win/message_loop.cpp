@@ -1,4 +1,4 @@
-#include "app/message_loop.h"
+#include "base/win/message_loop.h"
 
 namespace quivra {
 

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,9 @@ std::string narrow(std::wstring_view wide);
 void set_item_text(HWND dialog, int id, std::string_view cp932);
 std::string item_text(HWND dialog, int id);
 std::string window_text(HWND window);
+
+// A number field as the user meant it, clamped to [low, high] whatever
+// text another program set into it.
+std::int32_t read_field(HWND dialog, int id, std::int32_t low, std::int32_t high);
 
 }  // namespace quivra

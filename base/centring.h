@@ -1,7 +1,7 @@
 // Where a window goes to sit in the middle of the screen.
 #pragma once
 
-#include "app/settings.h"
+#include "base/settings.h"
 
 namespace quivra {
 

@@ -1,7 +1,8 @@
-#include "app/frame.h"
+// The tool window frame: slots, placement and the closing of tools.
+#include "base/win/frame.h"
 
-#include "app/centring.h"
-#include "app/settings_store.h"
+#include "base/centring.h"
+#include "base/win/settings_store.h"
 #include "res/shell_ids.h"
 
 namespace quivra {
@@ -58,10 +59,12 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         DestroyWindow(window);
         return TRUE;
     case WM_COMMAND:
-        if (wparam == IDM_EXIT)
+        if (!tool->procedure(window, message, wparam, lparam) && wparam == IDM_EXIT)
             PostMessageW(window, WM_CLOSE, 0, 0);
-        else
-            tool->procedure(window, message, wparam, lparam);
+        return TRUE;
+    case launcher_closing_message:
+        SetWindowLongPtrW(window, DWLP_MSGRESULT,
+                          tool->procedure(window, message, wparam, lparam));
         return TRUE;
     case WM_DESTROY:
         tool->procedure(window, message, wparam, lparam);
@@ -82,6 +85,18 @@ void open_tool(const Tool& tool) {
     }
     CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(tool.template_id), nullptr,
                        tool_frame_procedure, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool every_tool_may_close() {
+    for (int position = 1; position < position_rows; ++position)
+        if (HWND tool = tool_windows[position])
+            if (SendMessageW(tool, launcher_closing_message, 0, 0)) return false;
+    return true;
+}
+
+void close_every_tool() {
+    for (int position = 1; position < position_rows; ++position)
+        if (HWND tool = tool_windows[position]) SendMessageW(tool, WM_CLOSE, 0, 0);
 }
 
 }  // namespace quivra

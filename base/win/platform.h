@@ -1,0 +1,83 @@
+// The platform services a test must be able to answer for itself: boxes,
+// clocks, sounds, the file-open dialog, drive queries and the seed.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quivra {
+
+struct WindowsVersion {
+    unsigned platform_id = 0;  // 1: the Windows 95 family, 2: the NT family
+    unsigned major = 0;
+    unsigned build = 0;
+};
+
+// What the extended free-space query answers, in bytes.
+struct ExtendedFreeSpace {
+    std::uint64_t free_bytes = 0;
+    std::uint64_t total_bytes = 0;
+};
+
+// What the classic free-space query answers: 32-bit counts.
+struct ClassicFreeSpace {
+    std::uint32_t sectors_per_cluster = 0;
+    std::uint32_t bytes_per_sector = 0;
+    std::uint32_t free_clusters = 0;
+    std::uint32_t total_clusters = 0;
+};
+
+// CP932 text, as the narrow query returns it.
+struct VolumeInformation {
+    std::string label;
+    std::string file_system;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A message with an OK button and the information icon, caption "Quivra".
+    virtual void inform(HWND owner, std::string_view cp932_text) = 0;
+    // A Yes/No question with the information icon; true for Yes.
+    virtual bool ask(HWND owner, std::string_view cp932_text) = 0;
+
+    // Milliseconds from an arbitrary start; never goes back, unaffected by
+    // changes of the system clock. Every elapsed time is measured with it.
+    virtual std::uint64_t monotonic_ms() = 0;
+    virtual SYSTEMTIME local_time() = 0;
+    // For seeding the game's shuffle.
+    virtual std::int64_t seconds_since_1970() = 0;
+
+    virtual void beep(unsigned hertz, unsigned milliseconds) = 0;
+    // Plays a WAVE file once, asynchronously, replacing any sound still
+    // playing; silent (no default sound) when the file cannot be played.
+    virtual void play_sound(const std::wstring& path) = 0;
+
+    // The file-open dialog: `filter` is pairs of NUL-terminated strings;
+    // the chosen file must exist; the current directory stays as it was.
+    // Empty when the user cancels.
+    virtual std::optional<std::wstring> choose_file_to_open(HWND owner, std::wstring_view title,
+                                                            std::wstring_view filter) = 0;
+
+    virtual WindowsVersion windows_version() = 0;
+    // Bit k set: drive 'A' + k is present.
+    virtual std::uint32_t logical_drives() = 0;
+    // The platform's drive type code of a root such as "C:\".
+    virtual unsigned drive_type(char letter) = 0;
+    // Each empty when the query fails (a drive with no medium, say). The
+    // queries never make the system put up a box of its own.
+    virtual std::optional<ExtendedFreeSpace> extended_free_space(char letter) = 0;
+    virtual std::optional<ClassicFreeSpace> classic_free_space(char letter) = 0;
+    virtual std::optional<VolumeInformation> volume_information(char letter) = 0;
+};
+
+Platform& platform();
+// Tests put their own in place; production uses the real one.
+void use_platform(Platform& replacement);
+
+}  // namespace quivra

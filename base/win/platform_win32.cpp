@@ -1,0 +1,132 @@
+// The real platform services.
+#include "base/win/platform.h"
+
+#include <commdlg.h>
+#include <mmsystem.h>
+
+#include "base/win/text.h"
+
+namespace quivra {
+namespace {
+
+constexpr wchar_t caption[] = L"Quivra";
+
+// Sound and the common dialogs are loaded when first used, so that the
+// launcher starts without them.
+template <class Function>
+Function* library_function(const wchar_t* library, const char* name) {
+    HMODULE module = LoadLibraryW(library);
+    return module ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                  : nullptr;
+}
+
+// An empty card reader or optical drive must not make the system ask the
+// user to insert a disk.
+class QuietDriveErrors {
+public:
+    QuietDriveErrors() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+    ~QuietDriveErrors() { SetErrorMode(previous_); }
+
+private:
+    UINT previous_;
+};
+
+std::wstring root_of(char letter) { return {wchar_t(letter), L':', L'\\'}; }
+
+class Win32Platform final : public Platform {
+public:
+    void inform(HWND owner, std::string_view text) override {
+        MessageBoxW(owner, widen(text).c_str(), caption, MB_OK | MB_ICONINFORMATION);
+    }
+    bool ask(HWND owner, std::string_view text) override {
+        return MessageBoxW(owner, widen(text).c_str(), caption, MB_YESNO | MB_ICONINFORMATION) ==
+               IDYES;
+    }
+
+    std::uint64_t monotonic_ms() override { return GetTickCount64(); }
+    SYSTEMTIME local_time() override {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        return now;
+    }
+    std::int64_t seconds_since_1970() override {
+        FILETIME now;
+        GetSystemTimeAsFileTime(&now);
+        std::int64_t ticks = std::int64_t((std::uint64_t(now.dwHighDateTime) << 32) | now.dwLowDateTime);
+        constexpr std::int64_t ticks_per_second = 10'000'000, seconds_1601_to_1970 = 11'644'473'600;
+        return ticks / ticks_per_second - seconds_1601_to_1970;
+    }
+
+    void beep(unsigned hertz, unsigned milliseconds) override { Beep(hertz, milliseconds); }
+    void play_sound(const std::wstring& path) override {
+        static auto* play = library_function<decltype(PlaySoundW)>(L"winmm.dll", "PlaySoundW");
+        if (play) play(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    }
+
+    std::optional<std::wstring> choose_file_to_open(HWND owner, std::wstring_view title,
+                                                    std::wstring_view filter) override {
+        static auto* open = library_function<decltype(GetOpenFileNameW)>(L"comdlg32.dll",
+                                                                         "GetOpenFileNameW");
+        if (!open) return std::nullopt;
+        std::wstring title_text(title), filter_text(filter);
+        filter_text.push_back(L'\0');
+        std::wstring file(32768, L'\0');
+        OPENFILENAMEW dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = owner;
+        dialog.lpstrFilter = filter_text.c_str();
+        dialog.lpstrFile = file.data();
+        dialog.nMaxFile = DWORD(file.size());
+        dialog.lpstrTitle = title_text.c_str();
+        dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+        if (!open(&dialog)) return std::nullopt;
+        file.resize(file.find(L'\0'));
+        return file;
+    }
+
+    WindowsVersion windows_version() override {
+        OSVERSIONINFOW version{};
+        version.dwOSVersionInfoSize = sizeof version;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+        GetVersionExW(&version);
+#pragma GCC diagnostic pop
+        return {unsigned(version.dwPlatformId), unsigned(version.dwMajorVersion),
+                unsigned(version.dwBuildNumber)};
+    }
+    std::uint32_t logical_drives() override { return GetLogicalDrives(); }
+    unsigned drive_type(char letter) override { return GetDriveTypeW(root_of(letter).c_str()); }
+    std::optional<ExtendedFreeSpace> extended_free_space(char letter) override {
+        QuietDriveErrors quiet;
+        ULARGE_INTEGER available, total, free;
+        if (!GetDiskFreeSpaceExW(root_of(letter).c_str(), &available, &total, &free))
+            return std::nullopt;
+        return ExtendedFreeSpace{free.QuadPart, total.QuadPart};
+    }
+    std::optional<ClassicFreeSpace> classic_free_space(char letter) override {
+        QuietDriveErrors quiet;
+        DWORD sectors, bytes, free_clusters, total_clusters;
+        if (!GetDiskFreeSpaceW(root_of(letter).c_str(), &sectors, &bytes, &free_clusters,
+                               &total_clusters))
+            return std::nullopt;
+        return ClassicFreeSpace{sectors, bytes, free_clusters, total_clusters};
+    }
+    std::optional<VolumeInformation> volume_information(char letter) override {
+        QuietDriveErrors quiet;
+        wchar_t label[MAX_PATH + 1] = {}, file_system[MAX_PATH + 1] = {};
+        if (!GetVolumeInformationW(root_of(letter).c_str(), label, MAX_PATH + 1, nullptr,
+                                   nullptr, nullptr, file_system, MAX_PATH + 1))
+            return std::nullopt;
+        return VolumeInformation{narrow(label), narrow(file_system)};
+    }
+};
+
+Win32Platform win32_platform;
+Platform* current = &win32_platform;
+
+}  // namespace
+
+Platform& platform() { return *current; }
+void use_platform(Platform& replacement) { current = &replacement; }
+
+}  // namespace quivra
