@@ -1,3 +1,4 @@
+// The About box: the program's name, version and makers.
 #pragma once
 
 #include <windows.h>

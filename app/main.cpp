@@ -1,3 +1,4 @@
+// Entry point: one copy at a time, the launcher, and the message loop.
 #include <windows.h>
 
 #include "app/launcher.h"

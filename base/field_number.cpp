@@ -1,3 +1,4 @@
+// The clamping number reader of every number field.
 #include "base/field_number.h"
 
 #include <algorithm>

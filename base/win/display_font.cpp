@@ -1,3 +1,4 @@
+// The bold display font.
 #include "base/win/display_font.h"
 
 #include "base/win/text.h"

@@ -1,3 +1,4 @@
+// The one message loop's dispatch through each window's dialog manager.
 #include "base/win/message_loop.h"
 
 namespace quivra {

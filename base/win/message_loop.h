@@ -1,3 +1,4 @@
+// The one message loop that every window shares.
 #pragma once
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// A value in one unit, shown in every unit of its table.
 #include "tools/convert/list_conversion.h"
 
 #include <cassert>

@@ -1,3 +1,4 @@
+// A value in one unit, shown in every unit of its table.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The five unit tables: names, abbreviations and factors.
 #include "tools/convert/unit_tables.h"
 
 namespace quivra {

@@ -1,3 +1,4 @@
+// The five unit tables of the list converters.
 #pragma once
 
 #include <span>

@@ -1,3 +1,4 @@
+// Day numbers and weekdays of Gregorian dates.
 #include "tools/time/calendar.h"
 
 namespace quivra {

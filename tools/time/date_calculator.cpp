@@ -1,3 +1,4 @@
+// The date calculator's arithmetic and result texts.
 #include "tools/time/date_calculator.h"
 
 #include <cstdio>
