@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Prints figures, judging none: how long quivra.exe takes under Wine from
 # being started to showing its launcher, next to Wine's own Notepad started
-# the same way, with the size of quivra.exe and its peak working set.
+# the same way and a bare window (the floor: one class, one window, nothing
+# else), with the size of quivra.exe and its peak working set.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
-runs=5
+runs=${BENCH_RUNS:-15}
 launcher_title="Quivra v1.23"
 
 need_packages "${windows_packages[@]}"
@@ -24,13 +25,15 @@ timed_start() {
 }
 
 # Taken in turns, so that whatever else slows the machine weighs on both.
-quivra=() notepad=()
+quivra=() notepad=() floor=()
 for run in $(seq 0 $runs); do
     quivra_run=$(timed_start quivra.exe --title "$launcher_title")
     notepad_run=$(timed_start 'C:\windows\notepad.exe' --class Notepad)
+    floor_run=$(timed_start "$windows_build/tests/support/quivra_floor.exe" --title "Quivra floor")
     [ "$run" -eq 0 ] && continue  # the warm-up
     quivra+=("$quivra_run")
     notepad+=("$notepad_run")
+    floor+=("$floor_run")
 done
 
 # median FIELD RUN...: the median of that field's values over the runs.
@@ -42,11 +45,13 @@ median() {
 
 quivra_ms=$(median ms "${quivra[@]}")
 notepad_ms=$(median ms "${notepad[@]}")
+floor_ms=$(median ms "${floor[@]}")
 size=$(stat -c %s "$program")
 echo "quivra.exe: $size bytes ($(awk "BEGIN { printf \"%.1f\", $size / 1024 }") KiB)"
 echo "Cold start to the window shown, under $(wine --version), median of $runs runs after one warm-up:"
-printf '  %-12s %8.1f ms\n' quivra.exe "$quivra_ms" notepad.exe "$notepad_ms"
+printf '  %-12s %8.1f ms\n' quivra.exe "$quivra_ms" notepad.exe "$notepad_ms" floor "$floor_ms"
 awk "BEGIN { printf \"  ratio        %8.2f (quivra.exe / notepad.exe)\\n\", $quivra_ms / $notepad_ms }"
+awk "BEGIN { printf \"  ratio        %8.2f (quivra.exe / floor)\\n\", $quivra_ms / $floor_ms }"
 echo "Peak working set once the window is open, median:"
 printf '  %-12s %8d KiB\n' quivra.exe "$(median peak_kib "${quivra[@]}")" \
-    notepad.exe "$(median peak_kib "${notepad[@]}")"
+    notepad.exe "$(median peak_kib "${notepad[@]}")" floor "$(median peak_kib "${floor[@]}")"

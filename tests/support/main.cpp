@@ -2,6 +2,8 @@
 //   quivra_probe [--desktop NAME] rect
 //   quivra_probe [--desktop NAME] send COMMAND [BUTTON...]
 //   quivra_probe start PROGRAM (--title TITLE | --class CLASS)
+//   quivra_probe [--desktop NAME] soak CYCLES RECIPE...
+//   quivra_probe [--desktop NAME] quit
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
@@ -21,7 +23,9 @@ constexpr DWORD desktop_timeout_ms = 30000;
 constexpr char usage[] =
     "usage: quivra_probe [--desktop NAME] rect\n"
     "       quivra_probe [--desktop NAME] send COMMAND [BUTTON...]\n"
-    "       quivra_probe start PROGRAM (--title TITLE | --class CLASS)\n";
+    "       quivra_probe start PROGRAM (--title TITLE | --class CLASS)\n"
+    "       quivra_probe [--desktop NAME] soak CYCLES RECIPE...\n"
+    "       quivra_probe [--desktop NAME] quit\n";
 
 std::optional<int> number(const std::wstring& text) {
     wchar_t* end;
@@ -58,6 +62,12 @@ int run(std::vector<std::wstring> args) {
         }
         return quivra::send_command(ids[0], {ids.begin() + 1, ids.end()});
     }
+    if (args.size() >= 3 && args[0] == L"soak") {
+        std::optional<int> cycles = number(args[1]);
+        if (!cycles) return -1;
+        return quivra::soak(*cycles, {args.begin() + 2, args.end()});
+    }
+    if (args.size() == 1 && args[0] == L"quit") return quivra::quit();
     if (args.size() == 4 && args[0] == L"start" && (args[2] == L"--title" || args[2] == L"--class"))
         return quivra::time_start(args[1], args[2] == L"--class", args[3]);
     return -1;

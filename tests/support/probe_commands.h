@@ -18,4 +18,12 @@ int send_command(int command, const std::vector<int>& buttons);
 // with this caption (or class) shows, and its peak working set by then.
 int time_start(const std::wstring& program, bool by_class, const std::wstring& name);
 
+// Uses each tool `cycles` times as its recipe says and prints, per tool, the
+// process's handles, windows, GDI and USER objects and page-file usage at
+// the start, after ten cycles and at the end.
+int soak(int cycles, const std::vector<std::wstring>& recipes);
+
+// Closes the launcher, as its menu's 終了 does, and waits for the program to end.
+int quit();
+
 }  // namespace quivra

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Long use: starts the real program under Wine, opens, uses and closes every
+# tool CYCLES times (default 1000) and prints, per tool, what the process
+# holds before and after; then leaves it at rest for 10 seconds and prints
+# its context switches and CPU time meanwhile, read from Linux for every
+# thread of the Wine process.
+usage="usage: scripts/soak.sh [CYCLES]"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+cycles=${1:-1000}
+[[ $cycles =~ ^[0-9]+$ ]] || { echo "$usage" >&2; exit 2; }
+rest_seconds=10
+
+need_packages "${windows_packages[@]}"
+build_windows >/dev/null
+
+# A control id by its name in the ids headers.
+id() { sed -n "s/^#define $1 \([0-9]*\).*/\1/p" "$root"/res/shell_ids.h "$root"/res/dialogs/*.h; }
+# A list converter's control: its base plus the control's offset.
+list_id() { echo $(($(id "$1_CONVERTER_BASE") + $(id "$2"))); }
+
+# One use of each tool: "COMMAND:STEP,..." with cID a click, tID=TEXT a
+# field's text, oID a menu command opening a window and x closing it.
+recipes=("$(id IDC_OPEN_DATE_CALCULATOR):c$(id IDC_DAYS_BETWEEN),t$(id IDC_DAY_COUNT)=100,c$(id IDC_DATE_AFTER)")
+for tool in LENGTH WEIGHT AREA VOLUME SPEED; do
+    recipes+=("$(id "IDC_OPEN_$tool"):t$(list_id $tool IDC_LIST_VALUE)=3,c$(list_id $tool IDC_LIST_CONVERT)")
+done
+
+scratch=$(mktemp -d)
+trap 'stop_wine_and_display; rm -rf "$scratch"' EXIT
+cp "$windows_build/app/quivra.exe" "$scratch/"
+start_display 300
+probe() {
+    "$root/scripts/wine-run" "$WINEPREFIX" "$windows_build/tests/support/quivra_probe.exe" \
+        --desktop soak "$@"
+}
+(cd "$scratch" && exec "$root/scripts/wine-run" "$WINEPREFIX" \
+    explorer /desktop=soak,1024x768 quivra.exe) >/dev/null 2>&1 &
+
+echo "$cycles cycles of each tool under $(wine --version)"
+echo "(handles: GetProcessHandleCount; windows: visible top-level windows and their"
+echo " children; gdi and user: GetGuiResources, which Wine answers with 0; memory:"
+echo " page-file usage, Wine's private committed bytes)"
+probe soak "$cycles" "${recipes[@]}"
+
+# Rest: nothing counts, so nothing should wake the program.
+pid=$(pgrep -n -x quivra.exe)
+rest_figures() {
+    local switches=0 ticks=0
+    for task in /proc/"$pid"/task/*; do
+        switches=$((switches + $(awk '/ctxt_switches/ { n += $2 } END { print n }' "$task/status")))
+        ticks=$((ticks + $(awk '{ print $14 + $15 }' "$task/stat")))
+    done
+    echo "$switches $ticks"
+}
+read -r switches_before ticks_before <<<"$(rest_figures)"
+sleep "$rest_seconds"
+read -r switches_after ticks_after <<<"$(rest_figures)"
+echo "At rest for $rest_seconds s: $((switches_after - switches_before)) context switches," \
+     "$(( (ticks_after - ticks_before) * 1000 / $(getconf CLK_TCK) )) ms of CPU time" \
+     "($(ls /proc/"$pid"/task | wc -l) threads)"
+probe quit
