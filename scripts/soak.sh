@@ -38,7 +38,7 @@ probe() {
     explorer /desktop=soak,1024x768 quivra.exe) >/dev/null 2>&1 &
 
 echo "$cycles cycles of each tool under $(wine --version)"
-echo "(handles: GetProcessHandleCount; windows: visible top-level windows and their"
+echo "(handles: the system's handle table (NtQuerySystemInformation); windows: visible top-level windows and their"
 echo " children; gdi and user: GetGuiResources, which Wine answers with 0; memory:"
 echo " page-file usage, Wine's private committed bytes)"
 probe soak "$cycles" "${recipes[@]}"

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <thread>
@@ -45,9 +46,38 @@ std::size_t window_count(DWORD process) {
     return count;
 }
 
+// The system's handle table, which Wine fills in for every process, while
+// its GetProcessHandleCount answers 0 for any process but the caller.
+DWORD handle_count(DWORD process_id) {
+    struct Entry {
+        ULONG owner;
+        BYTE type, flags;
+        USHORT value;
+        void* object;
+        ULONG access;
+    };
+    using Query = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
+    static auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    constexpr int system_handle_information = 16;
+    constexpr LONG info_length_mismatch = LONG(0xC0000004);
+    std::vector<char> buffer(1 << 16);
+    LONG status;
+    while ((status = query(system_handle_information, buffer.data(), ULONG(buffer.size()), nullptr)) ==
+           info_length_mismatch)
+        buffer.resize(buffer.size() * 2);
+    if (status != 0) return 0;
+    ULONG count;
+    std::memcpy(&count, buffer.data(), sizeof count);
+    const auto* entries = reinterpret_cast<const Entry*>(buffer.data() + sizeof(void*));
+    DWORD owned = 0;
+    for (ULONG i = 0; i < count; ++i) owned += entries[i].owner == process_id;
+    return owned;
+}
+
 Figures measure(HANDLE process, DWORD process_id) {
     Figures figures;
-    GetProcessHandleCount(process, &figures.handles);
+    figures.handles = handle_count(process_id);
     figures.gdi_objects = GetGuiResources(process, GR_GDIOBJECTS);
     figures.user_objects = GetGuiResources(process, GR_USEROBJECTS);
     figures.windows = window_count(process_id);
@@ -156,11 +186,21 @@ bool use_once(DWORD process, HWND launcher, const Recipe& recipe) {
     const std::vector<HWND> before = visible_windows(process);
     PostMessageW(launcher, WM_COMMAND, recipe.command, 0);
     HWND tool = new_window(process, before);
-    if (!tool) return false;
+    if (!tool) {
+        std::fputs("No window opened.\n", stderr);
+        return false;
+    }
     HWND current = tool;
     for (const std::wstring& step : recipe.steps)
-        if (!run_step(process, tool, current, step)) return false;
+        if (!run_step(process, tool, current, step)) {
+            wchar_t caption[128] = {};
+            GetWindowTextW(current, caption, 128);
+            std::fprintf(stderr, "Step %ls failed in \"%ls\" (error %lu).\n", step.c_str(), caption,
+                         GetLastError());
+            return false;
+        }
     send(tool, WM_CLOSE, 0, 0);
+    if (IsWindow(tool)) std::fputs("The tool stayed open.\n", stderr);
     return !IsWindow(tool);
 }
 
@@ -176,7 +216,12 @@ void print_row(int command, const Figures& start, const Figures& warm, const Fig
 }  // namespace
 
 int soak(int cycles, const std::vector<std::wstring>& recipe_texts) {
-    HWND launcher = wait_for([] { return FindWindowW(nullptr, version_title); }, 60000);
+    HWND launcher = wait_for(
+        [] {
+            HWND window = FindWindowW(nullptr, version_title);
+            return window && IsWindowVisible(window) ? window : nullptr;
+        },
+        60000);
     if (!launcher) {
         std::fputs("The launcher did not appear.\n", stderr);
         return 1;
