@@ -57,7 +57,7 @@ std::vector<std::string> world_times(std::int64_t chosen, int hour, int minute, 
     for (const City& city : cities) {
         int n = city.hours_from_japan - here.hours_from_japan + hour + (summer_time ? 1 : 0);
         const char* marker = "";
-        // Exactly 24 stays 24 of the same day, as the clock has always shown it.
+        // Exactly 24 is midnight at the end of the same day: no marker.
         if (n < 0) {
             n += 24;
             marker = "前日";
