@@ -1,11 +1,17 @@
 // The one place that names the tools: each row opens one tool window.
 #include "app/tool_table.h"
 
+#include "res/dialogs/consumption_tax.h"
 #include "res/dialogs/date_calculator.h"
 #include "res/dialogs/list_converters.h"
+#include "res/dialogs/temperature.h"
+#include "res/dialogs/world_clock.h"
 #include "res/shell_ids.h"
+#include "tools/convert/consumption_tax_dialog.h"
 #include "tools/convert/list_converter_dialog.h"
+#include "tools/convert/temperature_dialog.h"
 #include "tools/time/date_calculator_dialog.h"
+#include "tools/time/world_clock_dialog.h"
 
 namespace quivra {
 namespace {
@@ -15,11 +21,14 @@ LPARAM parameter(const ListConverter& tool) { return reinterpret_cast<LPARAM>(&t
 // Position index, launcher command (0: none), template, procedure, parameter.
 const Tool tools[] = {
     {1, IDC_OPEN_DATE_CALCULATOR, IDD_DATE_CALCULATOR, date_calculator_procedure},
+    {6, IDC_OPEN_WORLD_CLOCK, IDD_WORLD_CLOCK, world_clock_procedure},
     {7, IDC_OPEN_LENGTH, IDD_LENGTH_CONVERTER, list_converter_procedure, parameter(length_converter)},
     {8, IDC_OPEN_WEIGHT, IDD_WEIGHT_CONVERTER, list_converter_procedure, parameter(weight_converter)},
     {9, IDC_OPEN_AREA, IDD_AREA_CONVERTER, list_converter_procedure, parameter(area_converter)},
     {10, IDC_OPEN_VOLUME, IDD_VOLUME_CONVERTER, list_converter_procedure, parameter(volume_converter)},
+    {11, IDC_OPEN_TEMPERATURE, IDD_TEMPERATURE, temperature_procedure},
     {12, IDC_OPEN_SPEED, IDD_SPEED_CONVERTER, list_converter_procedure, parameter(speed_converter)},
+    {13, IDC_OPEN_TAX, IDD_CONSUMPTION_TAX, consumption_tax_procedure},
 };
 
 }  // namespace

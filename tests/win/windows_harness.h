@@ -103,3 +103,10 @@ protected:
 };
 
 }  // namespace quivra::testing
+
+namespace quivra::testing {
+
+// Every line of a list box, in order.
+std::vector<std::string> list_lines(HWND dialog, int id);
+
+}  // namespace quivra::testing

@@ -1,0 +1,9 @@
+/* World clock: template 16 and its controls. */
+#pragma once
+
+#define IDD_WORLD_CLOCK 16
+#define IDC_WORLD_TIME 621
+#define IDC_WORLD_CITY 631
+#define IDC_WORLD_SUMMER_TIME 633
+#define IDC_WORLD_REPORT 641
+#define IDC_WORLD_TIMES 651

@@ -1,0 +1,49 @@
+// The consumption-tax calculator's window: reads price, rate and mode, shows both lines.
+#include "tools/convert/consumption_tax_dialog.h"
+
+#include <commctrl.h>
+
+#include "base/win/settings_store.h"
+#include "base/win/text.h"
+#include "res/dialogs/consumption_tax.h"
+#include "tools/convert/consumption_tax.h"
+
+namespace quivra {
+namespace {
+
+void open(HWND dialog) {
+    SendDlgItemMessageW(dialog, IDC_TAX_PRICE, EM_LIMITTEXT, 8, 0);
+    SetDlgItemInt(dialog, IDC_TAX_PRICE, 1000, FALSE);
+    SendDlgItemMessageW(dialog, IDC_TAX_RATE_UPDOWN, UDM_SETRANGE32, 0, largest_rate);
+    SendDlgItemMessageW(dialog, IDC_TAX_RATE, EM_LIMITTEXT, 2, 0);
+    // Every opening shows the rate of start-up, not that of the last calculation.
+    SetDlgItemInt(dialog, IDC_TAX_RATE, UINT(rate_to_show(settings.tax_ritu.at_startup)), FALSE);
+    CheckDlgButton(dialog, IDC_TAX_INCLUDED, BST_CHECKED);
+}
+
+void calculate(HWND dialog) {
+    std::int32_t price = read_field(dialog, IDC_TAX_PRICE, 0, largest_price);
+    std::int32_t rate = read_field(dialog, IDC_TAX_RATE, 0, largest_rate);
+    settings.tax_ritu.to_save = rate;
+    TaxMode mode = IsDlgButtonChecked(dialog, IDC_TAX_INCLUDED) == BST_CHECKED ? TaxMode::included : TaxMode::added;
+    TaxLines lines = calculate_tax(price, rate, mode);
+    set_item_text(dialog, IDC_TAX_AMOUNT_RESULT, lines.amount);
+    set_item_text(dialog, IDC_TAX_RESULT, lines.tax);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK consumption_tax_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        open(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        if (wparam != IDC_TAX_CALCULATE) return FALSE;
+        calculate(dialog);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace quivra
