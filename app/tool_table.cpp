@@ -1,16 +1,23 @@
 // The one place that names the tools: each row opens one tool window.
 #include "app/tool_table.h"
 
+#include "res/dialogs/currency.h"
 #include "res/dialogs/date_calculator.h"
 #include "res/dialogs/list_converters.h"
+#include "res/dialogs/rate_editor.h"
 #include "res/shell_ids.h"
+#include "tools/convert/currency_dialog.h"
 #include "tools/convert/list_converter_dialog.h"
+#include "tools/convert/rate_editor_dialog.h"
 #include "tools/time/date_calculator_dialog.h"
 
 namespace quivra {
 namespace {
 
 LPARAM parameter(const ListConverter& tool) { return reinterpret_cast<LPARAM>(&tool); }
+
+// No launcher button: the currency converter's menu opens it.
+const Tool rate_editor{15, 0, IDD_RATE_EDITOR, rate_editor_procedure};
 
 // Position index, launcher command (0: none), template, procedure, parameter.
 const Tool tools[] = {
@@ -20,6 +27,7 @@ const Tool tools[] = {
     {9, IDC_OPEN_AREA, IDD_AREA_CONVERTER, list_converter_procedure, parameter(area_converter)},
     {10, IDC_OPEN_VOLUME, IDD_VOLUME_CONVERTER, list_converter_procedure, parameter(volume_converter)},
     {12, IDC_OPEN_SPEED, IDD_SPEED_CONVERTER, list_converter_procedure, parameter(speed_converter)},
+    {14, IDC_OPEN_CURRENCY, IDD_CURRENCY_CONVERTER, currency_procedure, LPARAM(&rate_editor)},
 };
 
 }  // namespace
