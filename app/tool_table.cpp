@@ -2,13 +2,17 @@
 #include "app/tool_table.h"
 
 #include "res/dialogs/consumption_tax.h"
+#include "res/dialogs/currency.h"
 #include "res/dialogs/date_calculator.h"
 #include "res/dialogs/list_converters.h"
+#include "res/dialogs/rate_editor.h"
 #include "res/dialogs/temperature.h"
 #include "res/dialogs/world_clock.h"
 #include "res/shell_ids.h"
 #include "tools/convert/consumption_tax_dialog.h"
+#include "tools/convert/currency_dialog.h"
 #include "tools/convert/list_converter_dialog.h"
+#include "tools/convert/rate_editor_dialog.h"
 #include "tools/convert/temperature_dialog.h"
 #include "tools/time/date_calculator_dialog.h"
 #include "tools/time/world_clock_dialog.h"
@@ -17,6 +21,9 @@ namespace quivra {
 namespace {
 
 LPARAM parameter(const ListConverter& tool) { return reinterpret_cast<LPARAM>(&tool); }
+
+// No launcher button: the currency converter's menu opens it.
+const Tool rate_editor{15, 0, IDD_RATE_EDITOR, rate_editor_procedure};
 
 // Position index, launcher command (0: none), template, procedure, parameter.
 const Tool tools[] = {
@@ -29,6 +36,7 @@ const Tool tools[] = {
     {11, IDC_OPEN_TEMPERATURE, IDD_TEMPERATURE, temperature_procedure},
     {12, IDC_OPEN_SPEED, IDD_SPEED_CONVERTER, list_converter_procedure, parameter(speed_converter)},
     {13, IDC_OPEN_TAX, IDD_CONSUMPTION_TAX, consumption_tax_procedure},
+    {14, IDC_OPEN_CURRENCY, IDD_CURRENCY_CONVERTER, currency_procedure, LPARAM(&rate_editor)},
 };
 
 }  // namespace

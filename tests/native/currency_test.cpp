@@ -1,0 +1,101 @@
+// Currency lines exact to the sen, and the rate editor's two fields.
+#include "tools/convert/currency.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <set>
+#include <string>
+
+#include "base/settings.h"
+#include "tools/convert/rate_editor.h"
+
+namespace quivra {
+namespace {
+
+constexpr std::size_t yen = 0, dollar = 1, euro = 2, pound = 3, franc = 4, new_zealand = 7,
+                      rupee = 8, baht = 10, peso = 11, hong_kong = 12, taiwan = 13, won = 14,
+                      yuan = 15;
+constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
+
+std::array<std::int32_t, rate_entries> default_rates() {
+    Settings settings;
+    fill_default_rates(settings);
+    return settings.rates;
+}
+
+std::vector<std::string> at_default_rates(std::uint32_t amount, std::size_t from) {
+    return convert_to_every_currency(default_rates(), amount, from);
+}
+
+bool is_dash_line(const std::string& line) { return line.ends_with("\t    -----"); }
+
+TEST(CurrencyConversion, TheExamplesAtTheDefaultRates) {
+    const auto yens = at_default_rates(1000, yen);
+    ASSERT_EQ(yens.size(), 16u);
+    EXPECT_EQ(yens[yen], "日本円          \t     1000.00");
+    EXPECT_EQ(yens[dollar], "アメリカドル    \t        8.24");
+    EXPECT_EQ(yens[euro], "ユーロ          \t        7.91");
+    EXPECT_EQ(yens[pound], "イギリスポンド  \t        5.08");
+    EXPECT_EQ(yens[won], "韓国１００ウォン\t       98.71");
+    EXPECT_EQ(yens[yuan], "中国元          \t       68.82");
+    EXPECT_EQ(yens[new_zealand], "ニュージーランドドル\t       15.54") << "a long name is not cut";
+
+    const auto dollars = at_default_rates(100, dollar);
+    EXPECT_EQ(dollars[yen], "日本円          \t    12125.00");
+    EXPECT_EQ(dollars[euro], "ユーロ          \t       95.99");
+    EXPECT_EQ(dollars[dollar], "アメリカドル    \t      100.00");
+
+    // 12125 × 30,000,000 is well past 32 bits.
+    EXPECT_EQ(at_default_rates(30'000'000, yen)[yen], "日本円          \t 30000000.00");
+    EXPECT_EQ(at_default_rates(30'000'000, yen)[dollar], "アメリカドル    \t   247422.68");
+}
+
+TEST(CurrencyConversion, KeepsTheSenThatFloatingPointLoses) {
+    EXPECT_EQ(at_default_rates(3, franc)[yen], "日本円          \t      260.28");
+    EXPECT_EQ(at_default_rates(5, euro)[yen], "日本円          \t      631.55");
+    EXPECT_EQ(at_default_rates(2231, yen)[dollar], "アメリカドル    \t       18.40");
+}
+
+TEST(CurrencyConversion, DashesExactlyTheResultsOfABillionOrMore) {
+    const auto lines = at_default_rates(largest_amount, pound);
+    const std::set<std::size_t> dashed = {yen, rupee, baht, peso, hong_kong, taiwan, won, yuan};
+    for (std::size_t row = 0; row < lines.size(); ++row)
+        EXPECT_EQ(is_dash_line(lines[row]), dashed.contains(row)) << lines[row];
+    EXPECT_EQ(lines[dollar], "アメリカドル    \t162218555.07");
+
+    auto rates = default_rates();
+    rates[dollar] = 513'239;  // 194,841 of them are a sen short of a billion yen
+    EXPECT_EQ(convert_to_every_currency(rates, 194'841, dollar)[yen], "日本円          \t999999999.99");
+    rates[dollar] = 2000;
+    EXPECT_EQ(convert_to_every_currency(rates, 50'000'000, dollar)[yen], "日本円          \t    -----");
+}
+
+TEST(CurrencyConversion, NoRateGivesDashLinesAndNoRateOverflows) {
+    auto rates = default_rates();
+    rates[new_zealand] = 0;
+    rates[rupee] = -5;  // only a hand-edited file can hold one
+    const auto lines = convert_to_every_currency(rates, 1000, yen);
+    EXPECT_EQ(lines[new_zealand], "ニュージーランドドル\t    -----");
+    EXPECT_TRUE(is_dash_line(lines[rupee]));
+    EXPECT_EQ(lines[dollar], "アメリカドル    \t        8.24");
+    // Without a rate for the amount's own currency no line can be right.
+    for (const std::string& line : convert_to_every_currency(rates, 1000, new_zealand))
+        EXPECT_TRUE(is_dash_line(line)) << line;
+
+    rates[dollar] = rates[euro] = most;
+    EXPECT_EQ(convert_to_every_currency(rates, largest_amount, dollar)[euro],
+              "ユーロ          \t 99999999.00");
+}
+
+TEST(RateFields, KeepEveryRateThroughTheTwoFields) {
+    EXPECT_EQ(rate_fields(12105), (RateFields{121, 5}));
+    EXPECT_EQ(rate_of({0, 50}), 50) << "the sen field holds hundredths as a number";
+    EXPECT_EQ(rate_fields(-5), (RateFields{0, 0}));
+    // Rates from a hand-edited file do not fit three digits but must survive ＯＫ.
+    for (std::int32_t rate : {513'239, most}) EXPECT_EQ(rate_of(rate_fields(rate)), rate);
+    EXPECT_EQ(rate_of({largest_yen, largest_sen}), most);
+}
+
+}  // namespace
+}  // namespace quivra

@@ -1,0 +1,51 @@
+// The currency converter's window: reads the amount and currency, shows the engine's lines.
+#include "tools/convert/currency_dialog.h"
+
+#include "base/win/frame.h"
+#include "base/win/settings_store.h"
+#include "base/win/text.h"
+#include "res/dialogs/currency.h"
+#include "res/shell_ids.h"
+#include "tools/convert/currency.h"
+
+namespace quivra {
+namespace {
+
+void open(HWND dialog) {
+    SendDlgItemMessageW(dialog, IDC_CURRENCY_AMOUNT, EM_LIMITTEXT, 8, 0);
+    set_item_text(dialog, IDC_CURRENCY_AMOUNT, "1000");
+    for (std::size_t row = 0; row < currency_names.size(); ++row)
+        SendDlgItemMessageW(dialog, IDC_CURRENCY_FROM, CB_INSERTSTRING, row,
+                            reinterpret_cast<LPARAM>(widen(currency_names[row]).c_str()));
+    SendDlgItemMessageW(dialog, IDC_CURRENCY_FROM, CB_SETCURSEL,
+                        currency_row(settings.cash_def.at_startup), 0);
+}
+
+void convert(HWND dialog) {
+    HWND results = GetDlgItem(dialog, IDC_CURRENCY_RESULTS);
+    SendMessageW(results, LB_RESETCONTENT, 0, 0);
+    auto amount = std::uint32_t(read_field(dialog, IDC_CURRENCY_AMOUNT, 0, largest_amount));
+    LRESULT row = SendDlgItemMessageW(dialog, IDC_CURRENCY_FROM, CB_GETCURSEL, 0, 0);
+    if (row < 0 || std::size_t(row) >= currency_names.size()) return;
+    settings.cash_def.set(std::int32_t(row));
+    for (const std::string& line : convert_to_every_currency(settings.rates, amount, std::size_t(row)))
+        SendMessageW(results, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(line).c_str()));
+}
+
+}  // namespace
+
+INT_PTR CALLBACK currency_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        open(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        if (wparam == IDC_CURRENCY_CONVERT) convert(dialog);
+        else if (wparam == IDM_RATE_EDITOR) open_tool(*reinterpret_cast<const Tool*>(tool_parameter(dialog)));
+        else return FALSE;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace quivra
