@@ -2,9 +2,13 @@
 #include "app/tool_table.h"
 
 #include "res/dialogs/date_calculator.h"
+#include "res/dialogs/drive_report.h"
+#include "res/dialogs/game.h"
 #include "res/dialogs/list_converters.h"
 #include "res/shell_ids.h"
 #include "tools/convert/list_converter_dialog.h"
+#include "tools/system/drive_report_dialog.h"
+#include "tools/system/game_dialog.h"
 #include "tools/time/date_calculator_dialog.h"
 
 namespace quivra {
@@ -20,6 +24,8 @@ const Tool tools[] = {
     {9, IDC_OPEN_AREA, IDD_AREA_CONVERTER, list_converter_procedure, parameter(area_converter)},
     {10, IDC_OPEN_VOLUME, IDD_VOLUME_CONVERTER, list_converter_procedure, parameter(volume_converter)},
     {12, IDC_OPEN_SPEED, IDD_SPEED_CONVERTER, list_converter_procedure, parameter(speed_converter)},
+    {18, IDC_OPEN_DRIVES, IDD_DRIVE_REPORT, drive_report_procedure},
+    {19, IDC_OPEN_GAME, IDD_GAME, game_procedure},
 };
 
 }  // namespace
