@@ -8,3 +8,4 @@
 #define IDC_GAME_TIME 1991
 #define IDC_GAME_NEXT 1992
 #define IDC_GAME_RATING 1993
+#define IDT_GAME_DISPLAY 993 /* the window timer that refreshes the time shown */

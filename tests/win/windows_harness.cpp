@@ -147,4 +147,16 @@ HWND WindowTest::open(int command) {
     return tool ? tool_windows[tool->position] : nullptr;
 }
 
+std::vector<std::string> list_lines(HWND dialog, int id) {
+    std::vector<std::string> lines;
+    HWND list = GetDlgItem(dialog, id);
+    LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring line(std::size_t(SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0)), L'\0');
+        SendMessageW(list, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(line.data()));
+        lines.push_back(narrow(line));
+    }
+    return lines;
+}
+
 }  // namespace quivra::testing

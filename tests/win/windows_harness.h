@@ -102,4 +102,7 @@ protected:
     HWND launcher_window = nullptr;
 };
 
+// Every line of a list box, in order.
+std::vector<std::string> list_lines(HWND dialog, int id);
+
 }  // namespace quivra::testing

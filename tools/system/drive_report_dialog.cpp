@@ -22,12 +22,11 @@ std::optional<DriveSpace> free_space(char letter, FreeSpaceQuery query) {
 }
 
 DriveFacts facts_of(char letter, FreeSpaceQuery query) {
-    DriveFacts drive{letter, platform().drive_type(letter), free_space(letter, query)};
-    if (auto volume = platform().volume_information(letter)) {
-        drive.label = volume->label;
-        drive.file_system = volume->file_system;
-    }
-    return drive;
+    unsigned type = platform().drive_type(letter);
+    std::optional<DriveSpace> space = free_space(letter, query);
+    // A failed query shows empty fields, never another drive's.
+    VolumeInformation volume = platform().volume_information(letter).value_or(VolumeInformation{});
+    return {letter, type, space, volume.label, volume.file_system};
 }
 
 void add_line(HWND list, const std::string& line) {

@@ -11,8 +11,7 @@
 namespace quivra {
 namespace {
 
-// Only refreshes the time shown; the time itself comes from the clock.
-constexpr UINT_PTR display_timer = 993;
+// The timer only refreshes the time shown; the time itself comes from the clock.
 constexpr UINT display_interval_ms = 100;
 
 Game game;
@@ -35,8 +34,8 @@ void show(HWND dialog, const GameUpdate& update) {
     if (update.cell_labels)
         for (int cell = 0; cell < game_cells; ++cell)
             set_item_text(dialog, IDC_GAME_FIRST_CELL + cell, (*update.cell_labels)[std::size_t(cell)]);
-    if (update.timer == TimerChange::start) SetTimer(dialog, display_timer, display_interval_ms, nullptr);
-    if (update.timer == TimerChange::stop) KillTimer(dialog, display_timer);
+    if (update.timer == TimerChange::start) SetTimer(dialog, IDT_GAME_DISPLAY, display_interval_ms, nullptr);
+    if (update.timer == TimerChange::stop) KillTimer(dialog, IDT_GAME_DISPLAY);
     play(update.sound);
 }
 
@@ -64,10 +63,10 @@ INT_PTR CALLBACK game_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM
             return FALSE;
         return TRUE;
     case WM_TIMER:
-        if (wparam == display_timer) show(dialog, game.tick(platform().monotonic_ms()));
+        if (wparam == IDT_GAME_DISPLAY) show(dialog, game.tick(platform().monotonic_ms()));
         return TRUE;
     case WM_DESTROY:
-        KillTimer(dialog, display_timer);
+        KillTimer(dialog, IDT_GAME_DISPLAY);
         DeleteObject(cell_font);
         cell_font = nullptr;
         return TRUE;
