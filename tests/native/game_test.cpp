@@ -1,3 +1,4 @@
+// Boards for fixed seeds, presses in and out of order, the real-time clock and the ratings.
 #include "tools/system/game.h"
 
 #include <gtest/gtest.h>
@@ -7,166 +8,101 @@
 namespace quivra {
 namespace {
 
-TEST(GameShuffle, DrawsAsTheRuntimesRandDoes) {
-    // rand() after srand(1), as the runtime has always answered.
+TEST(GameShuffle, DrawsAsTheRuntimesRandAndFillsTheFirstEmptyCellHit) {
+    // rand() after srand(1), as the runtime has always answered, and the cells they hit.
     RuntimeRandom random(1);
     for (int expected : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464})
         EXPECT_EQ(random.next(), expected);
-}
-
-TEST(GameShuffle, NumbersGoToTheFirstEmptyCellTheDrawsHit) {
-    // Seed 1 draws cells 16, 17, 9, 0, 19, 24, 3, 8, 12, 14 first.
     Board board = shuffled_board(1);
-    const int cells[] = {16, 17, 9, 0, 19, 24, 3, 8, 12, 14};
-    for (int number = 0; number < 10; ++number) EXPECT_EQ(board[std::size_t(cells[number])], number);
-    Board sorted = board;
-    std::sort(sorted.begin(), sorted.end());
-    for (int number = 0; number < game_cells; ++number) EXPECT_EQ(sorted[std::size_t(number)], number);
-
-    EXPECT_EQ(shuffled_board(1'796'601'600), shuffled_board(1'796'601'600));
-    EXPECT_NE(shuffled_board(1'796'601'600), shuffled_board(1'796'601'601));
+    const int first_cells[] = {16, 17, 9, 0, 19, 24, 3, 8, 12, 14};
+    for (int number = 0; number < 10; ++number) EXPECT_EQ(board[std::size_t(first_cells[number])], number);
+    std::sort(board.begin(), board.end());
+    for (int number = 0; number < game_cells; ++number) EXPECT_EQ(board[std::size_t(number)], number);
 }
 
-TEST(GameTexts, LabelsAreFullWidth) {
+TEST(GameTexts, LabelsAndTimes) {
     EXPECT_EQ(number_label(0), "１");
-    EXPECT_EQ(number_label(8), "９");
     EXPECT_EQ(number_label(9), "１０");
-    EXPECT_EQ(number_label(19), "２０");
     EXPECT_EQ(number_label(24), "２５");
-}
-
-TEST(GameTexts, TimeFormsAroundTheMinuteAndTheEnd) {
-    EXPECT_EQ(elapsed_text(0), "0.0秒");
     EXPECT_EQ(elapsed_text(599), "59.9秒");
     EXPECT_EQ(elapsed_text(600), "1分 0.0秒");
     EXPECT_EQ(elapsed_text(18599), "30分 59.9秒");
     EXPECT_EQ(elapsed_text(18600), "タイムオーバー");
 }
 
-TEST(GameTexts, RatingsChangeAtTheirThresholds) {
-    const std::pair<std::int64_t, const char*> edges[] = {
-        {0, "信じられない！是非お名前をメールでお知らせ下さい"},
-        {199, "信じられない！是非お名前をメールでお知らせ下さい"},
-        {200, "なんと驚異的！びっくりの速さです！若さいっぱい！"},
-        {249, "なんと驚異的！びっくりの速さです！若さいっぱい！"},
-        {250, "すばらしい！　ワンダフル！です。　早い！"},
-        {299, "すばらしい！　ワンダフル！です。　早い！"},
-        {300, "かなり早いですねぇ～。その若さを保って下さいねぇ"},
-        {349, "かなり早いですねぇ～。その若さを保って下さいねぇ"},
-        {350, "まぁまぁ早いかも。。。頭はかなり若いかも。。。"},
-        {399, "まぁまぁ早いかも。。。頭はかなり若いかも。。。"},
-        {400, "早いかも。。。普通かも？　平均的な早さかも？"},
-        {499, "早いかも。。。普通かも？　平均的な早さかも？"},
-        {500, "まだまだ早くなると思いますよ～。がんばってねぇ。"},
-        {599, "まだまだ早くなると思いますよ～。がんばってねぇ。"},
-        {600, "もうちょっとなんとかしたいですねぇ～。ファイト！"},
-        {18600, "もうちょっとなんとかしたいですねぇ～。ファイト！"}};
-    for (auto [tenths, message] : edges) EXPECT_EQ(rating(tenths), message) << tenths;
+TEST(GameTexts, RatingChangesAtEachThresholdAndNowhereElse) {
+    const std::int64_t thresholds[] = {200, 250, 300, 350, 400, 500, 600};
+    for (std::int64_t t : thresholds) EXPECT_NE(rating(t - 1), rating(t)) << t;
+    for (std::size_t i = 0; i + 1 < std::size(thresholds); ++i)
+        EXPECT_EQ(rating(thresholds[i]), rating(thresholds[i + 1] - 1)) << thresholds[i];
+    EXPECT_EQ(rating(199), "信じられない！是非お名前をメールでお知らせ下さい");
+    EXPECT_EQ(rating(200), "なんと驚異的！びっくりの速さです！若さいっぱい！");
+    EXPECT_EQ(rating(600), "もうちょっとなんとかしたいですねぇ～。ファイト！");
+    EXPECT_EQ(rating(0), rating(199));
+    EXPECT_EQ(rating(18600), rating(600));
 }
 
-constexpr std::uint64_t start_ms = 5'000'000;
+constexpr std::uint64_t t0 = 5'000'000;
 constexpr std::int64_t seed = 1'796'601'600;
 
-// The cell that holds `number` (0 for "１").
 int cell_of(int number) {
     Board board = shuffled_board(std::uint32_t(seed));
     return int(std::find(board.begin(), board.end(), number) - board.begin());
 }
 
-// Presses 1 to 24 at the start time; the caller presses 25.
+// Started at t0 with 1 to 24 pressed; the caller presses 25.
 Game game_at_last_number() {
     Game game;
-    game.press_start(start_ms, seed);
-    for (int number = 0; number < game_cells - 1; ++number) game.press_cell(cell_of(number), start_ms);
+    game.press_start(t0, seed);
+    for (int number = 0; number < game_cells - 1; ++number) game.press_cell(cell_of(number), t0);
     return game;
 }
 
-TEST(Game, StartShufflesAndCancelClears) {
+TEST(Game, OnlyTheNextNumberOfARunningGameCounts) {
     Game game;
-    GameUpdate start = game.press_start(start_ms, seed);
-    EXPECT_EQ(start.start_caption, "キャンセル");
-    EXPECT_EQ(start.next, "１");
-    EXPECT_EQ(start.rating, "");
+    EXPECT_EQ(game.press_cell(cell_of(0), t0).sound, Sound::error);  // before any start
+    GameUpdate start = game.press_start(t0, seed);
     EXPECT_FALSE(start.time);  // the last game's time stays until the first tick
-    EXPECT_EQ(start.timer, TimerChange::start);
-    ASSERT_TRUE(start.cell_labels);
     EXPECT_EQ((*start.cell_labels)[std::size_t(cell_of(24))], "２５");
-
-    GameUpdate cancel = game.press_start(start_ms + 700, seed);
-    EXPECT_FALSE(game.running());
-    EXPECT_EQ(cancel.start_caption, "スタート");
-    EXPECT_EQ(cancel.timer, TimerChange::stop);
-    EXPECT_EQ(cancel.time, "");
-    EXPECT_EQ(cancel.next, "");
-    EXPECT_EQ(cancel.rating, "");
-    EXPECT_FALSE(cancel.cell_labels);
-}
-
-TEST(Game, RightAndWrongPresses) {
-    Game game;
-    EXPECT_EQ(game.press_cell(cell_of(0), start_ms).sound, Sound::error);  // before any start
-    game.press_start(start_ms, seed);
-    GameUpdate wrong = game.press_cell(cell_of(1), start_ms);
-    EXPECT_EQ(wrong.sound, Sound::error);
-    EXPECT_FALSE(wrong.next);
-    GameUpdate right = game.press_cell(cell_of(0), start_ms);
+    EXPECT_EQ(game.press_cell(cell_of(1), t0).sound, Sound::error);
+    GameUpdate right = game.press_cell(cell_of(0), t0);
     EXPECT_EQ(right.sound, Sound::ok);
     EXPECT_EQ(right.next, "２");
-    EXPECT_EQ(game.press_cell(cell_of(0), start_ms).sound, Sound::error);  // the same one again
+    EXPECT_EQ(game.press_cell(cell_of(0), t0).sound, Sound::error);  // the same one again
+    game.press_start(t0, seed);
+    EXPECT_EQ(game.press_cell(cell_of(1), t0).sound, Sound::error);  // cancelled
 }
 
-TEST(Game, TicksShowRealTimeNotTheirCount) {
-    Game game;
-    game.press_start(start_ms, seed);
-    // One tick after a long stall shows the whole stall.
-    EXPECT_EQ(game.tick(start_ms + 59'999).time, "59.9秒");
-    EXPECT_EQ(game.tick(start_ms + 60'000).time, "1分 0.0秒");
-    EXPECT_EQ(game.tick(start_ms + 1'859'999).time, "30分 59.9秒");
-    EXPECT_EQ(game.tick(start_ms + 1'859'999).timer, TimerChange::keep);
-}
-
-TEST(Game, TheTimeShownAtTheEndIsTheTimeRated) {
+TEST(Game, TheTimeShownAndRatedIsRealTimeHoweverFewTicksCame) {
     Game game = game_at_last_number();
-    game.tick(start_ms + 19'800);
-    GameUpdate last = game.press_cell(cell_of(24), start_ms + 19'999);
-    EXPECT_EQ(last.sound, Sound::ok);
+    EXPECT_EQ(game.tick(t0 + 12'000).time, "12.0秒");
+    GameUpdate last = game.press_cell(cell_of(24), t0 + 19'999);
     EXPECT_EQ(last.time, "19.9秒");
-    EXPECT_EQ(last.rating, "信じられない！是非お名前をメールでお知らせ下さい");
+    EXPECT_EQ(last.rating, rating(199));
     EXPECT_FALSE(last.next);  // "２５" stays
-    EXPECT_EQ(last.start_caption, "スタート");
     EXPECT_EQ(last.timer, TimerChange::stop);
     EXPECT_FALSE(game.running());
-    EXPECT_EQ(game.press_cell(cell_of(24), start_ms + 20'000).sound, Sound::error);
-    EXPECT_FALSE(game.tick(start_ms + 20'000).time);  // a tick left in the queue
+    EXPECT_FALSE(game.tick(t0 + 20'000).time);  // a tick still queued changes nothing
 
-    Game slower = game_at_last_number();
-    EXPECT_EQ(slower.press_cell(cell_of(24), start_ms + 20'000).rating,
-              "なんと驚異的！びっくりの速さです！若さいっぱい！");
+    EXPECT_EQ(game_at_last_number().press_cell(cell_of(24), t0 + 20'000).rating, rating(200));
 }
 
-TEST(Game, TimeOverStopsTheClockButTheGameCanBeFinished) {
+TEST(Game, AfterTimeOverTheGameCanStillBeFinishedOrCancelled) {
     Game game = game_at_last_number();
-    GameUpdate over = game.tick(start_ms + 1'860'000);
+    EXPECT_EQ(game.tick(t0 + 1'859'999).timer, TimerChange::keep);
+    GameUpdate over = game.tick(t0 + 1'860'000);
     EXPECT_EQ(over.time, "タイムオーバー");
     EXPECT_EQ(over.timer, TimerChange::stop);
     EXPECT_TRUE(game.running());
-    EXPECT_FALSE(game.tick(start_ms + 1'860'100).time);
-
-    GameUpdate last = game.press_cell(cell_of(24), start_ms + 3'600'000);
+    GameUpdate last = game.press_cell(cell_of(24), t0 + 3'600'000);
     EXPECT_EQ(last.time, "タイムオーバー");
-    EXPECT_EQ(last.rating, "もうちょっとなんとかしたいですねぇ～。ファイト！");
-    EXPECT_FALSE(game.running());
-}
+    EXPECT_EQ(last.rating, rating(600));
 
-TEST(Game, StartAfterTimeOverCancels) {
-    Game game;
-    game.press_start(start_ms, seed);
-    game.tick(start_ms + 1'860'000);
-    EXPECT_EQ(game.press_start(start_ms + 1'900'000, seed).start_caption, "スタート");
-    EXPECT_FALSE(game.running());
-    // A new game runs its clock again from its own start.
-    game.press_start(start_ms + 2'000'000, seed);
-    EXPECT_EQ(game.tick(start_ms + 2'000'100).time, "0.1秒");
+    Game cancelled = game_at_last_number();
+    cancelled.tick(t0 + 1'860'000);
+    EXPECT_EQ(cancelled.press_start(t0 + 1'900'000, seed).start_caption, "スタート");
+    cancelled.press_start(t0 + 2'000'000, seed);
+    EXPECT_EQ(cancelled.tick(t0 + 2'000'100).time, "0.1秒");
 }
 
 }  // namespace

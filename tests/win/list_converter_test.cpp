@@ -13,18 +13,6 @@ namespace {
 
 using ListConverterTest = WindowTest;
 
-std::vector<std::string> result_lines(HWND tool, int id) {
-    std::vector<std::string> lines;
-    HWND list = GetDlgItem(tool, id);
-    LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::wstring line(std::size_t(SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0)), L'\0');
-        SendMessageW(list, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(line.data()));
-        lines.push_back(narrow(line));
-    }
-    return lines;
-}
-
 LRESULT selected_row(HWND tool, int id) { return SendDlgItemMessageW(tool, id, CB_GETCURSEL, 0, 0); }
 
 void choose_row(HWND tool, int id, int row) { SendDlgItemMessageW(tool, id, CB_SETCURSEL, WPARAM(row), 0); }
@@ -41,7 +29,7 @@ TEST_F(ListConverterTest, ThreeInchesInTheLengthToolAsTheUserWouldConvertThem) {
     SetDlgItemTextW(tool, LENGTH_CONVERTER_BASE + IDC_LIST_VALUE, L"3");
     choose_row(tool, LENGTH_CONVERTER_BASE + IDC_LIST_UNIT, 4);
     click(tool, LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT);
-    auto lines = result_lines(tool, LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS);
+    auto lines = list_lines(tool, LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS);
     ASSERT_EQ(lines.size(), 15u);
     EXPECT_EQ(lines[0], "ミリメートル\t       76.19999 mm");
     EXPECT_EQ(lines[4], "インチ      \t        2.99999 in");
@@ -76,7 +64,7 @@ TEST_F(ListConverterTest, EachToolKeepsItsOwnUnitAndChangingTheListAloneRecordsN
     EXPECT_EQ(settings.len_def.to_save, 2);
     EXPECT_EQ(settings.weight_def.to_save, 13);
     EXPECT_EQ(settings.area_def.to_save, 3);
-    EXPECT_EQ(result_lines(speed, SPEED_CONVERTER_BASE + IDC_LIST_RESULTS).size(), 14u);
+    EXPECT_EQ(list_lines(speed, SPEED_CONVERTER_BASE + IDC_LIST_RESULTS).size(), 14u);
 }
 
 TEST_F(ListConverterTest, AStoredRowThatIsNoRowSelectsTheFirst) {
@@ -87,7 +75,7 @@ TEST_F(ListConverterTest, AStoredRowThatIsNoRowSelectsTheFirst) {
     EXPECT_EQ(selected_row(open(IDC_OPEN_VOLUME), VOLUME_CONVERTER_BASE + IDC_LIST_UNIT), 0);
     SetDlgItemTextW(length, LENGTH_CONVERTER_BASE + IDC_LIST_VALUE, L"");
     click(length, LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT);
-    auto lines = result_lines(length, LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS);
+    auto lines = list_lines(length, LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS);
     ASSERT_EQ(lines.size(), 15u);
     EXPECT_EQ(lines[14], "里（り）    \t        0.00000 里");
     EXPECT_EQ(settings.len_def.to_save, 0);

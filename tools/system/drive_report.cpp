@@ -1,3 +1,4 @@
+// Lines of the drive report: type names, 64-bit sizes in either unit, and the query chosen.
 #include "tools/system/drive_report.h"
 
 #include <cinttypes>
@@ -18,20 +19,19 @@ const char* type_name(unsigned type) {
     }
 }
 
-// A capacity that rounds down to 0 in the unit shown has no percentage.
 std::string size_line(std::uint64_t free, std::uint64_t capacity, SizeUnit unit) {
+    // A capacity that rounds down to 0 in the unit shown has no percentage.
+    char percent[24] = "--";
+    if (capacity != 0) std::snprintf(percent, sizeof percent, "%2" PRIu64, free * 100 / capacity);
     char line[160];
-    bool mb = unit == SizeUnit::megabytes;
-    if (capacity == 0)
+    if (unit == SizeUnit::megabytes)
         std::snprintf(line, sizeof line,
-                      mb ? "    残りは%6" PRIu64 "Mb( --%% )..ドライブ容量は%6" PRIu64 "Mbです"
-                         : "残りは%9" PRIu64 "kb( --%% )ドライブ容量は%9" PRIu64 "kbです",
-                      free, std::uint64_t(0));
+                      "    残りは%6" PRIu64 "Mb( %s%% )..ドライブ容量は%6" PRIu64 "Mbです", free,
+                      percent, capacity);
     else
         std::snprintf(line, sizeof line,
-                      mb ? "    残りは%6" PRIu64 "Mb( %2" PRIu64 "%% )..ドライブ容量は%6" PRIu64 "Mbです"
-                         : "残りは%9" PRIu64 "kb( %2" PRIu64 "%% )ドライブ容量は%9" PRIu64 "kbです",
-                      free, free * 100 / capacity, capacity);
+                      "残りは%9" PRIu64 "kb( %s%% )ドライブ容量は%9" PRIu64 "kbです", free,
+                      percent, capacity);
     return line;
 }
 

@@ -1,3 +1,4 @@
+// The game's rules: the runtime's shuffle, presses in order, the real-time clock and the rating.
 #include "tools/system/game.h"
 
 #include <cinttypes>

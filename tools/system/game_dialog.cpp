@@ -33,8 +33,10 @@ void show(HWND dialog, const GameUpdate& update) {
     set(IDC_GAME_RATING, update.rating);
     if (update.cell_labels)
         for (int cell = 0; cell < game_cells; ++cell)
-            set_item_text(dialog, IDC_GAME_FIRST_CELL + cell, (*update.cell_labels)[std::size_t(cell)]);
-    if (update.timer == TimerChange::start) SetTimer(dialog, IDT_GAME_DISPLAY, display_interval_ms, nullptr);
+            set_item_text(dialog, IDC_GAME_FIRST_CELL + cell,
+                          (*update.cell_labels)[std::size_t(cell)]);
+    if (update.timer == TimerChange::start)
+        SetTimer(dialog, IDT_GAME_DISPLAY, display_interval_ms, nullptr);
     if (update.timer == TimerChange::stop) KillTimer(dialog, IDT_GAME_DISPLAY);
     play(update.sound);
 }
@@ -54,14 +56,16 @@ INT_PTR CALLBACK game_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM
     case WM_INITDIALOG:
         open(dialog);
         return TRUE;
-    case WM_COMMAND:
+    case WM_COMMAND: {
+        std::uint64_t now = platform().monotonic_ms();
         if (wparam == IDC_GAME_START)
-            show(dialog, game.press_start(platform().monotonic_ms(), platform().seconds_since_1970()));
+            show(dialog, game.press_start(now, platform().seconds_since_1970()));
         else if (wparam >= IDC_GAME_FIRST_CELL && wparam <= IDC_GAME_LAST_CELL)
-            show(dialog, game.press_cell(int(wparam) - IDC_GAME_FIRST_CELL, platform().monotonic_ms()));
+            show(dialog, game.press_cell(int(wparam) - IDC_GAME_FIRST_CELL, now));
         else
             return FALSE;
         return TRUE;
+    }
     case WM_TIMER:
         if (wparam == IDT_GAME_DISPLAY) show(dialog, game.tick(platform().monotonic_ms()));
         return TRUE;
