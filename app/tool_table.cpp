@@ -4,6 +4,8 @@
 #include "res/dialogs/consumption_tax.h"
 #include "res/dialogs/currency.h"
 #include "res/dialogs/date_calculator.h"
+#include "res/dialogs/drive_report.h"
+#include "res/dialogs/game.h"
 #include "res/dialogs/list_converters.h"
 #include "res/dialogs/rate_editor.h"
 #include "res/dialogs/temperature.h"
@@ -14,6 +16,8 @@
 #include "tools/convert/list_converter_dialog.h"
 #include "tools/convert/rate_editor_dialog.h"
 #include "tools/convert/temperature_dialog.h"
+#include "tools/system/drive_report_dialog.h"
+#include "tools/system/game_dialog.h"
 #include "tools/time/date_calculator_dialog.h"
 #include "tools/time/world_clock_dialog.h"
 
@@ -37,6 +41,8 @@ const Tool tools[] = {
     {12, IDC_OPEN_SPEED, IDD_SPEED_CONVERTER, list_converter_procedure, parameter(speed_converter)},
     {13, IDC_OPEN_TAX, IDD_CONSUMPTION_TAX, consumption_tax_procedure},
     {14, IDC_OPEN_CURRENCY, IDD_CURRENCY_CONVERTER, currency_procedure, LPARAM(&rate_editor)},
+    {18, IDC_OPEN_DRIVES, IDD_DRIVE_REPORT, drive_report_procedure},
+    {19, IDC_OPEN_GAME, IDD_GAME, game_procedure},
 };
 
 }  // namespace

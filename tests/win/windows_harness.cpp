@@ -147,10 +147,6 @@ HWND WindowTest::open(int command) {
     return tool ? tool_windows[tool->position] : nullptr;
 }
 
-}  // namespace quivra::testing
-
-namespace quivra::testing {
-
 std::vector<std::string> list_lines(HWND dialog, int id) {
     std::vector<std::string> lines;
     HWND list = GetDlgItem(dialog, id);

@@ -102,10 +102,6 @@ protected:
     HWND launcher_window = nullptr;
 };
 
-}  // namespace quivra::testing
-
-namespace quivra::testing {
-
 // Every line of a list box, in order.
 std::vector<std::string> list_lines(HWND dialog, int id);
 

@@ -1,0 +1,81 @@
+// The game's window: forwards presses and ticks to the engine and shows its answers.
+#include "tools/system/game_dialog.h"
+
+#include "base/win/display_font.h"
+#include "base/win/platform.h"
+#include "base/win/settings_store.h"
+#include "base/win/text.h"
+#include "res/dialogs/game.h"
+#include "tools/system/game.h"
+
+namespace quivra {
+namespace {
+
+// The timer only refreshes the time shown; the time itself comes from the clock.
+constexpr UINT display_interval_ms = 100;
+
+Game game;
+HFONT cell_font;
+
+void play(Sound sound) {
+    if (sound == Sound::none) return;
+    // Beside the program, whatever the current directory.
+    platform().play_sound(program_directory() + (sound == Sound::ok ? L"ok.wav" : L"error.wav"));
+}
+
+void show(HWND dialog, const GameUpdate& update) {
+    auto set = [dialog](int id, const std::optional<std::string>& text) {
+        if (text) set_item_text(dialog, id, *text);
+    };
+    set(IDC_GAME_START, update.start_caption);
+    set(IDC_GAME_TIME, update.time);
+    set(IDC_GAME_NEXT, update.next);
+    set(IDC_GAME_RATING, update.rating);
+    if (update.cell_labels)
+        for (int cell = 0; cell < game_cells; ++cell)
+            set_item_text(dialog, IDC_GAME_FIRST_CELL + cell,
+                          (*update.cell_labels)[std::size_t(cell)]);
+    if (update.timer == TimerChange::start)
+        SetTimer(dialog, IDT_GAME_DISPLAY, display_interval_ms, nullptr);
+    if (update.timer == TimerChange::stop) KillTimer(dialog, IDT_GAME_DISPLAY);
+    play(update.sound);
+}
+
+void open(HWND dialog) {
+    // The game of an earlier window must not carry over into this one.
+    game = Game{};
+    cell_font = create_display_font();
+    for (int id = IDC_GAME_FIRST_CELL; id <= IDC_GAME_LAST_CELL; ++id)
+        SendDlgItemMessageW(dialog, id, WM_SETFONT, WPARAM(cell_font), FALSE);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK game_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        open(dialog);
+        return TRUE;
+    case WM_COMMAND: {
+        std::uint64_t now = platform().monotonic_ms();
+        if (wparam == IDC_GAME_START)
+            show(dialog, game.press_start(now, platform().seconds_since_1970()));
+        else if (wparam >= IDC_GAME_FIRST_CELL && wparam <= IDC_GAME_LAST_CELL)
+            show(dialog, game.press_cell(int(wparam) - IDC_GAME_FIRST_CELL, now));
+        else
+            return FALSE;
+        return TRUE;
+    }
+    case WM_TIMER:
+        if (wparam == IDT_GAME_DISPLAY) show(dialog, game.tick(platform().monotonic_ms()));
+        return TRUE;
+    case WM_DESTROY:
+        KillTimer(dialog, IDT_GAME_DISPLAY);
+        DeleteObject(cell_font);
+        cell_font = nullptr;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace quivra
