@@ -3,9 +3,13 @@
 
 #include "res/dialogs/date_calculator.h"
 #include "res/dialogs/list_converters.h"
+#include "res/dialogs/time_calculator.h"
+#include "res/dialogs/time_of_day.h"
 #include "res/shell_ids.h"
 #include "tools/convert/list_converter_dialog.h"
 #include "tools/time/date_calculator_dialog.h"
+#include "tools/time/time_calculator_dialog.h"
+#include "tools/time/time_of_day_dialog.h"
 
 namespace quivra {
 namespace {
@@ -15,6 +19,8 @@ LPARAM parameter(const ListConverter& tool) { return reinterpret_cast<LPARAM>(&t
 // Position index, launcher command (0: none), template, procedure, parameter.
 const Tool tools[] = {
     {1, IDC_OPEN_DATE_CALCULATOR, IDD_DATE_CALCULATOR, date_calculator_procedure},
+    {2, IDC_OPEN_TIME_CALCULATOR, IDD_TIME_CALCULATOR, time_calculator_procedure},
+    {5, IDC_OPEN_TIME_OF_DAY, IDD_TIME_OF_DAY, time_of_day_procedure},
     {7, IDC_OPEN_LENGTH, IDD_LENGTH_CONVERTER, list_converter_procedure, parameter(length_converter)},
     {8, IDC_OPEN_WEIGHT, IDD_WEIGHT_CONVERTER, list_converter_procedure, parameter(weight_converter)},
     {9, IDC_OPEN_AREA, IDD_AREA_CONVERTER, list_converter_procedure, parameter(area_converter)},
