@@ -44,12 +44,14 @@ TEST_F(TimeOfDayTest, OffsetShowsTheDayInTheOtherFieldAndEmptiesTheFirst) {
     click(tool, IDC_TOD_OFFSET);
     EXPECT_EQ(text_of(tool, IDC_TOD_OTHER_DAY), "翌日の0時30分0秒");
     EXPECT_EQ(text_of(tool, IDC_TOD_SAME_DAY), "");
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(tool, IDC_TOD_SAME_DAY))) << "it would paint over the other";
 
     fill(tool, IDC_TOD_OFFSET_HOURS, L"0");
     EXPECT_EQ(text_of(tool, IDC_TOD_OTHER_DAY), "翌日の0時30分0秒") << "only the button recalculates";
     click(tool, IDC_TOD_OFFSET);
     EXPECT_EQ(text_of(tool, IDC_TOD_SAME_DAY), "23時30分0秒");
     EXPECT_EQ(text_of(tool, IDC_TOD_OTHER_DAY), "");
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(tool, IDC_TOD_SAME_DAY)));
 
     click(tool, IDC_TOD_EARLIER);
     EXPECT_EQ(IsDlgButtonChecked(tool, IDC_TOD_LATER), BST_UNCHECKED);

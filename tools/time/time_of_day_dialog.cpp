@@ -54,13 +54,20 @@ void show_span(HWND dialog) {
                   time_span(picked_time(dialog, IDC_TOD_FIRST_TIME), picked_time(dialog, IDC_TOD_SECOND_TIME)));
 }
 
+// The two results share one place: only the one that holds text is shown,
+// so the empty one cannot paint over the other.
+void show_in_shared_place(HWND dialog, int id, const std::string& text) {
+    set_item_text(dialog, id, text);
+    ShowWindow(GetDlgItem(dialog, id), text.empty() ? SW_HIDE : SW_SHOWNA);
+}
+
 void show_offset(HWND dialog) {
     std::int32_t sign = IsDlgButtonChecked(dialog, IDC_TOD_LATER) == BST_CHECKED ? 1 : -1;
     std::int32_t minutes = read_field(dialog, IDC_TOD_OFFSET_HOURS, 0, most_to_offset) * 60 +
                            read_field(dialog, IDC_TOD_OFFSET_MINUTES, 0, most_to_offset);
     OffsetTime offset = offset_time(picked_time(dialog, IDC_TOD_START_TIME), sign * minutes * 60);
-    set_item_text(dialog, IDC_TOD_SAME_DAY, offset.same_day);
-    set_item_text(dialog, IDC_TOD_OTHER_DAY, offset.other_day);
+    show_in_shared_place(dialog, IDC_TOD_SAME_DAY, offset.same_day);
+    show_in_shared_place(dialog, IDC_TOD_OTHER_DAY, offset.other_day);
 }
 
 }  // namespace
