@@ -70,17 +70,13 @@ std::optional<std::int32_t> read_entry(const std::string& entry) {
 
 std::string duration_text(std::int32_t seconds) {
     const char* prefix = seconds < 0 ? "-" : "";
-    std::int64_t v = std::llabs(seconds);
+    long long v = std::llabs(seconds);  // wide enough for the most negative value
     char text[64];
-    if (v < 60)
-        std::snprintf(text, sizeof text, "%s%lld秒", prefix, static_cast<long long>(v));
-    else if (v < 3600)
-        std::snprintf(text, sizeof text, "%s%lld分%lld秒", prefix, static_cast<long long>(v / 60),
-                      static_cast<long long>(v % 60));
+    if (v < 60) std::snprintf(text, sizeof text, "%s%lld秒", prefix, v);
+    else if (v < 3600) std::snprintf(text, sizeof text, "%s%lld分%lld秒", prefix, v / 60, v % 60);
     else
-        std::snprintf(text, sizeof text, "%s%lld時間%lld分%lld秒", prefix,
-                      static_cast<long long>(v / 3600), static_cast<long long>(v % 3600 / 60),
-                      static_cast<long long>(v % 60));
+        std::snprintf(text, sizeof text, "%s%lld時間%lld分%lld秒", prefix, v / 3600, v % 3600 / 60,
+                      v % 60);
     return text;
 }
 
