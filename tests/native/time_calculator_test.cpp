@@ -1,3 +1,4 @@
+// The duration calculator engine through the keys as a user presses them.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,8 +16,9 @@ Effect type(TimeCalculator& calculator, std::string_view keys) {
     Effect effect = Effect::none;
     for (char c : keys) {
         std::size_t other = others.find(c);
-        Key key = other == std::string_view::npos ? Key(c - '0') : Key(int(Key::clear_entry) + int(other));
-        effect = calculator.press(key);
+        effect = calculator.press(other == std::string_view::npos
+                                      ? Key(c - '0')
+                                      : Key(int(Key::clear_entry) + int(other)));
     }
     return effect;
 }

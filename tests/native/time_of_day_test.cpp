@@ -1,3 +1,4 @@
+// The time-of-day formats at day boundaries and at the ends of the fields.
 #include <gtest/gtest.h>
 
 #include <cstdint>

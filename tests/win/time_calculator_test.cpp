@@ -1,3 +1,4 @@
+// The duration calculator window: the keyboard, the status line, the box and the font.
 #include <windows.h>
 
 #include <commctrl.h>

@@ -1,3 +1,4 @@
+// The time-of-day window: its pickers, its clamped fields and its two offset results.
 #include <windows.h>
 
 #include <commctrl.h>

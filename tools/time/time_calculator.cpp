@@ -1,3 +1,4 @@
+// The duration calculator: what each key does to the chain, and how durations read and show.
 #include "tools/time/time_calculator.h"
 
 #include <cstdio>

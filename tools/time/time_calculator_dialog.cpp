@@ -47,32 +47,28 @@ void show(HWND dialog) {
 }
 
 // Through the dialog manager, so that ＝ is the default button again and Enter means ＝.
-void focus_equals(HWND dialog) {
-    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CALC_EQUALS)),
-                 TRUE);
-}
+WPARAM equals_key(HWND dialog) { return reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CALC_EQUALS)); }
 
 void press(HWND dialog, Key key) {
     Effect effect = calculator.press(key);
     if (effect == Effect::beep) platform().beep(400, 80);
     else if (effect == Effect::overflow_report) platform().inform(dialog, overflow_message);
     show(dialog);
-    focus_equals(dialog);
+    SendMessageW(dialog, WM_NEXTDLGCTL, equals_key(dialog), TRUE);
 }
 
 void open(HWND dialog) {
     CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, dialog,
                     reinterpret_cast<HMENU>(IDC_CALC_STATUS), GetModuleHandleW(nullptr), nullptr);
     display_font = create_display_font();
+    auto font = reinterpret_cast<WPARAM>(display_font);
     for (int id = IDC_CALC_DIGIT_0; id <= IDC_CALC_DIGIT_9; ++id)
-        SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(display_font), FALSE);
-    for (int id : {IDC_CALC_OPERATOR, IDC_CALC_RESULT})
-        SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(display_font), FALSE);
+        SendDlgItemMessageW(dialog, id, WM_SETFONT, font, FALSE);
+    for (int id : {IDC_CALC_OPERATOR, IDC_CALC_RESULT}) SendDlgItemMessageW(dialog, id, WM_SETFONT, font, FALSE);
     calculator.press(Key::all_clear);
     show(dialog);
     // The dialog manager focuses the first key once this returns.
-    PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CALC_EQUALS)),
-                 TRUE);
+    PostMessageW(dialog, WM_NEXTDLGCTL, equals_key(dialog), TRUE);
 }
 
 }  // namespace

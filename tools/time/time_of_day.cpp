@@ -1,3 +1,4 @@
+// Conversion, span and offset of clock times, with their exact formats.
 #include "tools/time/time_of_day.h"
 
 #include <cstdio>

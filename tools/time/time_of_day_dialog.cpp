@@ -35,8 +35,9 @@ void open(HWND dialog) {
     // The locale's own time format may drop the seconds or add AM/PM.
     SYSTEMTIME now = platform().local_time();
     for (int picker : {IDC_TOD_FIRST_TIME, IDC_TOD_SECOND_TIME, IDC_TOD_START_TIME}) {
-        SendDlgItemMessageW(dialog, picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
-        SendDlgItemMessageW(dialog, picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&now));
+        HWND control = GetDlgItem(dialog, picker);
+        SendMessageW(control, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
+        SendMessageW(control, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&now));
     }
 }
 
@@ -50,8 +51,9 @@ void show_conversion(HWND dialog) {
 }
 
 void show_span(HWND dialog) {
-    set_item_text(dialog, IDC_TOD_SPAN_RESULT,
-                  time_span(picked_time(dialog, IDC_TOD_FIRST_TIME), picked_time(dialog, IDC_TOD_SECOND_TIME)));
+    std::string span =
+        time_span(picked_time(dialog, IDC_TOD_FIRST_TIME), picked_time(dialog, IDC_TOD_SECOND_TIME));
+    set_item_text(dialog, IDC_TOD_SPAN_RESULT, span);
 }
 
 // The two results share one place: only the one that holds text is shown,
