@@ -1,0 +1,123 @@
+// The duration calculator window: the keyboard, the status line, the box and the font.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string_view>
+
+#include "base/win/text.h"
+#include "res/dialogs/time_calculator.h"
+#include "res/shell_ids.h"
+#include "tests/win/windows_harness.h"
+#include "tools/time/time_calculator.h"
+
+namespace quivra::testing {
+namespace {
+
+using TimeCalculatorTest = WindowTest;
+
+// Characters as the keyboard delivers them to the focused key; '\r' is Enter.
+void type(std::string_view keys) {
+    for (char c : keys) {
+        HWND focus = GetFocus();
+        ASSERT_NE(focus, nullptr);
+        if (c == '\r') PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1);
+        else PostMessageW(focus, WM_CHAR, WPARAM(c), 1);
+        pump();
+    }
+}
+
+// Keys of the numeric keypad, turned into characters by the message loop.
+// With Num Lock on, as the keypad's digits need it.
+void type_on_keypad(std::initializer_list<UINT> virtual_keys) {
+    BYTE keyboard[256];
+    GetKeyboardState(keyboard);
+    keyboard[VK_NUMLOCK] |= 1;
+    SetKeyboardState(keyboard);
+    for (UINT key : virtual_keys) {
+        LPARAM scan = LPARAM(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, scan | 1);
+        PostMessageW(GetFocus(), WM_KEYUP, key, scan | 0xC0000001);
+        pump();
+    }
+}
+
+bool equals_has_focus(HWND tool) { return GetFocus() == GetDlgItem(tool, IDC_CALC_EQUALS); }
+
+LONG font_weight(HWND tool, int id) {
+    auto font = reinterpret_cast<HFONT>(SendDlgItemMessageW(tool, id, WM_GETFONT, 0, 0));
+    LOGFONTW description{};
+    GetObjectW(font, sizeof description, &description);
+    return description.lfWeight;
+}
+
+TEST_F(TimeCalculatorTest, KeyedFromTheKeyboardEnterMeansEquals) {
+    HWND tool = open(IDC_OPEN_TIME_CALCULATOR);
+    EXPECT_EQ(window_text(tool), "Quivra　時間の電卓");
+    ASSERT_TRUE(equals_has_focus(tool));
+    type("1H30+45m\r");
+    EXPECT_EQ(text_of(tool, IDC_CALC_RESULT), "1時間45分30秒");
+    EXPECT_EQ(text_of(tool, IDC_CALC_OPERATOR), "＝");
+    type("a100S/7\r");
+    EXPECT_EQ(text_of(tool, IDC_CALC_RESULT), "14秒");
+    EXPECT_EQ(text_of(tool, IDC_CALC_STATUS), "余りは....2 秒です。");
+    type("A2h*3-10M/2+5s");
+    EXPECT_EQ(text_of(tool, IDC_CALC_ENTRY), "5秒");
+    type("c69f\r");
+    EXPECT_EQ(text_of(tool, IDC_CALC_RESULT), "2時間53分51秒") << "(2時間 × 3 - 10分) / 2 + -69";
+    EXPECT_TRUE(equals_has_focus(tool));
+}
+
+TEST_F(TimeCalculatorTest, TheNumericKeypadPressesTheSameKeys) {
+    HWND tool = open(IDC_OPEN_TIME_CALCULATOR);
+    type_on_keypad({VK_NUMPAD9, VK_NUMPAD0, VK_MULTIPLY, VK_NUMPAD4, VK_DIVIDE, VK_NUMPAD3,
+                    VK_ADD, VK_NUMPAD1, VK_NUMPAD2, VK_SUBTRACT, VK_NUMPAD7, VK_NUMPAD8,
+                    VK_NUMPAD5, VK_NUMPAD6, VK_RETURN});
+    EXPECT_EQ(text_of(tool, IDC_CALC_RESULT), "-2時間8分44秒") << "90 × 4 / 3 + 12 - 7856";
+}
+
+TEST_F(TimeCalculatorTest, ARefusedKeyBeepsAndFocusReturnsToEqualsAfterAClick) {
+    HWND tool = open(IDC_OPEN_TIME_CALCULATOR);
+    click(tool, IDC_CALC_DIGIT_0);
+    ASSERT_EQ(fake.beeps.size(), 1u);
+    EXPECT_EQ(fake.beeps[0].hertz, 400u);
+    EXPECT_EQ(fake.beeps[0].milliseconds, 80u);
+    EXPECT_EQ(text_of(tool, IDC_CALC_STATUS), "数値を入力して下さい");
+    click(tool, IDC_CALC_DIGIT_5);
+    click(tool, IDC_CALC_PLUS);
+    EXPECT_TRUE(equals_has_focus(tool));
+    type("\r");
+    EXPECT_EQ(text_of(tool, IDC_CALC_OPERATOR), "＝") << "Enter after a click is still ＝";
+}
+
+TEST_F(TimeCalculatorTest, OverflowIsReportedInABoxThenOnTheStatusLine) {
+    HWND tool = open(IDC_OPEN_TIME_CALCULATOR);
+    type("123456s");
+    std::string status_while_box_is_up;
+    fake.while_box_is_up = [&] { status_while_box_is_up = text_of(tool, IDC_CALC_STATUS); };
+    type("+");
+    ASSERT_EQ(fake.shown.size(), 1u);
+    EXPECT_EQ(fake.shown[0], overflow_message);
+    EXPECT_NE(status_while_box_is_up, "ＣＥかＡＣでクリアして下さい");
+    EXPECT_EQ(text_of(tool, IDC_CALC_STATUS), "ＣＥかＡＣでクリアして下さい");
+    EXPECT_EQ(text_of(tool, IDC_CALC_ENTRY), "123456秒");
+}
+
+TEST_F(TimeCalculatorTest, OpensClearedWithBoldDigitsAndReleasesTheFont) {
+    HWND tool = open(IDC_OPEN_TIME_CALCULATOR);
+    type("5+");
+    EXPECT_EQ(font_weight(tool, IDC_CALC_DIGIT_7), FW_BOLD);
+    EXPECT_EQ(font_weight(tool, IDC_CALC_RESULT), FW_BOLD);
+    EXPECT_NE(font_weight(tool, IDC_CALC_ENTRY), FW_BOLD);
+    EXPECT_NE(font_weight(tool, IDC_CALC_HOURS), FW_BOLD);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(tool, IDC_CALC_DIGIT_0, WM_GETFONT, 0, 0));
+    choose_menu(tool, IDM_EXIT);
+    EXPECT_EQ(GetObjectType(font), 0u) << "the font went with the window";
+
+    tool = open(IDC_OPEN_TIME_CALCULATOR);
+    EXPECT_EQ(text_of(tool, IDC_CALC_RESULT), "") << "each opening starts cleared";
+    EXPECT_EQ(text_of(tool, IDC_CALC_OPERATOR), "");
+}
+
+}  // namespace
+}  // namespace quivra::testing

@@ -1,0 +1,95 @@
+// The duration calculator's window: forwards its keys to the engine and shows what it says.
+#include "tools/time/time_calculator_dialog.h"
+
+#include <commctrl.h>
+
+#include <optional>
+
+#include "base/win/display_font.h"
+#include "base/win/platform.h"
+#include "base/win/text.h"
+#include "res/dialogs/time_calculator.h"
+#include "tools/time/time_calculator.h"
+
+namespace quivra {
+namespace {
+
+// One for the whole run: the last remainder outlives the window.
+TimeCalculator calculator;
+HFONT display_font = nullptr;
+
+std::optional<Key> key_of(WPARAM command) {
+    if (command >= IDC_CALC_DIGIT_0 && command <= IDC_CALC_DIGIT_9)
+        return Key(command - IDC_CALC_DIGIT_0);
+    switch (command) {
+    case IDC_CALC_CLEAR_ENTRY: return Key::clear_entry;
+    case IDC_CALC_ALL_CLEAR: return Key::all_clear;
+    case IDC_CALC_TIMES: return Key::times;
+    case IDC_CALC_DIVIDE: return Key::divide;
+    case IDC_CALC_PLUS: return Key::plus;
+    case IDC_CALC_MINUS: return Key::minus;
+    case IDC_CALC_EQUALS: return Key::equals;
+    case IDC_CALC_HOURS: return Key::hours;
+    case IDC_CALC_MINUTES: return Key::minutes;
+    case IDC_CALC_SECONDS: return Key::seconds;
+    case IDC_CALC_SIGN: return Key::sign;
+    }
+    return std::nullopt;
+}
+
+void show(HWND dialog) {
+    CalculatorDisplay display = calculator.display();
+    set_item_text(dialog, IDC_CALC_RESULT, display.result_line);
+    set_item_text(dialog, IDC_CALC_OPERATOR, display.operator_box);
+    set_item_text(dialog, IDC_CALC_ENTRY, display.entry_line);
+    SendDlgItemMessageW(dialog, IDC_CALC_STATUS, SB_SETTEXTW, 0,
+                        reinterpret_cast<LPARAM>(widen(display.status).c_str()));
+}
+
+// Through the dialog manager, so that ＝ is the default button again and Enter means ＝.
+WPARAM equals_key(HWND dialog) { return reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CALC_EQUALS)); }
+
+void press(HWND dialog, Key key) {
+    Effect effect = calculator.press(key);
+    if (effect == Effect::beep) platform().beep(400, 80);
+    else if (effect == Effect::overflow_report) platform().inform(dialog, overflow_message);
+    show(dialog);
+    SendMessageW(dialog, WM_NEXTDLGCTL, equals_key(dialog), TRUE);
+}
+
+void open(HWND dialog) {
+    CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, dialog,
+                    reinterpret_cast<HMENU>(IDC_CALC_STATUS), GetModuleHandleW(nullptr), nullptr);
+    display_font = create_display_font();
+    auto font = reinterpret_cast<WPARAM>(display_font);
+    for (int id = IDC_CALC_DIGIT_0; id <= IDC_CALC_DIGIT_9; ++id)
+        SendDlgItemMessageW(dialog, id, WM_SETFONT, font, FALSE);
+    for (int id : {IDC_CALC_OPERATOR, IDC_CALC_RESULT}) SendDlgItemMessageW(dialog, id, WM_SETFONT, font, FALSE);
+    calculator.press(Key::all_clear);
+    show(dialog);
+    // The dialog manager focuses the first key once this returns.
+    PostMessageW(dialog, WM_NEXTDLGCTL, equals_key(dialog), TRUE);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK time_calculator_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        open(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        if (std::optional<Key> key = key_of(wparam)) {
+            press(dialog, *key);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_DESTROY:
+        DeleteObject(display_font);
+        display_font = nullptr;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace quivra
