@@ -60,11 +60,12 @@ std::u16string from_utf8(std::string_view bytes) {
 
 }  // namespace
 
-std::string as_shift_jis(std::string_view bytes, ShiftJisEncoder encode) {
+std::string as_shift_jis(std::string file_bytes, ShiftJisEncoder encode) {
+    std::string_view bytes = file_bytes;
     if (bytes.starts_with("\xEF\xBB\xBF")) return encode(from_utf8(bytes.substr(3)));
     if (bytes.starts_with("\xFF\xFE")) return encode(from_utf16(bytes.substr(2), false));
     if (bytes.starts_with("\xFE\xFF")) return encode(from_utf16(bytes.substr(2), true));
-    return std::string(bytes);
+    return file_bytes;
 }
 
 }  // namespace quivra

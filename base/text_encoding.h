@@ -10,7 +10,8 @@ namespace quivra {
 using ShiftJisEncoder = std::string (*)(std::u16string_view);
 
 // A text file's bytes as Shift-JIS. A UTF-8 or UTF-16 byte-order mark
-// says how to decode the rest; bytes without one are Shift-JIS already.
-std::string as_shift_jis(std::string_view file_bytes, ShiftJisEncoder encode);
+// says how to decode the rest; bytes without one are Shift-JIS already
+// and come back as they are, without a copy.
+std::string as_shift_jis(std::string file_bytes, ShiftJisEncoder encode);
 
 }  // namespace quivra

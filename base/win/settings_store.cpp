@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <io.h>
+#include <utility>
 
 #include "base/text_encoding.h"
 #include "base/win/text.h"
@@ -66,7 +67,7 @@ bool load_settings() {
     std::string bytes;
     Reading reading = read_file(settings_path(), bytes);
     file_may_be_replaced = reading != Reading::unreadable;
-    read_settings(settings, as_shift_jis(bytes, shift_jis_from_utf16));
+    read_settings(settings, as_shift_jis(std::move(bytes), shift_jis_from_utf16));
     validate_positions(settings, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     fill_default_rates(settings);
     return reading == Reading::read;

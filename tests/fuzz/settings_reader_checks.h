@@ -25,7 +25,7 @@ inline std::string stand_in_shift_jis(std::u16string_view text) {
 
 inline Settings read_file_bytes(std::string_view bytes) {
     Settings settings;
-    read_settings(settings, as_shift_jis(bytes, stand_in_shift_jis));
+    read_settings(settings, as_shift_jis(std::string(bytes), stand_in_shift_jis));
     return settings;
 }
 

@@ -192,7 +192,7 @@ std::string utf16(std::u16string_view text, bool big_endian) {
 
 Settings loaded_as_editor_saved(std::string_view bytes) {
     Settings s;
-    read_settings(s, as_shift_jis(bytes, test_shift_jis));
+    read_settings(s, as_shift_jis(std::string(bytes), test_shift_jis));
     return s;
 }
 
