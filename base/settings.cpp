@@ -127,7 +127,7 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
         [&](NumberValue number) {
             if (assigned) (s.*number).set(read_int32(value));
         },
-        // The characters between the row, the field and the value are not checked.
+        // Files read so far never had their separators checked; neither are they now.
         [&](PositionRows rows) {
             if (!read_index(after, position_rows, index)) return;
             std::string_view field = from(after, 3);
