@@ -1,22 +1,72 @@
+// The text form of tarv.ini, read and written from one table of its keys.
 #include "base/settings.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <variant>
 
 namespace quivra {
 namespace {
-
-// The file is read the way a 128-byte line buffer reads it: a longer
-// physical line is taken in pieces of 127 bytes, each matched on its own.
-constexpr std::size_t line_piece_bytes = 127;
 
 constexpr std::array<std::int32_t, 16> default_rates = {
     100, 12125, 12631, 19669, 8676, 7847, 6978, 6431,
     270, 7005, 288, 244, 1585, 347, 1013, 1453};
 
-std::string_view from_column(std::string_view line, std::size_t index) {
-    return index < line.size() ? line.substr(index) : std::string_view{};
+// Where a key's value lives; its type says how the key is read and written.
+struct TextValue {
+    Kept<std::string> Settings::*member;
+    std::size_t max_bytes;
+};
+using NumberValue = Kept<std::int32_t> Settings::*;
+// Keys with a two-digit row after the name: dlgNN_left, dlgNN_top.
+using PositionRows = std::array<Position, position_rows> Settings::*;
+// rateNN, written only where a rate is stored.
+using RateEntries = std::array<std::int32_t, rate_entries> Settings::*;
+// Read from at most ten characters, written as ten digits.
+using TenDigits = std::int64_t Settings::*;
+
+struct Key {
+    std::string_view name;
+    std::variant<TextValue, NumberValue, PositionRows, RateEntries, TenDigits> value;
+};
+
+// In the order of the file.
+const std::array<Key, 14> keys = {{
+    {"dlg", &Settings::positions},
+    {"alarm", TextValue{&Settings::alarm, alarm_max_bytes}},
+    {"tmsg_sw", &Settings::tmsg_sw},
+    {"tmsg", TextValue{&Settings::tmsg, tmsg_max_bytes}},
+    {"world_def", &Settings::world_def},
+    {"len_def", &Settings::len_def},
+    {"weight_def", &Settings::weight_def},
+    {"area_def", &Settings::area_def},
+    {"vol_def", &Settings::vol_def},
+    {"speed_def", &Settings::speed_def},
+    {"tax_ritu", &Settings::tax_ritu},
+    {"cash_def", &Settings::cash_def},
+    {"rate", &Settings::rates},
+    {"PASSCODE", &Settings::passcode},
+}};
+
+struct PositionField {
+    std::string_view name;
+    std::int32_t Position::*member;
+};
+constexpr std::array<PositionField, 2> position_fields = {{
+    {"left", &Position::left},
+    {"top", &Position::top},
+}};
+
+template <class... Cases>
+struct overloaded : Cases... {
+    using Cases::operator()...;
+};
+template <class... Cases>
+overloaded(Cases...) -> overloaded<Cases...>;
+
+std::string_view from(std::string_view text, std::size_t index) {
+    return index < text.size() ? text.substr(index) : std::string_view{};
 }
 
 bool is_blank(char c) {
@@ -43,61 +93,104 @@ std::int32_t read_int32(std::string_view text) {
         std::numeric_limits<std::int32_t>::max()));
 }
 
-// Two-digit table index; anything outside the table is ignored.
-bool read_index(std::string_view line, std::size_t column, int limit, int& index) {
-    index = read_int32(from_column(line, column).substr(0, 2));
+// The two characters after an indexed key's name; rows outside the table are ignored.
+bool read_index(std::string_view after_name, int limit, int& index) {
+    index = read_int32(after_name.substr(0, 2));
     return index >= 0 && index < limit;
 }
 
-void apply_line(Settings& s, std::string_view line) {
-    auto starts = [&](std::string_view prefix) { return line.starts_with(prefix); };
-    int index = 0;
-    if (starts("dlg") && read_index(line, 3, position_rows, index)) {
-        std::string_view field = from_column(line, 6);
-        if (field.starts_with("left")) s.positions[index].left = read_int32(from_column(line, 11));
-        if (field.starts_with("top")) s.positions[index].top = read_int32(from_column(line, 10));
-    }
-    if (starts("alarm=")) s.alarm.set(std::string(from_column(line, 6).substr(0, alarm_max_bytes)));
-    if (starts("tmsg_sw=")) s.tmsg_sw.set(read_int32(from_column(line, 8)));
-    if (starts("tmsg=")) s.tmsg.set(std::string(from_column(line, 5).substr(0, tmsg_max_bytes)));
-    if (starts("world_def=")) s.world_def.set(read_int32(from_column(line, 10)));
-    if (starts("len_def=")) s.len_def.set(read_int32(from_column(line, 8)));
-    if (starts("weight_def=")) s.weight_def.set(read_int32(from_column(line, 11)));
-    if (starts("area_def=")) s.area_def.set(read_int32(from_column(line, 9)));
-    if (starts("vol_def=")) s.vol_def.set(read_int32(from_column(line, 8)));
-    if (starts("speed_def=")) s.speed_def.set(read_int32(from_column(line, 10)));
-    if (starts("tax_ritu=")) s.tax_ritu.set(read_int32(from_column(line, 9)));
-    if (starts("cash_def=")) s.cash_def.set(read_int32(from_column(line, 9)));
-    if (starts("rate") && read_index(line, 4, rate_entries, index))
-        s.rates[index] = read_int32(from_column(line, 7));
-    if (starts("PASSCODE=")) s.passcode = read_decimal(from_column(line, 9).substr(0, 10));
+bool is_lead_byte(char c) {
+    auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
-void append(std::string& out, const char* format, auto... values) {
-    char line[300];
-    int length = std::snprintf(line, sizeof line, format, values...);
-    out.append(line, static_cast<std::size_t>(std::clamp(length, 0, int{sizeof line} - 1)));
+// A text value as one line of the file can hold it: no line end, NUL or
+// Ctrl-Z, and at most max_bytes, cut between two characters.
+std::string stored_text(std::string_view text, std::size_t max_bytes) {
+    text = text.substr(0, text.find_first_of(std::string_view("\0\r\n\x1a", 4)));
+    if (text.size() <= max_bytes) return std::string(text);
+    std::size_t end = 0;
+    for (std::size_t width; end + (width = is_lead_byte(text[end]) ? 2 : 1) <= max_bytes;)
+        end += width;
+    return std::string(text.substr(0, end));
+}
+
+void read_key(Settings& s, const Key& key, std::string_view line) {
+    std::string_view after = line.substr(key.name.size());
+    bool assigned = after.starts_with('=');
+    std::string_view value = from(after, 1);
+    int index = 0;
+    std::visit(overloaded{
+        [&](TextValue text) {
+            if (assigned) (s.*text.member).set(stored_text(value, text.max_bytes));
+        },
+        [&](NumberValue number) {
+            if (assigned) (s.*number).set(read_int32(value));
+        },
+        // Files read so far never had their separators checked; neither are they now.
+        [&](PositionRows rows) {
+            if (!read_index(after, position_rows, index)) return;
+            std::string_view field = from(after, 3);
+            for (const PositionField& f : position_fields)
+                if (field.starts_with(f.name))
+                    (s.*rows)[index].*f.member = read_int32(from(field, f.name.size() + 1));
+        },
+        [&](RateEntries rates) {
+            if (read_index(after, rate_entries, index)) (s.*rates)[index] = read_int32(from(after, 3));
+        },
+        [&](TenDigits digits) {
+            if (assigned) s.*digits = read_decimal(value.substr(0, 10));
+        },
+    }, key.value);
+}
+
+std::string two_digits(int n) { return {char('0' + n / 10), char('0' + n % 10)}; }
+
+void put(std::string& out, std::string_view name, std::string_view value) {
+    out.append(name).append("=").append(value).append("\r\n");
+}
+
+void write_key(std::string& out, const Settings& s, const Key& key) {
+    std::visit(overloaded{
+        [&](TextValue text) {
+            put(out, key.name, stored_text((s.*text.member).to_save, text.max_bytes));
+        },
+        [&](NumberValue number) { put(out, key.name, std::to_string((s.*number).to_save)); },
+        [&](PositionRows rows) {
+            for (int row = 0; row < position_rows; ++row)
+                for (const PositionField& f : position_fields)
+                    put(out, std::string(key.name) + two_digits(row) + "_" + std::string(f.name),
+                        std::to_string((s.*rows)[row].*f.member));
+        },
+        // Every stored rate is written, so a zero in one row cannot make the
+        // rows after it fall back to their defaults at the next start.
+        [&](RateEntries rates) {
+            for (int entry = 0; entry < rate_entries; ++entry)
+                if ((s.*rates)[entry] != 0)
+                    put(out, std::string(key.name) + two_digits(entry),
+                        std::to_string((s.*rates)[entry]));
+        },
+        [&](TenDigits digits) {
+            char text[24];
+            std::snprintf(text, sizeof text, "%010lld", static_cast<long long>(s.*digits));
+            put(out, key.name, text);
+        },
+    }, key.value);
 }
 
 }  // namespace
 
-void read_settings(Settings& settings, std::string_view bytes) {
-    // Text mode ends the file at Ctrl-Z and turns CR LF into LF.
-    bytes = bytes.substr(0, bytes.find('\x1a'));
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) text += bytes[i];
-
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        std::size_t length = std::min(rest.find('\n') + 1, line_piece_bytes);
-        if (length == 0) length = std::min(rest.size(), line_piece_bytes);  // no newline left
-        std::string_view line = rest.substr(0, length);
-        rest.remove_prefix(line.size());
+void read_settings(Settings& settings, std::string_view text) {
+    text = text.substr(0, text.find('\x1a'));
+    while (!text.empty()) {
+        std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end);
+        text.remove_prefix(text.starts_with("\r\n") ? 2 : std::min<std::size_t>(text.size(), 1));
+        // The value of a line ends where a C string would.
         line = line.substr(0, line.find('\0'));
-        if (line.ends_with('\n')) line.remove_suffix(1);
-        apply_line(settings, line);
+        for (const Key& key : keys)
+            if (line.starts_with(key.name)) read_key(settings, key, line);
     }
 }
 
@@ -113,28 +206,9 @@ void fill_default_rates(Settings& settings) {
         if (settings.rates[row] == 0) settings.rates[row] = default_rates[row];
 }
 
-std::string settings_file_text(const Settings& s) {
+std::string settings_file_text(const Settings& settings) {
     std::string out;
-    for (int row = 0; row < position_rows; ++row) {
-        append(out, "dlg%02d_left=%d\r\n", row, s.positions[row].left);
-        append(out, "dlg%02d_top=%d\r\n", row, s.positions[row].top);
-    }
-    append(out, "alarm=%s\r\n", s.alarm.to_save.substr(0, alarm_max_bytes).c_str());
-    append(out, "tmsg_sw=%d\r\n", s.tmsg_sw.to_save);
-    append(out, "tmsg=%s\r\n", s.tmsg.to_save.substr(0, tmsg_max_bytes).c_str());
-    append(out, "world_def=%d\r\n", s.world_def.to_save);
-    append(out, "len_def=%d\r\n", s.len_def.to_save);
-    append(out, "weight_def=%d\r\n", s.weight_def.to_save);
-    append(out, "area_def=%d\r\n", s.area_def.to_save);
-    append(out, "vol_def=%d\r\n", s.vol_def.to_save);
-    append(out, "speed_def=%d\r\n", s.speed_def.to_save);
-    append(out, "tax_ritu=%d\r\n", s.tax_ritu.to_save);
-    append(out, "cash_def=%d\r\n", s.cash_def.to_save);
-    // Every stored rate is written, so a zero in one row cannot make the
-    // rows after it fall back to their defaults at the next start.
-    for (int entry = 0; entry < rate_entries; ++entry)
-        if (s.rates[entry] != 0) append(out, "rate%02d=%d\r\n", entry, s.rates[entry]);
-    append(out, "PASSCODE=%010lld\r\n", static_cast<long long>(s.passcode));
+    for (const Key& key : keys) write_key(out, settings, key);
     return out;
 }
 

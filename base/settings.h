@@ -22,12 +22,15 @@ struct Position {
 };
 
 // A setting held twice: what the tools saw when the program started,
-// and what goes to the file at exit.
+// and what goes to the file at exit. A tool whose choice should show
+// again when it reopens calls set(); a tool that changes only what is
+// saved (the tax rate, the timer's alarm and message) assigns to_save.
 template <class T>
 struct Kept {
     T at_startup{};
     T to_save{};
     void set(const T& value) { at_startup = to_save = value; }
+    bool operator==(const Kept&) const = default;
 };
 
 struct Settings {
@@ -47,10 +50,14 @@ struct Settings {
     std::array<std::int32_t, rate_entries> rates{};
     // Opaque; carried through unchanged. Ten digits do not fit 32 bits.
     std::int64_t passcode = 0;
+    bool operator==(const Settings&) const = default;
 };
 
-// Applies every recognised line of a tarv.ini file's bytes.
-void read_settings(Settings& settings, std::string_view file_bytes);
+// Applies every recognised line of a tarv.ini file's Shift-JIS text.
+// CR LF, LF and a lone CR each end a line; Ctrl-Z ends the text. Each
+// line is read whole; a text value longer than its key allows is cut
+// between characters and the rest of its line dropped.
+void read_settings(Settings& settings, std::string_view shift_jis_text);
 
 // Resets each coordinate that lies off a screen of the given size.
 void validate_positions(Settings& settings, int screen_width, int screen_height);

@@ -1,9 +1,14 @@
+// tarv.ini on disk: what is read at start decides whether it may be replaced at exit.
 #include "base/win/settings_store.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <io.h>
+#include <utility>
+
+#include "base/text_encoding.h"
+#include "base/win/text.h"
 
 namespace quivra {
 
@@ -11,16 +16,39 @@ Settings settings;
 
 namespace {
 
+enum class Reading { read, missing, unreadable };
+
+// A file that exists but could not be read keeps what the user saved in it.
+bool file_may_be_replaced = true;
+
 std::wstring settings_path() { return program_directory() + L"tarv.ini"; }
 
-bool read_file(const std::wstring& path, std::string& bytes) {
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file) return false;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+Reading read_file(const std::wstring& path, std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Reading::missing
+                                                                              : Reading::unreadable;
+    }
+    static char buffer[1 << 16];
+    DWORD got = 0;
+    BOOL ok;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr)) && got > 0)
         bytes.append(buffer, got);
-    std::fclose(file);
-    return true;
+    CloseHandle(file);
+    if (ok) return Reading::read;
+    bytes.clear();
+    return Reading::unreadable;
+}
+
+std::string shift_jis_from_utf16(std::u16string_view text) {
+    return narrow(std::wstring(text.begin(), text.end()));
+}
+
+bool is_read_only(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 }  // namespace
@@ -37,16 +65,21 @@ std::wstring program_directory() {
 bool load_settings() {
     settings = Settings{};
     std::string bytes;
-    bool opened = read_file(settings_path(), bytes);
-    read_settings(settings, bytes);
+    Reading reading = read_file(settings_path(), bytes);
+    file_may_be_replaced = reading != Reading::unreadable;
+    read_settings(settings, as_shift_jis(std::move(bytes), shift_jis_from_utf16));
     validate_positions(settings, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     fill_default_rates(settings);
-    return opened;
+    return reading == Reading::read;
 }
 
-void save_settings() { replace_file(settings_path(), settings_file_text(settings)); }
+void save_settings() {
+    if (file_may_be_replaced) replace_file(settings_path(), settings_file_text(settings));
+}
 
 bool replace_file(const std::wstring& path, std::string_view bytes) {
+    // Moving over a read-only file would clear the mark the user set.
+    if (is_read_only(path)) return false;
     std::wstring temporary = path + L".new";
     FILE* file = _wfopen(temporary.c_str(), L"wb");
     if (!file) return false;

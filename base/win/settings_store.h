@@ -13,15 +13,18 @@ extern Settings settings;
 // Ends in a backslash.
 std::wstring program_directory();
 
-// Reads tarv.ini; true if the file could be opened. Positions are checked
-// against the primary screen and missing rates filled either way.
+// Reads tarv.ini, saved as Shift-JIS, UTF-8 or UTF-16; true if it was
+// read. Positions are checked against the primary screen and missing
+// rates filled either way.
 bool load_settings();
 
-// Rewrites tarv.ini. Failure is silent and leaves the old file whole.
+// Rewrites tarv.ini as Shift-JIS. Only a file that was read at start or
+// did not exist is replaced: one that existed but could not be read, or
+// is read-only, is left as it is. Failure is silent.
 void save_settings();
 
 // Replaces a file's contents all at once: the old file stays intact
-// unless the new one was written completely.
+// unless the new one was written completely. A read-only file is kept.
 bool replace_file(const std::wstring& path, std::string_view bytes);
 
 }  // namespace quivra

@@ -1,9 +1,14 @@
+// tarv.ini's text: what is read, what is written, and how fast.
 #include "base/settings.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstdio>
+#include <ctime>
+#include <map>
 #include <vector>
+
+#include "base/text_encoding.h"
 
 namespace quivra {
 namespace {
@@ -68,22 +73,46 @@ TEST(SettingsFile, AZeroRateDoesNotCostTheLaterRowsTheirRates) {
     EXPECT_EQ(again.rates[2], 12631);
 }
 
-TEST(SettingsFile, TextValuesKeepTheirBytesUpToTheLineBuffer) {
-    std::string alarm = "C:\\" + std::string(118, 'a');  // 121 characters
-    std::string tmsg(200, 'm');
+TEST(SettingsFile, TextValuesSurviveWholeUpToTheirLimits) {
+    std::string alarm = "C:\\" + std::string(124, 'a');  // 127 bytes
+    std::string tmsg = std::string(251, 'm') + "時間";      // 255 bytes
     Settings s = loaded("alarm=" + alarm + "\r\ntmsg=" + tmsg + "\r\n");
     EXPECT_EQ(s.alarm.to_save, alarm);
-    EXPECT_EQ(loaded(settings_file_text(s)).alarm.at_startup, alarm);
-    // Only 127 bytes of a line are one line: "tmsg=" and 122 of the message.
-    EXPECT_EQ(s.tmsg.to_save, std::string(122, 'm'));
+    EXPECT_EQ(s.tmsg.to_save, tmsg);
+    Settings again = loaded(settings_file_text(s));
+    EXPECT_EQ(again.alarm.at_startup, alarm);
+    EXPECT_EQ(again.tmsg.at_startup, tmsg);
 
     std::string japanese = "時間です！";
     EXPECT_EQ(loaded("tmsg=" + japanese).tmsg.at_startup, japanese) << "last line without newline";
 }
 
-TEST(SettingsFile, TheRestOfALongLineIsReadAsALineOfItsOwn) {
-    Settings s = loaded(std::string(127, 'x') + "len_def=5\n");
-    EXPECT_EQ(s.len_def.at_startup, 5);
+TEST(SettingsFile, OverLongValuesAreCutBetweenCharactersAndTheirLinesEnd) {
+    // A double-byte character across the limit is dropped whole.
+    Settings s = loaded("tmsg=" + std::string(254, 'm') + "時" + std::string(100, 'z') +
+                        "len_def=5\nalarm=" + std::string(126, 'a') + "お\n");
+    EXPECT_EQ(s.tmsg.at_startup, std::string(254, 'm'));
+    EXPECT_EQ(s.alarm.at_startup, std::string(126, 'a'));
+    EXPECT_EQ(s.len_def.at_startup, 0) << "the rest of an over-long line is no line of its own";
+}
+
+TEST(SettingsFile, AKeyInsideAMessageIsPartOfTheMessage) {
+    // "tmsg=" and 122 bytes: the old 127-byte pieces began a line at "alarm=".
+    std::string message = std::string(122, 'm') + "alarm=C:\\x.wav len_def=9";
+    Settings s = loaded("alarm=C:\\ring.wav\r\ntmsg=" + message + "\r\nlen_def=2\r\n");
+    EXPECT_EQ(s.alarm.at_startup, "C:\\ring.wav");
+    EXPECT_EQ(s.tmsg.at_startup, message);
+    EXPECT_EQ(s.len_def.at_startup, 2);
+}
+
+TEST(SettingsFile, AValueThatCannotBeOneLineIsCutWhereItsLineWouldEnd) {
+    Settings s;
+    s.tmsg.to_save = "一行目\r\nlen_def=7";
+    s.alarm.to_save = std::string("C:\\a.wav\0x", 10);
+    std::string file = settings_file_text(s);
+    EXPECT_NE(file.find("\r\nalarm=C:\\a.wav\r\n"), std::string::npos);
+    EXPECT_NE(file.find("\r\ntmsg=一行目\r\n"), std::string::npos);
+    EXPECT_EQ(loaded(file).len_def.at_startup, 0);
 }
 
 TEST(SettingsFile, UnknownLinesAndOutOfRangeIndicesAreDropped) {
@@ -131,13 +160,89 @@ TEST(SettingsFile, AFileWrittenAtExitReadsBackToTheSameValues) {
               std::string::npos);
 }
 
-TEST(SettingsFile, TextModeReadingRules) {
-    // CR LF and LF alike end a line; Ctrl-Z ends the file.
-    Settings s = loaded("len_def=1\r\nvol_def=2\nspeed_def=3\x1a\narea_def=4\n");
+TEST(SettingsFile, EveryKindOfLineEndEndsALine) {
+    // CR LF, LF and a lone CR alike; Ctrl-Z ends the file.
+    Settings s = loaded("len_def=1\r\nvol_def=2\nspeed_def=3\rarea_def=4\r\r\n"
+                        "world_def=5\x1a\ncash_def=6\n");
     EXPECT_EQ(s.len_def.to_save, 1);
     EXPECT_EQ(s.vol_def.to_save, 2);
     EXPECT_EQ(s.speed_def.to_save, 3);
-    EXPECT_EQ(s.area_def.to_save, 0);
+    EXPECT_EQ(s.area_def.to_save, 4);
+    EXPECT_EQ(s.world_def.to_save, 5);
+    EXPECT_EQ(s.cash_def.to_save, 0);
+}
+
+// Stands in for code page 932 with the few characters these tests use.
+std::string test_shift_jis(std::u16string_view text) {
+    static const std::map<char16_t, std::string> known = {
+        {u'お', "お"}, {u'茶', "茶"}, {u'時', "時"}, {u'会', "会"}};
+    std::string out;
+    for (char16_t c : text) out += c < 0x80 ? std::string(1, char(c)) : known.contains(c) ? known.at(c) : "?";
+    return out;
+}
+
+std::string utf16(std::u16string_view text, bool big_endian) {
+    std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t c : text) {
+        char high = char(c >> 8), low = char(c & 0xFF);
+        bytes += big_endian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+Settings loaded_as_editor_saved(std::string_view bytes) {
+    Settings s;
+    read_settings(s, as_shift_jis(std::string(bytes), test_shift_jis));
+    return s;
+}
+
+TEST(SettingsFile, FilesWithAByteOrderMarkAreReadAsWhatTheyAre) {
+    // U+4F1A holds the byte 1A, which ends only a Shift-JIS file.
+    const std::u16string text = u"tmsg=お茶会\r\nlen_def=3\rvol_def=4\n";
+    for (bool big_endian : {false, true}) {
+        Settings s = loaded_as_editor_saved(utf16(text, big_endian));
+        EXPECT_EQ(s.tmsg.at_startup, "お茶会") << big_endian;
+        EXPECT_EQ(s.len_def.at_startup, 3) << big_endian;
+        EXPECT_EQ(s.vol_def.at_startup, 4) << big_endian;
+    }
+    std::u8string utf8 = u8"\uFEFFtmsg=お茶\r\nlen_def=3\r\n";
+    Settings s = loaded_as_editor_saved(std::string(utf8.begin(), utf8.end()));
+    EXPECT_EQ(s.tmsg.at_startup, "お茶");
+    EXPECT_EQ(s.len_def.at_startup, 3);
+    // Without a mark the bytes are Shift-JIS, whatever they look like.
+    EXPECT_EQ(loaded_as_editor_saved("tmsg=お茶").tmsg.at_startup, "お茶");
+}
+
+TEST(SettingsFile, BrokenUtf8CostsOnlyItsOwnCharacters) {
+    Settings s = loaded_as_editor_saved(
+        "\xEF\xBB\xBFtmsg=a\xE3\x81" "b\xC0\xAF" "c\xED\xA0\x80" "d\xF4\x90\x80\x80" "e\xFF"
+        "\r\nlen_def=3");
+    EXPECT_EQ(s.tmsg.at_startup, "a?b??c?d?e?");
+    EXPECT_EQ(s.len_def.at_startup, 3);
+    std::u8string beyond = u8"\uFEFFtmsg=\U0001F375!";
+    EXPECT_EQ(loaded_as_editor_saved(std::string(beyond.begin(), beyond.end())).tmsg.at_startup, "?" "?!")
+        << "a character beyond 16 bits arrives as its two halves";
+}
+
+TEST(SettingsFile, ReadingTimeGrowsLinearlyWithTheFile) {
+    constexpr std::size_t ten_megabytes = 10u << 20;
+    const std::pair<const char*, std::string> shapes[] = {
+        {"one line", "tmsg=" + std::string(ten_megabytes, 'm')},
+        {"one line of digits", "len_def=" + std::string(ten_megabytes, '9')},
+        {"lone CRs", std::string(ten_megabytes, '\r')},
+        {"short lines", [] {
+             std::string lines;
+             while (lines.size() < ten_megabytes) lines += "tmsg=x\r\ndlg07_left=1\r\nrate03=5\r\n";
+             return lines;
+         }()},
+    };
+    for (const auto& [shape, file] : shapes) {
+        std::clock_t start = std::clock();
+        loaded(file);
+        long ms = long((std::clock() - start) * 1000 / CLOCKS_PER_SEC);
+        std::printf("10 MB of %s: %ld ms\n", shape, ms);
+        EXPECT_LT(ms, 5000) << shape;
+    }
 }
 
 }  // namespace

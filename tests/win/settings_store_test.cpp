@@ -1,5 +1,7 @@
+// tarv.ini on disk, read and replaced by the real file functions.
 #include <filesystem>
 
+#include "base/centring.h"
 #include "base/win/settings_store.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
@@ -22,6 +24,27 @@ public:
 private:
     HANDLE handle_;
 };
+
+// Marks a file read-only for as long as it lives, so no test leaves one behind.
+class ReadOnlyMark {
+public:
+    explicit ReadOnlyMark(const fs::path& path) : path_(path) {
+        SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+    ~ReadOnlyMark() { SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL); }
+    bool set() const { return GetFileAttributesW(path_.c_str()) & FILE_ATTRIBUTE_READONLY; }
+
+private:
+    fs::path path_;
+};
+
+bool is_centred(HWND window) {
+    RECT r = outer_rect(window);
+    Position centre = centred_position(r.right - r.left, r.bottom - r.top, screen_width(), screen_height());
+    return r.left == centre.left && r.top == centre.top;
+}
+
+const std::string kept_file = "dlg00_left=40\r\ndlg00_top=30\r\nlen_def=2\r\nPASSCODE=1\r\n";
 
 fs::path scratch_directory(const wchar_t* name) {
     fs::path directory = fs::temp_directory_path() / name;
@@ -65,6 +88,51 @@ TEST_F(SettingsStoreTest, TheLauncherSilentlyKeepsAnUnwritableSettingsFile) {
     EXPECT_FALSE(IsWindow(l));
     EXPECT_TRUE(fake.shown.empty());
     EXPECT_EQ(read_bytes(settings_file()), old);
+}
+
+TEST_F(SettingsStoreTest, AFileHeldByAnotherProgramAtStartIsLeftAsItWasAtExit) {
+    write_bytes(settings_file(), kept_file);
+    HWND l;
+    {
+        LockedFile lock(settings_file());
+        ASSERT_TRUE(lock.held());
+        l = launcher();
+    }
+    EXPECT_TRUE(is_centred(l));
+    EXPECT_EQ(settings.len_def.at_startup, 0);
+    click(l, IDC_OPEN_LENGTH);
+    choose_menu(l, IDM_EXIT);
+    EXPECT_FALSE(IsWindow(l));
+    EXPECT_TRUE(fake.shown.empty());
+    EXPECT_EQ(read_bytes(settings_file()), kept_file);
+}
+
+TEST_F(SettingsStoreTest, AReadOnlyFileIsReadAndLeftAsItIs) {
+    write_bytes(settings_file(), kept_file);
+    ReadOnlyMark mark(settings_file());
+    ASSERT_TRUE(mark.set());
+    HWND l = launcher();
+    EXPECT_EQ(outer_rect(l).left, 40);
+    EXPECT_EQ(settings.len_def.at_startup, 2);
+    choose_menu(l, IDM_EXIT);
+    EXPECT_FALSE(IsWindow(l));
+    EXPECT_TRUE(fake.shown.empty());
+    EXPECT_EQ(read_bytes(settings_file()), kept_file);
+    EXPECT_TRUE(mark.set());
+}
+
+TEST_F(SettingsStoreTest, AUtf16FileKeepsItsValuesAndComesBackAsShiftJis) {
+    std::u16string text = u"tmsg=お茶の時間\r\nlen_def=2\r\n";
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c : text) bytes += {char(c & 0xFF), char(c >> 8)};
+    write_bytes(settings_file(), bytes);
+    HWND l = launcher();
+    EXPECT_EQ(settings.tmsg.at_startup, "お茶の時間");
+    choose_menu(l, IDM_EXIT);
+    std::string file = read_bytes(settings_file());
+    EXPECT_TRUE(file.starts_with("dlg00_left="));
+    EXPECT_NE(file.find("\r\ntmsg=お茶の時間\r\n"), std::string::npos);
+    EXPECT_NE(file.find("\r\nlen_def=2\r\n"), std::string::npos);
 }
 
 }  // namespace
