@@ -16,7 +16,12 @@ Date picked_date(HWND dialog, int picker) {
     return {time.wYear, time.wMonth, time.wDay};
 }
 
+// The results read year/month/day, so the pickers do too, in any locale.
+constexpr wchar_t picker_format[] = L"yyyy'/'MM'/'dd";
+
 void open(HWND dialog) {
+    for (int picker : {IDC_FIRST_DATE, IDC_SECOND_DATE, IDC_START_DATE})
+        SendDlgItemMessageW(dialog, picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(picker_format));
     CheckDlgButton(dialog, IDC_PLUS, BST_CHECKED);
     SendDlgItemMessageW(dialog, IDC_DAY_COUNT_UPDOWN, UDM_SETRANGE, 0, MAKELPARAM(9999, 0));
     SendDlgItemMessageW(dialog, IDC_DAY_COUNT, EM_LIMITTEXT, 4, 0);
