@@ -2,6 +2,7 @@
 #include "base/win/frame.h"
 
 #include "base/centring.h"
+#include "base/win/copying.h"
 #include "base/win/settings_store.h"
 #include "res/shell_ids.h"
 
@@ -69,6 +70,9 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
     case WM_DESTROY:
         tool->procedure(window, message, wparam, lparam);
         return TRUE;
+    case WM_CONTEXTMENU:
+        return offer_copy_menu(window, wparam, lparam) ||
+               tool->procedure(window, message, wparam, lparam);
     default:
         return tool->procedure(window, message, wparam, lparam);
     }
