@@ -1,3 +1,4 @@
+// The About box: name, version and credits, centred, modal to the launcher.
 #include "app/about_box.h"
 
 #include <shellapi.h>
@@ -14,7 +15,9 @@ INT_PTR CALLBACK about_procedure(HWND box, UINT message, WPARAM wparam, LPARAM) 
     switch (message) {
     case WM_INITDIALOG:
         centre_window(box);
-        return TRUE;
+        // Enter or Space closes the box at once, as it does in every About box.
+        SetFocus(GetDlgItem(box, IDC_ABOUT_OK));
+        return FALSE;
     case WM_CLOSE:
         EndDialog(box, 1);
         return TRUE;

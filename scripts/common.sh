@@ -24,6 +24,15 @@ need_packages() {
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
                   wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic)
 
+# Wine takes its code page (932) and the language of the pickers, the
+# month calendar and the system dialogs from the locale it starts in.
+japanese_locale=ja_JP.UTF-8
+need_japanese_locale() {
+    locale -a 2>/dev/null | grep -qix 'ja_JP.utf-\?8' && return
+    need_packages locales
+    localedef -i ja_JP -f UTF-8 "$japanese_locale"
+}
+
 build_windows() {
     cmake -S "$root" -B "$windows_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
     cmake --build "$windows_build" -j "$(nproc)"

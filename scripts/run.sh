@@ -3,9 +3,10 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 need_packages "${windows_packages[@]}"
+need_japanese_locale
 build_windows
 if [ -z "${DISPLAY:-}" ]; then
     echo "No display: set DISPLAY to the X display Quivra should appear on." >&2
     exit 1
 fi
-exec "$root/scripts/wine-run" "$WINEPREFIX" "$windows_build/app/quivra.exe"
+LC_ALL=$japanese_locale exec "$root/scripts/wine-run" "$WINEPREFIX" "$windows_build/app/quivra.exe"

@@ -20,6 +20,8 @@ case $what in
 esac
 
 need_packages imagemagick xdotool "${windows_packages[@]}"
+need_japanese_locale
+export LC_ALL=$japanese_locale
 build_windows >/dev/null
 
 # A copy of the program, so that the tarv.ini it writes on closing stays

@@ -2,7 +2,9 @@
 #include "base/win/frame.h"
 
 #include "base/centring.h"
+#include "base/win/copying.h"
 #include "base/win/settings_store.h"
+#include "base/win/whole_rows.h"
 #include "res/shell_ids.h"
 
 namespace quivra {
@@ -47,6 +49,7 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         tool_windows[tool.position] = window;
         place(window, tool.position);
         tool.procedure(window, message, wparam, tool.parameter);
+        fit_lists_to_whole_rows(window);
         return TRUE;
     }
     const Tool* tool = tool_of(window);
@@ -69,6 +72,9 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
     case WM_DESTROY:
         tool->procedure(window, message, wparam, lparam);
         return TRUE;
+    case WM_CONTEXTMENU:
+        return offer_copy_menu(window, wparam, lparam) ||
+               tool->procedure(window, message, wparam, lparam);
     default:
         return tool->procedure(window, message, wparam, lparam);
     }

@@ -1,9 +1,12 @@
-// The one message loop's dispatch through each window's dialog manager.
+// The program's one message loop, shared by every window.
 #include "base/win/message_loop.h"
+
+#include "base/win/copying.h"
 
 namespace quivra {
 
 void dispatch(MSG& message) {
+    if (take_copy_keystroke(message)) return;
     HWND dialog = GetAncestor(message.hwnd, GA_ROOT);
     if (dialog && IsDialogMessageW(dialog, &message)) return;
     TranslateMessage(&message);

@@ -2,9 +2,11 @@
 """Builds the program's icons (2000.ico ... 2016.ico) from text pixel maps.
 
 palette.txt maps one character to a colour per line, `c #RRGGBB name`,
-and `. transparent` for the see-through character.  art/NNNN.txt is a
-32 x 32 map drawn with those characters.  Each icon gets a single 32 x 32
-image with a 256-colour palette and a 1-bit transparency mask.
+and `. transparent` for the see-through character.  art/SIZE/NNNN.txt is
+a SIZE x SIZE map drawn with those characters, one for each of 16, 32 and
+48 pixels: the small one is drawn simpler, not shrunk, so that it still
+reads.  Each icon gets the three images, each with a 256-colour palette
+and a 1-bit transparency mask; Windows picks the one that fits the screen.
 
 Usage: python3 make_icons.py [icons directory]   (default: this script's directory)
 """
@@ -14,7 +16,7 @@ import re
 import struct
 import sys
 
-SIZE = 32
+SIZES = (16, 32, 48)
 FIRST_ICON, LAST_ICON = 2000, 2016
 TRANSPARENT = "."
 PALETTE_SLOTS = 256
@@ -55,14 +57,14 @@ def read_palette(path):
     return indices, colours
 
 
-def read_art(path, indices):
-    """Returns the pixel map as SIZE rows of SIZE characters, top row first."""
+def read_art(path, size, indices):
+    """Returns the pixel map as `size` rows of `size` characters, top row first."""
     rows = path.read_text(encoding="utf-8").splitlines()
-    if len(rows) != SIZE:
-        raise ArtError(f"{path}: {len(rows)} lines, expected {SIZE}")
+    if len(rows) != size:
+        raise ArtError(f"{path}: {len(rows)} lines, expected {size}")
     for number, row in enumerate(rows, 1):
-        if len(row) != SIZE:
-            raise ArtError(f"{path}:{number}: {len(row)} characters, expected {SIZE}")
+        if len(row) != size:
+            raise ArtError(f"{path}:{number}: {len(row)} characters, expected {size}")
         for column, char in enumerate(row, 1):
             if char != TRANSPARENT and char not in indices:
                 raise ArtError(f"{path}:{number}:{column}: unknown character {char!r}")
@@ -73,12 +75,10 @@ def row_stride(bits_per_row):
     return (bits_per_row + 31) // 32 * 4
 
 
-def ico_bytes(rows, indices, colours):
-    colour_table = b"".join(struct.pack("<4B", b, g, r, 0) for r, g, b in colours)
-    colour_table += b"\0" * 4 * (PALETTE_SLOTS - len(colours))
-
-    xor_stride = row_stride(SIZE * BITS_PER_PIXEL)
-    and_stride = row_stride(SIZE)
+def image_bytes(rows, indices, colour_table):
+    size = len(rows)
+    xor_stride = row_stride(size * BITS_PER_PIXEL)
+    and_stride = row_stride(size)
     xor_bitmap = bytearray()
     and_mask = bytearray()
     for row in reversed(rows):  # DIBs are stored bottom-up
@@ -91,16 +91,26 @@ def ico_bytes(rows, indices, colours):
         and_mask += mask_bits
 
     # The header's height covers both the colour bitmap and the mask.
-    info_header = struct.pack("<IiiHHIIiiII", 40, SIZE, 2 * SIZE, 1, BITS_PER_PIXEL,
+    info_header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, BITS_PER_PIXEL,
                               0, len(xor_bitmap) + len(and_mask), 0, 0, 0, 0)
-    image = info_header + colour_table + bytes(xor_bitmap) + bytes(and_mask)
+    return info_header + colour_table + bytes(xor_bitmap) + bytes(and_mask)
 
-    icon_dir = struct.pack("<HHH", 0, 1, 1)
-    header_size = len(icon_dir) + 16
-    # A width, height or colour count of 256 is written as 0.
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, 1, BITS_PER_PIXEL,
-                        len(image), header_size)
-    return icon_dir + entry + image
+
+def ico_bytes(maps, indices, colours):
+    """`maps`: the pixel maps of one icon, smallest first."""
+    colour_table = b"".join(struct.pack("<4B", b, g, r, 0) for r, g, b in colours)
+    colour_table += b"\0" * 4 * (PALETTE_SLOTS - len(colours))
+    images = [image_bytes(rows, indices, colour_table) for rows in maps]
+
+    icon_dir = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(icon_dir) + 16 * len(images)
+    entries = b""
+    for rows, image in zip(maps, images):
+        # A width, height or colour count of 256 is written as 0.
+        entries += struct.pack("<BBBBHHII", len(rows), len(rows), 0, 0, 1, BITS_PER_PIXEL,
+                               len(image), offset)
+        offset += len(image)
+    return icon_dir + entries + b"".join(images)
 
 
 def main(argv):
@@ -110,12 +120,13 @@ def main(argv):
     try:
         indices, colours = read_palette(icons_dir / "palette.txt")
         # Read everything before writing anything, so a bad map leaves no half-made set.
-        icons = {number: read_art(icons_dir / "art" / f"{number}.txt", indices)
+        icons = {number: [read_art(icons_dir / "art" / str(size) / f"{number}.txt", size, indices)
+                          for size in SIZES]
                  for number in range(FIRST_ICON, LAST_ICON + 1)}
     except (ArtError, OSError) as error:
         sys.exit(f"make_icons: {error}")
-    for number, rows in icons.items():
-        (icons_dir / f"{number}.ico").write_bytes(ico_bytes(rows, indices, colours))
+    for number, maps in icons.items():
+        (icons_dir / f"{number}.ico").write_bytes(ico_bytes(maps, indices, colours))
     print(f"make_icons: wrote {len(icons)} icons to {icons_dir}")
 
 

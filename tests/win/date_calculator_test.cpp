@@ -65,6 +65,14 @@ TEST_F(DateCalculatorTest, ADateSomeDaysAfterOrBeforeWithItsWeekday) {
     EXPECT_EQ(IsDlgButtonChecked(tool, IDC_PLUS), BST_UNCHECKED) << "the radio buttons are one group";
 }
 
+TEST_F(DateCalculatorTest, PickersReadYearMonthDayInEveryLocale) {
+    HWND tool = open(IDC_OPEN_DATE_CALCULATOR);
+    for (int picker : {IDC_FIRST_DATE, IDC_SECOND_DATE, IDC_START_DATE}) {
+        pick(tool, picker, 2026, 12, 7);
+        EXPECT_EQ(text_of(tool, picker), "2026/12/07");
+    }
+}
+
 TEST_F(DateCalculatorTest, ReopeningStartsAgainWithPlusChecked) {
     HWND tool = open(IDC_OPEN_DATE_CALCULATOR);
     click(tool, IDC_MINUS);

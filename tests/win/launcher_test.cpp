@@ -115,6 +115,7 @@ struct AboutVisit {
     HWND launcher = nullptr;
     HWND box = nullptr;
     bool open_after_escape = false;
+    int focused = 0;
 };
 AboutVisit visit;
 
@@ -124,12 +125,13 @@ void CALLBACK look_at_about_box(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     EXPECT_EQ(GetWindow(visit.box, GW_OWNER), visit.launcher);
     EXPECT_FALSE(IsWindowEnabled(visit.launcher));
+    visit.focused = GetDlgCtrlID(GetFocus());
     SendMessageW(visit.box, WM_COMMAND, IDCANCEL, 0);
     visit.open_after_escape = IsWindowVisible(visit.box);
     SendMessageW(GetDlgItem(visit.box, IDC_ABOUT_OK), BM_CLICK, 0, 0);
 }
 
-TEST_F(LauncherTest, AboutBoxIsModalAndClosesOnlyWithOk) {
+TEST_F(LauncherTest, AboutBoxIsModalOpensOnOkAndClosesOnlyWithIt) {
     visit = AboutVisit{};
     visit.launcher = launcher();
     SetTimer(nullptr, 0, 50, look_at_about_box);
@@ -137,6 +139,7 @@ TEST_F(LauncherTest, AboutBoxIsModalAndClosesOnlyWithOk) {
     ASSERT_NE(visit.box, nullptr);
     EXPECT_FALSE(IsWindow(visit.box));
     EXPECT_TRUE(visit.open_after_escape);
+    EXPECT_EQ(visit.focused, IDC_ABOUT_OK);
 }
 
 }  // namespace

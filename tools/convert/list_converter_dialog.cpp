@@ -3,6 +3,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <string_view>
+
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
@@ -25,6 +28,17 @@ constexpr int unit_list = IDC_LIST_UNIT;
 constexpr int convert_button = IDC_LIST_CONVERT;
 constexpr int result_list = IDC_LIST_RESULTS;
 
+// The tab stops just past the longest name, not at the next default stop,
+// so that the unit column fits within the list's margins.
+void set_result_tab_stop(HWND dialog, const ListConverter& tool) {
+    std::size_t name_columns = std::size_t(tool.table.name_width);
+    for (const auto& unit : tool.table.units)
+        name_columns = std::max(name_columns, std::string_view(unit.name).size());
+    int quarter_characters = int(name_columns + 1) * 4;
+    SendDlgItemMessageW(dialog, tool.base + result_list, LB_SETTABSTOPS, 1,
+                        reinterpret_cast<LPARAM>(&quarter_characters));
+}
+
 void open(HWND dialog, const ListConverter& tool) {
     SendDlgItemMessageW(dialog, tool.base + value_updown, UDM_SETRANGE, 0, MAKELPARAM(9999, 1));
     SendDlgItemMessageW(dialog, tool.base + value_field, EM_LIMITTEXT, 4, 0);
@@ -33,6 +47,7 @@ void open(HWND dialog, const ListConverter& tool) {
     for (std::size_t row = 0; row < units.size(); ++row)
         SendDlgItemMessageW(dialog, tool.base + unit_list, CB_INSERTSTRING, row,
                             reinterpret_cast<LPARAM>(widen(units[row].name).c_str()));
+    set_result_tab_stop(dialog, tool);
     // A hand-edited file may name no row at all; the first row stands in.
     std::int32_t row = (settings.*tool.selection).at_startup;
     if (row < 0 || std::size_t(row) >= units.size()) row = 0;

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "base/win/copying.h"
 #include "base/win/text.h"
 #include "res/dialogs/date_calculator.h"
 #include "tools/time/date_calculator.h"
@@ -10,22 +11,32 @@
 namespace quivra {
 namespace {
 
+// The last answer as one line, what Ctrl+C copies; empty before the first.
+std::string result_line;
+
 Date picked_date(HWND dialog, int picker) {
     SYSTEMTIME time{};
     SendDlgItemMessageW(dialog, picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
     return {time.wYear, time.wMonth, time.wDay};
 }
 
+// The results read year/month/day, so the pickers do too, in any locale.
+constexpr wchar_t picker_format[] = L"yyyy'/'MM'/'dd";
+
 void open(HWND dialog) {
+    for (int picker : {IDC_FIRST_DATE, IDC_SECOND_DATE, IDC_START_DATE})
+        SendDlgItemMessageW(dialog, picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(picker_format));
     CheckDlgButton(dialog, IDC_PLUS, BST_CHECKED);
     SendDlgItemMessageW(dialog, IDC_DAY_COUNT_UPDOWN, UDM_SETRANGE, 0, MAKELPARAM(9999, 0));
     SendDlgItemMessageW(dialog, IDC_DAY_COUNT, EM_LIMITTEXT, 4, 0);
+    result_line.clear();
 }
 
 void show_days_between(HWND dialog) {
     std::int32_t days =
         days_between(picked_date(dialog, IDC_FIRST_DATE), picked_date(dialog, IDC_SECOND_DATE));
     SetDlgItemInt(dialog, IDC_DAYS_RESULT, UINT(days), TRUE);
+    result_line = std::to_string(days) + "日間";
 }
 
 void show_date_after(HWND dialog) {
@@ -34,6 +45,7 @@ void show_date_after(HWND dialog) {
     DateAfter after = date_after(picked_date(dialog, IDC_START_DATE), sign * count);
     set_item_text(dialog, IDC_DATE_RESULT, after.date);
     set_item_text(dialog, IDC_WEEKDAY_RESULT, after.weekday);
+    result_line = after.date.empty() ? "" : after.date + " " + after.weekday + "曜日";
 }
 
 }  // namespace
@@ -47,6 +59,9 @@ INT_PTR CALLBACK date_calculator_procedure(HWND dialog, UINT message, WPARAM wpa
         if (wparam == IDC_DAYS_BETWEEN) show_days_between(dialog);
         else if (wparam == IDC_DATE_AFTER) show_date_after(dialog);
         else return FALSE;
+        return TRUE;
+    case WM_COPY:
+        if (!result_line.empty()) copy_text(dialog, result_line);
         return TRUE;
     }
     return FALSE;
