@@ -55,6 +55,17 @@ bool put_on_clipboard(HWND owner, std::wstring_view text) {
 
 bool copy_text(HWND owner, std::string_view cp932) { return put_on_clipboard(owner, widen(cp932)); }
 
+bool copy_item_texts(HWND dialog, std::initializer_list<int> ids) {
+    std::string lines;
+    for (int id : ids) {
+        std::string text = item_text(dialog, id);
+        if (text.empty()) continue;
+        if (!lines.empty()) lines += "\r\n";
+        lines += text;
+    }
+    return !lines.empty() && copy_text(dialog, lines);
+}
+
 bool copy_list_box(HWND list) {
     LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
     if (selected != LB_ERR) return put_on_clipboard(list, list_line(list, selected));

@@ -4,12 +4,17 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string_view>
 
 namespace quivra {
 
 // Puts the text on the clipboard as CF_UNICODETEXT; false if it could not.
 bool copy_text(HWND owner, std::string_view cp932);
+
+// A tool's result: the texts of these controls that are not empty, one a
+// line; false, and the clipboard untouched, when all are empty.
+bool copy_item_texts(HWND dialog, std::initializer_list<int> ids);
 
 // The selected line, or every line when none is selected; tabs stay.
 bool copy_list_box(HWND list);

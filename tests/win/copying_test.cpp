@@ -6,8 +6,10 @@
 #include <string>
 
 #include "base/win/text.h"
+#include "res/dialogs/consumption_tax.h"
 #include "res/dialogs/date_calculator.h"
 #include "res/dialogs/list_converters.h"
+#include "res/dialogs/time_calculator.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
 
@@ -123,6 +125,21 @@ TEST_F(CopyingTest, TheDateCalculatorCopiesItsLastAnswer) {
     SendMessageW(count, EM_SETSEL, 0, -1);
     type_ctrl_c(count);
     EXPECT_EQ(clipboard(), "1");
+}
+
+TEST_F(CopyingTest, CalculatorsCopyTheirResultLinesOnePerLine) {
+    HWND tax = open(IDC_OPEN_TAX);
+    type_ctrl_c(GetDlgItem(tax, IDC_TAX_CALCULATE));
+    EXPECT_EQ(clipboard(), "before") << "nothing to copy before the first answer";
+    SetDlgItemTextW(tax, IDC_TAX_RATE, L"5");
+    click(tax, IDC_TAX_CALCULATE);
+    type_ctrl_c(GetDlgItem(tax, IDC_TAX_CALCULATE));
+    EXPECT_EQ(clipboard(), text_of(tax, IDC_TAX_AMOUNT_RESULT) + "\r\n" + text_of(tax, IDC_TAX_RESULT));
+
+    HWND calculator = open(IDC_OPEN_TIME_CALCULATOR);
+    for (int key : {IDC_CALC_DIGIT_0 + 9, IDC_CALC_MINUTES, IDC_CALC_EQUALS}) click(calculator, key);
+    type_ctrl_c(GetDlgItem(calculator, IDC_CALC_EQUALS));
+    EXPECT_EQ(clipboard(), "9分");
 }
 
 }  // namespace

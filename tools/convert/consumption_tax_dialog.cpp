@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "base/win/copying.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
 #include "res/dialogs/consumption_tax.h"
@@ -41,6 +42,9 @@ INT_PTR CALLBACK consumption_tax_procedure(HWND dialog, UINT message, WPARAM wpa
     case WM_COMMAND:
         if (wparam != IDC_TAX_CALCULATE) return FALSE;
         calculate(dialog);
+        return TRUE;
+    case WM_COPY:
+        copy_item_texts(dialog, {IDC_TAX_AMOUNT_RESULT, IDC_TAX_RESULT});
         return TRUE;
     }
     return FALSE;

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "base/win/copying.h"
 #include "base/win/text.h"
 #include "res/dialogs/temperature.h"
 #include "tools/convert/temperature.h"
@@ -38,6 +39,9 @@ INT_PTR CALLBACK temperature_procedure(HWND dialog, UINT message, WPARAM wparam,
     case WM_COMMAND:
         if (wparam != IDC_TEMPERATURE_CONVERT) return FALSE;
         convert(dialog);
+        return TRUE;
+    case WM_COPY:
+        copy_item_texts(dialog, {IDC_CELSIUS_RESULT, IDC_FAHRENHEIT_RESULT});
         return TRUE;
     }
     return FALSE;

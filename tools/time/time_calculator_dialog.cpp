@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "base/win/copying.h"
 #include "base/win/display_font.h"
 #include "base/win/platform.h"
 #include "base/win/text.h"
@@ -87,6 +88,9 @@ INT_PTR CALLBACK time_calculator_procedure(HWND dialog, UINT message, WPARAM wpa
     case WM_DESTROY:
         DeleteObject(display_font);
         display_font = nullptr;
+        return TRUE;
+    case WM_COPY:
+        copy_item_texts(dialog, {IDC_CALC_RESULT});
         return TRUE;
     }
     return FALSE;

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "base/win/copying.h"
 #include "base/win/platform.h"
 #include "base/win/text.h"
 #include "res/dialogs/time_of_day.h"
@@ -84,6 +85,9 @@ INT_PTR CALLBACK time_of_day_procedure(HWND dialog, UINT message, WPARAM wparam,
         else if (wparam == IDC_TOD_SPAN) show_span(dialog);
         else if (wparam == IDC_TOD_OFFSET) show_offset(dialog);
         else return FALSE;
+        return TRUE;
+    case WM_COPY:
+        copy_item_texts(dialog, {IDC_TOD_CONVERTED, IDC_TOD_CONVERTED_MINUTES, IDC_TOD_SPAN_RESULT, IDC_TOD_SAME_DAY, IDC_TOD_OTHER_DAY});
         return TRUE;
     }
     return FALSE;
