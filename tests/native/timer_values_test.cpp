@@ -19,7 +19,8 @@ TEST(TimerValues, TextIsCutToItsBytesWhereACharacterEnds) {
     EXPECT_EQ(cut_to_bytes(std::string(130, 'a'), alarm_max_bytes), std::string(127, 'a'));
     EXPECT_EQ(cut_to_bytes(repeated("あ", 64), alarm_max_bytes), repeated("あ", 63))
         << "the 64th character would need bytes 127 and 128";
-    std::string whole = repeated("a", 1) + repeated("あ", 63);
+    std::string whole = "a";
+    whole += repeated("あ", 63);
     EXPECT_EQ(cut_to_bytes(whole, alarm_max_bytes), whole);
     std::string message = repeated("あ", 127) + "x";
     ASSERT_EQ(message.size(), tmsg_max_bytes);
