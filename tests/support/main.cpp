@@ -2,6 +2,7 @@
 //   quivra_probe [--desktop NAME] rect
 //   quivra_probe [--desktop NAME] send COMMAND [BUTTON...]
 //   quivra_probe start PROGRAM (--title TITLE | --class CLASS)
+//   quivra_probe (stopwatch | countdown) SECONDS
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
@@ -21,7 +22,8 @@ constexpr DWORD desktop_timeout_ms = 30000;
 constexpr char usage[] =
     "usage: quivra_probe [--desktop NAME] rect\n"
     "       quivra_probe [--desktop NAME] send COMMAND [BUTTON...]\n"
-    "       quivra_probe start PROGRAM (--title TITLE | --class CLASS)\n";
+    "       quivra_probe start PROGRAM (--title TITLE | --class CLASS)\n"
+    "       quivra_probe (stopwatch | countdown) SECONDS\n";
 
 std::optional<int> number(const std::wstring& text) {
     wchar_t* end;
@@ -57,6 +59,11 @@ int run(std::vector<std::wstring> args) {
             ids.push_back(*id);
         }
         return quivra::send_command(ids[0], {ids.begin() + 1, ids.end()});
+    }
+    if (args.size() == 2 && (args[0] == L"stopwatch" || args[0] == L"countdown")) {
+        std::optional<int> seconds = number(args[1]);
+        if (!seconds) return -1;
+        return args[0] == L"stopwatch" ? quivra::time_stopwatch(*seconds) : quivra::time_countdown(*seconds);
     }
     if (args.size() == 4 && args[0] == L"start" && (args[2] == L"--title" || args[2] == L"--class"))
         return quivra::time_start(args[1], args[2] == L"--class", args[3]);

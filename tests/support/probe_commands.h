@@ -18,4 +18,12 @@ int send_command(int command, const std::vector<int>& buttons);
 // with this caption (or class) shows, and its peak working set by then.
 int time_start(const std::wstring& program, bool by_class, const std::wstring& name);
 
+// Starts the stopwatch of the running program, stops it `seconds` later
+// and prints "reading_ms=… real_ms=… uncertainty_ms=…".
+int time_stopwatch(int seconds);
+
+// Sets the running program's timer to ring `seconds` ahead at a time of
+// day and prints "lateness_ms=…": how long after that moment it rang.
+int time_countdown(int seconds);
+
 }  // namespace quivra
