@@ -84,4 +84,5 @@ real_ms=$(field real_ms "$stopwatch_run")
 awk "BEGIN { printf \"  stopwatch after %d s: reads %.1f s, real %.3f s (±%.1f ms), off by %+.0f ms\\n\", \
     $counting_seconds, $reading_ms / 1000, $real_ms / 1000, $(field uncertainty_ms "$stopwatch_run"), \
     $reading_ms - $real_ms }"
-echo "  countdown of $counting_seconds s: rang $(field lateness_ms "$countdown_run") ms after its moment"
+echo "  countdown of $counting_seconds s: rang $(field lateness_ms "$countdown_run") ms after its moment," \
+    "its box showed after $(field box_ms "$countdown_run") ms"

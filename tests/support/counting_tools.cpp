@@ -161,14 +161,20 @@ int time_countdown(int seconds) {
     }
     pick_time(GetDlgItem(timer, IDC_RING_TIME), ring_at);
     press(timer, IDC_TIMER_START);
-    HWND box = wait_for_box(timer, DWORD(seconds) * 1000 + box_grace_ms);
+    const DWORD timeout_ms = DWORD(seconds) * 1000 + box_grace_ms;
+    // The sound is asked for just before the box begins, which disables the timer's window.
+    wait_for([&] { return IsWindowEnabled(timer) ? HWND{} : timer; }, timeout_ms);
     SYSTEMTIME rang;
     GetLocalTime(&rang);
+    HWND box = wait_for_box(timer, timeout_ms);
+    SYSTEMTIME shown;
+    GetLocalTime(&shown);
     if (!box) {
         std::fputs("The time-up box did not appear.\n", stderr);
         return 1;
     }
-    std::printf("lateness_ms=%lld\n", static_cast<long long>(local_ms(rang) - local_ms(ring_at)));
+    std::printf("lateness_ms=%lld box_ms=%lld\n", static_cast<long long>(local_ms(rang) - local_ms(ring_at)),
+                static_cast<long long>(local_ms(shown) - local_ms(ring_at)));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     PostMessageW(launcher, WM_CLOSE, 0, 0);
     return 0;

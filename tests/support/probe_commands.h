@@ -23,7 +23,8 @@ int time_start(const std::wstring& program, bool by_class, const std::wstring& n
 int time_stopwatch(int seconds);
 
 // Sets the running program's timer to ring `seconds` ahead at a time of
-// day and prints "lateness_ms=…": how long after that moment it rang.
+// day and prints "lateness_ms=… box_ms=…": how long after that moment it
+// rang, and its message box showed.
 int time_countdown(int seconds);
 
 }  // namespace quivra
