@@ -24,12 +24,5 @@ TEST(TimerValues, TextIsCutToItsBytesWhereACharacterEnds) {
         << "half-width katakana take one byte each";
 }
 
-TEST(TimerValues, AChosenPathIsRefusedRatherThanCutIntoAnother) {
-    std::string fits = "C:\\" + std::string(120, 'a') + ".wav";
-    EXPECT_TRUE(alarm_path_refusal(fits, true).empty());
-    EXPECT_FALSE(alarm_path_refusal(fits + "x", true).empty());
-    EXPECT_FALSE(alarm_path_refusal("C:\\b?ll.wav", false).empty());
-}
-
 }  // namespace
 }  // namespace quivra
