@@ -1,5 +1,4 @@
-// The time left is the due moment less the clock, so an alarm rings on
-// time however many ticks the window timer drops or merges.
+// The countdown timer's length, time left and status line.
 #include "tools/time/countdown.h"
 
 #include <cstdio>
@@ -25,6 +24,8 @@ void Countdown::start(std::int64_t length_ms, std::uint64_t now_ms) {
     due_ms_ = now_ms + std::uint64_t(length_ms);
 }
 
+// The due moment less the clock, so an alarm rings on time however many
+// ticks the window timer drops or merges.
 std::int64_t Countdown::ms_left(std::uint64_t now_ms) const {
     return std::int64_t(due_ms_ - now_ms);
 }

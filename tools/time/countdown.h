@@ -1,5 +1,4 @@
-// The countdown timer's arithmetic: the length the user sets, and the
-// time left measured on a monotonic clock.
+// The countdown timer's arithmetic: its length and the time left on a monotonic clock.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,4 @@
-// Readings are differences of clock readings, so ticks that arrive late or
-// merged cost the display a moment, never the reading.
+// The stopwatch's reading and texts.
 #include "tools/time/stopwatch.h"
 
 #include <cstdio>
@@ -35,6 +34,8 @@ void Stopwatch::stop(std::uint64_t now_ms) {
     stopped_ms_ = now_ms;
 }
 
+// A difference of clock readings: ticks that arrive late or merged cost
+// the display a moment, never the reading.
 std::string Stopwatch::reading(std::uint64_t now_ms) const {
     std::uint64_t end = running_ ? now_ms : stopped_ms_;
     return elapsed_text(std::int64_t((end - started_ms_) / 100));

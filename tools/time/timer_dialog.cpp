@@ -1,5 +1,4 @@
-// The countdown timer's window: checks a start, counts down on the engine
-// and rings the alarm through the platform.
+// The countdown timer's window: checks a start, counts down and rings.
 #include "tools/time/timer_dialog.h"
 
 #include <commctrl.h>

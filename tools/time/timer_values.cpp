@@ -1,5 +1,4 @@
-// Cutting a path would name another file, so a chosen path that does not
-// fit is refused instead; typed text is cut where a character ends.
+// The timer's values cut or refused at their byte limits.
 #include "tools/time/timer_values.h"
 
 #include <algorithm>
@@ -26,6 +25,7 @@ std::string cut_to_bytes(std::string_view cp932, std::size_t max_bytes) {
     return std::string(cp932.substr(0, std::min(end, cp932.size())));
 }
 
+// Cutting a chosen path would name another file, so it is refused instead.
 std::string_view alarm_path_refusal(std::string_view cp932_path, bool representable) {
     if (!representable)
         return "選択されたファイルの名前には使えない文字が含まれています。別のファイルを選んで下さい。";

@@ -1,5 +1,4 @@
-// The timer's alarm path and message as tarv.ini keeps them: CP932 bytes
-// within the file's limits, never a character split in two.
+// The timer's alarm path and message within the byte limits of tarv.ini.
 #pragma once
 
 #include <cstddef>
