@@ -8,9 +8,11 @@
 #include "res/dialogs/game.h"
 #include "res/dialogs/list_converters.h"
 #include "res/dialogs/rate_editor.h"
+#include "res/dialogs/stopwatch.h"
 #include "res/dialogs/temperature.h"
 #include "res/dialogs/time_calculator.h"
 #include "res/dialogs/time_of_day.h"
+#include "res/dialogs/timer.h"
 #include "res/dialogs/world_clock.h"
 #include "res/shell_ids.h"
 #include "tools/convert/consumption_tax_dialog.h"
@@ -21,8 +23,10 @@
 #include "tools/system/drive_report_dialog.h"
 #include "tools/system/game_dialog.h"
 #include "tools/time/date_calculator_dialog.h"
+#include "tools/time/stopwatch_dialog.h"
 #include "tools/time/time_calculator_dialog.h"
 #include "tools/time/time_of_day_dialog.h"
+#include "tools/time/timer_dialog.h"
 #include "tools/time/world_clock_dialog.h"
 
 namespace quivra {
@@ -37,6 +41,8 @@ const Tool rate_editor{15, 0, IDD_RATE_EDITOR, rate_editor_procedure};
 const Tool tools[] = {
     {1, IDC_OPEN_DATE_CALCULATOR, IDD_DATE_CALCULATOR, date_calculator_procedure},
     {2, IDC_OPEN_TIME_CALCULATOR, IDD_TIME_CALCULATOR, time_calculator_procedure},
+    {3, IDC_OPEN_TIMER, IDD_TIMER, timer_procedure},
+    {4, IDC_OPEN_STOPWATCH, IDD_STOPWATCH, stopwatch_procedure},
     {5, IDC_OPEN_TIME_OF_DAY, IDD_TIME_OF_DAY, time_of_day_procedure},
     {6, IDC_OPEN_WORLD_CLOCK, IDD_WORLD_CLOCK, world_clock_procedure},
     {7, IDC_OPEN_LENGTH, IDD_LENGTH_CONVERTER, list_converter_procedure, parameter(length_converter)},

@@ -2,18 +2,26 @@
 # Prints figures, judging none: how long quivra.exe takes under Wine from
 # being started to showing its launcher, next to Wine's own Notepad started
 # the same way and a bare window (the floor: one class, one window, nothing
-# else), with the size of quivra.exe and its peak working set.
+# else), with the size of quivra.exe and its peak working set; then, with
+# every CPU kept busy, the stopwatch's reading against real time and how
+# late a countdown rings.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 runs=${BENCH_RUNS:-15}
 launcher_title="Quivra v1.23"
+counting_seconds=30
 
 need_packages "${windows_packages[@]}"
 build_windows >/dev/null
 # A copy of the program, so that the tarv.ini it writes on closing stays
 # out of the build.
 scratch=$(mktemp -d)
-trap 'stop_wine_and_display; rm -rf "$scratch"' EXIT
+busy=()
+stop_load() {
+    [ ${#busy[@]} -eq 0 ] || kill "${busy[@]}" 2>/dev/null || true
+    busy=()
+}
+trap 'stop_load; stop_wine_and_display; rm -rf "$scratch"' EXIT
 ensure_display
 program=$windows_build/app/quivra.exe
 cp "$program" "$scratch/"
@@ -55,3 +63,31 @@ awk "BEGIN { printf \"  ratio        %8.2f (quivra.exe / floor)\\n\", $quivra_ms
 echo "Peak working set once the window is open, median:"
 printf '  %-12s %8d KiB\n' quivra.exe "$(median peak_kib "${quivra[@]}")" \
     notepad.exe "$(median peak_kib "${notepad[@]}")" floor "$(median peak_kib "${floor[@]}")"
+
+# counting TOOL: starts a copy of the program, has the probe time one of
+# its counting tools and prints the probe's line.
+counting() {
+    (cd "$scratch" && exec "$root/scripts/wine-run" "$WINEPREFIX" quivra.exe) >/dev/null 2>&1 &
+    local program=$!
+    (cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" \
+        "$windows_build/tests/support/quivra_probe.exe" "$1" "$counting_seconds")
+    wait "$program" || true
+}
+
+for _ in $(seq "$(nproc)"); do
+    (while :; do :; done) &
+    busy+=($!)
+done
+stopwatch_run=$(counting stopwatch)
+countdown_run=$(counting countdown)
+stop_load
+
+field() { sed -n "s/.*$1=\([0-9.-]*\).*/\1/p" <<<"$2"; }
+echo "With all $(nproc) CPUs kept busy:"
+reading_ms=$(field reading_ms "$stopwatch_run")
+real_ms=$(field real_ms "$stopwatch_run")
+awk "BEGIN { printf \"  stopwatch after %d s: reads %.1f s, real %.3f s (±%.1f ms), off by %+.0f ms\\n\", \
+    $counting_seconds, $reading_ms / 1000, $real_ms / 1000, $(field uncertainty_ms "$stopwatch_run"), \
+    $reading_ms - $real_ms }"
+echo "  countdown of $counting_seconds s: rang $(field lateness_ms "$countdown_run") ms after its moment," \
+    "its box showed after $(field box_ms "$countdown_run") ms"

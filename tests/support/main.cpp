@@ -4,6 +4,7 @@
 //   quivra_probe start PROGRAM (--title TITLE | --class CLASS)
 //   quivra_probe [--desktop NAME] soak CYCLES RECIPE...
 //   quivra_probe [--desktop NAME] quit
+//   quivra_probe (stopwatch | countdown) SECONDS
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
@@ -25,7 +26,8 @@ constexpr char usage[] =
     "       quivra_probe [--desktop NAME] send COMMAND [BUTTON...]\n"
     "       quivra_probe start PROGRAM (--title TITLE | --class CLASS)\n"
     "       quivra_probe [--desktop NAME] soak CYCLES RECIPE...\n"
-    "       quivra_probe [--desktop NAME] quit\n";
+    "       quivra_probe [--desktop NAME] quit\n"
+    "       quivra_probe (stopwatch | countdown) SECONDS\n";
 
 std::optional<int> number(const std::wstring& text) {
     wchar_t* end;
@@ -68,6 +70,11 @@ int run(std::vector<std::wstring> args) {
         return quivra::soak(*cycles, {args.begin() + 2, args.end()});
     }
     if (args.size() == 1 && args[0] == L"quit") return quivra::quit();
+    if (args.size() == 2 && (args[0] == L"stopwatch" || args[0] == L"countdown")) {
+        std::optional<int> seconds = number(args[1]);
+        if (!seconds) return -1;
+        return args[0] == L"stopwatch" ? quivra::time_stopwatch(*seconds) : quivra::time_countdown(*seconds);
+    }
     if (args.size() == 4 && args[0] == L"start" && (args[2] == L"--title" || args[2] == L"--class"))
         return quivra::time_start(args[1], args[2] == L"--class", args[3]);
     return -1;

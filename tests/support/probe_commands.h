@@ -26,4 +26,13 @@ int soak(int cycles, const std::vector<std::wstring>& recipes);
 // Closes the launcher, as its menu's 終了 does, and waits for the program to end.
 int quit();
 
+// Starts the stopwatch of the running program, stops it `seconds` later
+// and prints "reading_ms=… real_ms=… uncertainty_ms=…".
+int time_stopwatch(int seconds);
+
+// Sets the running program's timer to ring `seconds` ahead at a time of
+// day and prints "lateness_ms=… box_ms=…": how long after that moment it
+// rang, and its message box showed.
+int time_countdown(int seconds);
+
 }  // namespace quivra

@@ -1,8 +1,18 @@
 #include "tests/support/process_windows.h"
 
+#include <algorithm>
+#include <cstdio>
+
+#include "app/launcher.h"
+
 namespace quivra {
 
 namespace {
+
+// The first start in a new Wine prefix takes a while.
+constexpr DWORD launcher_timeout_ms = 60000;
+constexpr DWORD window_timeout_ms = 10000;
+constexpr UINT click_timeout_ms = 5000;
 
 struct Search {
     DWORD process;
@@ -33,6 +43,54 @@ HWND wait_for(const std::function<HWND()>& find, DWORD timeout_ms) {
         // Short, as the start-up timing relies on noticing the window promptly.
         Sleep(1);
     }
+}
+
+// Made the active window, as it is for someone who has just started it,
+// so that it and the windows it opens get active captions.  Wine makes a
+// window on a new virtual desktop active before it makes it the foreground
+// one, and so leaves its caption drawn as inactive until told otherwise.
+HWND activated_launcher() {
+    HWND launcher = wait_for(
+        [] {
+            HWND window = FindWindowW(nullptr, version_title);
+            return window && IsWindowVisible(window) ? window : nullptr;
+        },
+        launcher_timeout_ms);
+    if (!launcher) {
+        std::fputs("The launcher did not appear.\n", stderr);
+        return nullptr;
+    }
+    SetForegroundWindow(launcher);
+    SendMessageW(launcher, WM_NCACTIVATE, TRUE, 0);
+    return launcher;
+}
+
+HWND open_from(HWND launcher, int command) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(launcher, &process);
+    const std::vector<HWND> before = visible_windows(process);
+    PostMessageW(launcher, WM_COMMAND, command, 0);
+    HWND opened = wait_for(
+        [&] {
+            for (HWND window : visible_windows(process))
+                if (std::find(before.begin(), before.end(), window) == before.end()) return window;
+            return HWND{};
+        },
+        window_timeout_ms);
+    if (!opened) std::fprintf(stderr, "Command %d opened no window.\n", command);
+    return opened;
+}
+
+// A button that opens a modal box keeps its click busy, hence the timeout.
+bool press(HWND window, int button) {
+    HWND control = GetDlgItem(window, button);
+    if (!control) {
+        std::fprintf(stderr, "The window has no control %d.\n", button);
+        return false;
+    }
+    DWORD_PTR ignored;
+    SendMessageTimeoutW(control, BM_CLICK, 0, 0, SMTO_NORMAL, click_timeout_ms, &ignored);
+    return true;
 }
 
 }  // namespace quivra

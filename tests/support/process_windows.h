@@ -13,4 +13,15 @@ std::vector<HWND> visible_windows(DWORD process);
 // Polls `find` until it gives a window; null once `timeout_ms` has passed.
 HWND wait_for(const std::function<HWND()>& find, DWORD timeout_ms);
 
+// The running program's launcher, made the active window; null, with a
+// word on stderr, when it does not appear.
+HWND activated_launcher();
+
+// Sends a launcher command and returns the window it opens; null, with a
+// word on stderr, when none opens.
+HWND open_from(HWND launcher, int command);
+
+// Clicks a control of another process's window; false when there is none.
+bool press(HWND window, int button);
+
 }  // namespace quivra

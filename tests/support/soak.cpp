@@ -216,16 +216,8 @@ void print_row(int command, const Figures& start, const Figures& warm, const Fig
 }  // namespace
 
 int soak(int cycles, const std::vector<std::wstring>& recipe_texts) {
-    HWND launcher = wait_for(
-        [] {
-            HWND window = FindWindowW(nullptr, version_title);
-            return window && IsWindowVisible(window) ? window : nullptr;
-        },
-        60000);
-    if (!launcher) {
-        std::fputs("The launcher did not appear.\n", stderr);
-        return 1;
-    }
+    HWND launcher = activated_launcher();
+    if (!launcher) return 1;
     DWORD process_id = 0;
     GetWindowThreadProcessId(launcher, &process_id);
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, process_id);

@@ -1,0 +1,12 @@
+/* Stopwatch: template 14, its controls, its display timer and messages. */
+#pragma once
+
+#define IDD_STOPWATCH 14
+#define IDC_STOPWATCH_LABEL 401
+#define IDC_STOPWATCH_START_TIME 402
+#define IDC_STOPWATCH_ELAPSED 403
+#define IDC_STOPWATCH_BUTTON 404
+
+#define IDT_STOPWATCH 992        /* redraws the reading ten times a second */
+#define WM_STOPWATCH_BEGIN 0x0401 /* WM_USER + 1: posted to itself to begin */
+#define WM_STOPWATCH_STOP 0x0402  /* WM_USER + 2: stops without asking */

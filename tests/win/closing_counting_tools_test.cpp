@@ -1,0 +1,63 @@
+#include <windows.h>
+
+#include <filesystem>
+
+#include "base/win/text.h"
+#include "res/dialogs/stopwatch.h"
+#include "res/dialogs/timer.h"
+#include "res/shell_ids.h"
+#include "tests/win/windows_harness.h"
+
+namespace quivra::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The timer and the stopwatch, both counting.
+class ClosingCountingToolsTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        write_bytes(bell, "RIFF");
+        timer = open(IDC_OPEN_TIMER);
+        click(timer, IDC_MINUTES_LATER);
+        SetDlgItemInt(timer, IDC_MINUTES, 1, FALSE);
+        set_item_text(timer, IDC_ALARM_FILE, narrow(bell.wstring()));
+        click(timer, IDC_TIMER_START);
+        stopwatch = open(IDC_OPEN_STOPWATCH);
+        click(stopwatch, IDC_STOPWATCH_BUTTON);
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        fs::remove(bell);
+    }
+
+    fs::path bell = fs::temp_directory_path() / L"quivra closing bell.wav";
+    HWND timer = nullptr;
+    HWND stopwatch = nullptr;
+};
+
+const std::string timer_question = "タイマーは作動中です。終了してよろしいですか？";
+const std::string stopwatch_question = "ストップウォッチは作動中です。終了してよろしいですか？";
+
+TEST_F(ClosingCountingToolsTest, TheLauncherAsksEachOnceAndNoKeepsEverythingCounting) {
+    fake.answers = {false};
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_EQ(fake.shown, (std::vector<std::string>{timer_question}));
+    fake.now_ms += 1'500;
+    SendMessageW(stopwatch, WM_TIMER, IDT_STOPWATCH, 0);
+    SendMessageW(timer, WM_TIMER, IDT_COUNTDOWN, 0);
+    EXPECT_EQ(text_of(stopwatch, IDC_STOPWATCH_ELAPSED), "1.5秒");
+    EXPECT_EQ(text_of(timer, IDC_TIMER_STATUS), "タイマー作動中....あと 59秒後です。");
+
+    fake.shown.clear();
+    fake.answers = {true, true};
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_EQ(fake.shown, (std::vector<std::string>{timer_question, stopwatch_question}))
+        << "stopped by their Yes, they close without asking again";
+    for (HWND window : {launcher_window, timer, stopwatch}) EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(fake.sounds.empty());
+}
+
+}  // namespace
+}  // namespace quivra::testing
