@@ -19,16 +19,28 @@ id() { sed -n "s/^#define $1 \([0-9]*\).*/\1/p" "$root"/res/shell_ids.h "$root"/
 # A list converter's control: its base plus the control's offset.
 list_id() { echo $(($(id "$1_CONVERTER_BASE") + $(id "$2"))); }
 
+scratch=$(mktemp -d)
+trap 'stop_wine_and_display; rm -rf "$scratch"' EXIT
+cp "$windows_build/app/quivra.exe" "$windows_build/app/ok.wav" "$windows_build/app/error.wav" "$scratch/"
+# The timer's alarm, as Wine names the copy beside the program.
+alarm="Z:${scratch//\//\\}\\ok.wav"
+
 # One use of each tool: "COMMAND:STEP,..." with cID a click, tID=TEXT a
 # field's text, oID a menu command opening a window and x closing it.
+
 recipes=("$(id IDC_OPEN_DATE_CALCULATOR):c$(id IDC_DAYS_BETWEEN),t$(id IDC_DAY_COUNT)=100,c$(id IDC_DATE_AFTER)")
+recipes+=("$(id IDC_OPEN_TIME_CALCULATOR):$(printf 'c%s,' "$(id IDC_CALC_DIGIT_1)" "$(id IDC_CALC_HOURS)" \
+    "$(id IDC_CALC_PLUS)" "$(id IDC_CALC_DIGIT_3)" "$(id IDC_CALC_MINUTES)")c$(id IDC_CALC_EQUALS)")
+# Started three minutes ahead and cancelled; the cancel's box is answered.
+recipes+=("$(id IDC_OPEN_TIMER):c$(id IDC_MINUTES_LATER),t$(id IDC_ALARM_FILE)=$alarm,c$(id IDC_TIMER_START),c$(id IDC_TIMER_CANCEL)")
+recipes+=("$(id IDC_OPEN_STOPWATCH):c$(id IDC_STOPWATCH_BUTTON),c$(id IDC_STOPWATCH_BUTTON)")
+recipes+=("$(id IDC_OPEN_TIME_OF_DAY):c$(id IDC_TOD_CONVERT),c$(id IDC_TOD_SPAN),c$(id IDC_TOD_OFFSET)")
+recipes+=("$(id IDC_OPEN_DRIVES):c$(id IDC_DRIVE_EXAMINE)")
+recipes+=("$(id IDC_OPEN_GAME):c$(id IDC_GAME_START),c$(id IDC_GAME_START)")
 for tool in LENGTH WEIGHT AREA VOLUME SPEED; do
     recipes+=("$(id "IDC_OPEN_$tool"):t$(list_id $tool IDC_LIST_VALUE)=3,c$(list_id $tool IDC_LIST_CONVERT)")
 done
 
-scratch=$(mktemp -d)
-trap 'stop_wine_and_display; rm -rf "$scratch"' EXIT
-cp "$windows_build/app/quivra.exe" "$scratch/"
 start_display 300
 probe() {
     "$root/scripts/wine-run" "$WINEPREFIX" "$windows_build/tests/support/quivra_probe.exe" \

@@ -137,7 +137,7 @@ TEST_F(CopyingTest, CalculatorsCopyTheirResultLinesOnePerLine) {
     EXPECT_EQ(clipboard(), text_of(tax, IDC_TAX_AMOUNT_RESULT) + "\r\n" + text_of(tax, IDC_TAX_RESULT));
 
     HWND calculator = open(IDC_OPEN_TIME_CALCULATOR);
-    for (int key : {IDC_CALC_DIGIT_0 + 9, IDC_CALC_MINUTES, IDC_CALC_EQUALS}) click(calculator, key);
+    for (int key : {IDC_CALC_DIGIT_9, IDC_CALC_MINUTES, IDC_CALC_EQUALS}) click(calculator, key);
     type_ctrl_c(GetDlgItem(calculator, IDC_CALC_EQUALS));
     EXPECT_EQ(clipboard(), "9分");
 }
