@@ -24,10 +24,10 @@ TEST(GameTexts, LabelsAndTimes) {
     EXPECT_EQ(number_label(0), "１");
     EXPECT_EQ(number_label(9), "１０");
     EXPECT_EQ(number_label(24), "２５");
-    EXPECT_EQ(elapsed_text(599), "59.9秒");
-    EXPECT_EQ(elapsed_text(600), "1分 0.0秒");
-    EXPECT_EQ(elapsed_text(18599), "30分 59.9秒");
-    EXPECT_EQ(elapsed_text(18600), "タイムオーバー");
+    EXPECT_EQ(game_time_text(599), "59.9秒");
+    EXPECT_EQ(game_time_text(600), "1分 0.0秒");
+    EXPECT_EQ(game_time_text(18599), "30分 59.9秒");
+    EXPECT_EQ(game_time_text(18600), "タイムオーバー");
 }
 
 TEST(GameTexts, RatingChangesAtEachThresholdAndNowhereElse) {

@@ -29,7 +29,7 @@ std::string number_label(int value) {
     return number < 10 ? digits[number] : std::string(digits[number / 10]) + digits[number % 10];
 }
 
-std::string elapsed_text(std::int64_t tenths) {
+std::string game_time_text(std::int64_t tenths) {
     if (tenths >= time_over_tenths) return "タイムオーバー";
     char text[48];
     if (tenths >= 600)
@@ -97,7 +97,7 @@ GameUpdate Game::press_cell(int cell, std::uint64_t now_ms) {
     running_ = false;
     update.start_caption = "スタート";
     update.timer = TimerChange::stop;
-    update.time = elapsed_text(tenths);
+    update.time = game_time_text(tenths);
     update.rating = rating(tenths);
     return update;
 }
@@ -106,7 +106,7 @@ GameUpdate Game::tick(std::uint64_t now_ms) {
     GameUpdate update;
     if (!running_ || timed_out_) return update;
     std::int64_t tenths = tenths_since_start(now_ms);
-    update.time = elapsed_text(tenths);
+    update.time = game_time_text(tenths);
     if (tenths >= time_over_tenths) {
         timed_out_ = true;
         update.timer = TimerChange::stop;

@@ -28,7 +28,7 @@ Board shuffled_board(std::uint32_t seed);
 // "１" to "２５" for 0 to 24.
 std::string number_label(int value);
 // "59.9秒", "1分 0.0秒"; "タイムオーバー" from 31 minutes on.
-std::string elapsed_text(std::int64_t tenths);
+std::string game_time_text(std::int64_t tenths);
 std::string rating(std::int64_t tenths);
 
 inline constexpr std::int64_t time_over_tenths = 18600;
