@@ -1,15 +1,16 @@
 // The About box: name, version and credits, centred, modal to the launcher.
 #include "app/about_box.h"
 
-#include <shellapi.h>
-
 #include "base/win/frame.h"
+#include "base/win/platform.h"
+#include "base/win/settings_store.h"
 #include "res/shell_ids.h"
 
 namespace quivra {
 namespace {
 
-constexpr wchar_t home_page[] = L"https://orvel.example/quivra/";
+// Shipped beside the program, so it reads the same without a network.
+constexpr wchar_t manual[] = L"quivra.html";
 
 INT_PTR CALLBACK about_procedure(HWND box, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
@@ -27,7 +28,7 @@ INT_PTR CALLBACK about_procedure(HWND box, UINT message, WPARAM wparam, LPARAM) 
             return TRUE;
         }
         if (wparam == IDC_HOME_PAGE)
-            ShellExecuteW(box, L"open", home_page, nullptr, nullptr, SW_SHOWNORMAL);
+            platform().open_document(box, program_directory() + manual);
         return FALSE;
     }
     return FALSE;

@@ -4,7 +4,10 @@
 # on every machine.
 usage="usage: scripts/screenshot.sh launcher|about|COMMAND OUT.png [BUTTON_ID...]
   COMMAND    a launcher button's command, 81 to 96: pictures the tool it opens
-  BUTTON_ID  pressed in the opened window, in order, before the picture"
+  BUTTON_ID  pressed in the opened window, in order, before the picture; an id
+             that names no control is chosen as a menu command, and the window
+             it opens is pictured instead
+  The program starts with no tarv.ini, or a copy of \$QUIVRA_SETTINGS when set."
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 [ $# -ge 2 ] || { echo "$usage" >&2; exit 2; }
@@ -29,6 +32,7 @@ build_windows >/dev/null
 scratch=$(mktemp -d)
 trap 'stop_wine_and_display; rm -rf "$scratch"' EXIT
 cp "$windows_build/app/quivra.exe" "$scratch/"
+[ -z "${QUIVRA_SETTINGS:-}" ] || cp "$QUIVRA_SETTINGS" "$scratch/tarv.ini"
 # Numbered apart from the displays the test runs take, so the two can run
 # side by side; always its own, so pictures are the same everywhere.
 start_display 200

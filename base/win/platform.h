@@ -1,5 +1,5 @@
 // The platform services a test must be able to answer for itself: boxes,
-// clocks, sounds, the file-open dialog, drive queries and the seed.
+// clocks, sounds, the file-open dialog, the shell, drive queries and the seed.
 #pragma once
 
 #include <windows.h>
@@ -63,6 +63,10 @@ public:
     // Empty when the user cancels.
     virtual std::optional<std::wstring> choose_file_to_open(HWND owner, std::wstring_view title,
                                                             std::wstring_view filter) = 0;
+
+    // Opens a file in the program the user has chosen for its kind, as a
+    // double click would; nothing is reported when it cannot.
+    virtual void open_document(HWND owner, const std::wstring& path) = 0;
 
     virtual WindowsVersion windows_version() = 0;
     // Bit k set: drive 'A' + k is present.

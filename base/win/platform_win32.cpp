@@ -3,6 +3,7 @@
 
 #include <commdlg.h>
 #include <mmsystem.h>
+#include <shellapi.h>
 
 #include "base/win/text.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr wchar_t caption[] = L"Quivra";
 
-// Sound and the common dialogs are loaded when first used, so that the
+// Sound, the common dialogs and the shell are loaded when first used, so that the
 // launcher starts without them.
 template <class Function>
 Function* library_function(const wchar_t* library, const char* name) {
@@ -82,6 +83,12 @@ public:
         if (!open(&dialog)) return std::nullopt;
         file.resize(file.find(L'\0'));
         return file;
+    }
+
+    void open_document(HWND owner, const std::wstring& path) override {
+        static auto* execute = library_function<decltype(ShellExecuteW)>(L"shell32.dll",
+                                                                         "ShellExecuteW");
+        if (execute) execute(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
 
     WindowsVersion windows_version() override {

@@ -65,11 +65,11 @@ HWND activated_launcher() {
     return launcher;
 }
 
-HWND open_from(HWND launcher, int command) {
+HWND open_from(HWND window, int command) {
     DWORD process = 0;
-    GetWindowThreadProcessId(launcher, &process);
+    GetWindowThreadProcessId(window, &process);
     const std::vector<HWND> before = visible_windows(process);
-    PostMessageW(launcher, WM_COMMAND, command, 0);
+    PostMessageW(window, WM_COMMAND, command, 0);
     HWND opened = wait_for(
         [&] {
             for (HWND window : visible_windows(process))

@@ -17,9 +17,9 @@ HWND wait_for(const std::function<HWND()>& find, DWORD timeout_ms);
 // word on stderr, when it does not appear.
 HWND activated_launcher();
 
-// Sends a launcher command and returns the window it opens; null, with a
-// word on stderr, when none opens.
-HWND open_from(HWND launcher, int command);
+// Sends a command (a launcher button's or a menu's) and returns the window
+// it opens; null, with a word on stderr, when none opens.
+HWND open_from(HWND window, int command);
 
 // Clicks a control of another process's window; false when there is none.
 bool press(HWND window, int button);

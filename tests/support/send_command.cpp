@@ -41,8 +41,13 @@ int send_command(int command, const std::vector<int>& buttons) {
     if (!launcher) return 1;
     HWND opened = open_from(launcher, command);
     if (!opened) return 1;
-    for (int button : buttons)
-        if (!press(opened, button)) return 1;
+    for (int button : buttons) {
+        // An id no control has is a menu command; the window it opens is pictured instead.
+        if (GetDlgItem(opened, button))
+            press(opened, button);
+        else if (!(opened = open_from(opened, button)))
+            return 1;
+    }
     repaint(opened);
     return print_rectangle(opened);
 }

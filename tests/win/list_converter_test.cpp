@@ -81,34 +81,5 @@ TEST_F(ListConverterTest, AStoredRowThatIsNoRowSelectsTheFirst) {
     EXPECT_EQ(settings.len_def.to_save, 0);
 }
 
-RECT rect_in(HWND tool, int id) {
-    RECT r;
-    GetWindowRect(GetDlgItem(tool, id), &r);
-    MapWindowPoints(nullptr, tool, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-TEST_F(ListConverterTest, ResultListsShowWholeRowsWithinTheMarginsOfTheControlsAbove) {
-    launcher();
-    struct { int command, base; } tools[] = {
-        {IDC_OPEN_LENGTH, LENGTH_CONVERTER_BASE}, {IDC_OPEN_WEIGHT, WEIGHT_CONVERTER_BASE},
-        {IDC_OPEN_AREA, AREA_CONVERTER_BASE}, {IDC_OPEN_VOLUME, VOLUME_CONVERTER_BASE},
-        {IDC_OPEN_SPEED, SPEED_CONVERTER_BASE}};
-    for (auto& t : tools) {
-        SCOPED_TRACE(t.command);
-        HWND tool = open(t.command);
-        HWND list = GetDlgItem(tool, t.base + IDC_LIST_RESULTS);
-        RECT rows, window, button = rect_in(tool, t.base + IDC_LIST_CONVERT), placed = rect_in(tool, t.base + IDC_LIST_RESULTS);
-        GetClientRect(list, &rows);
-        GetClientRect(tool, &window);
-        auto row_height = LONG(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-        ASSERT_GT(row_height, 0);
-        EXPECT_EQ(rows.bottom % row_height, 0) << "a row cut at the bottom";
-        EXPECT_EQ(placed.left, button.left);
-        EXPECT_EQ(placed.right, button.right);
-        EXPECT_GE(window.bottom - placed.bottom, button.left) << "no margin below the list";
-    }
-}
-
 }  // namespace
 }  // namespace quivra::testing

@@ -31,6 +31,7 @@ public:
     void play_sound(const std::wstring& path) override { sounds.push_back(path); }
     std::optional<std::wstring> choose_file_to_open(HWND owner, std::wstring_view title,
                                                     std::wstring_view filter) override;
+    void open_document(HWND, const std::wstring& path) override { opened.push_back(path); }
     WindowsVersion windows_version() override { return version; }
     std::uint32_t logical_drives() override;
     unsigned drive_type(char letter) override;
@@ -59,6 +60,8 @@ public:
     };
     std::vector<FileChoice> file_choices;      // every file-open dialog shown
     std::optional<std::wstring> chosen_file;   // what the user picks; empty cancels
+
+    std::vector<std::wstring> opened;   // every document handed to the shell
 
     struct Drive {
         unsigned type = DRIVE_FIXED;
