@@ -101,7 +101,9 @@ bool is_message_box(HWND window) {
 class BoxAnswerer {
 public:
     explicit BoxAnswerer(DWORD process)
-        : thread_([this, process] {
+        : thread_([this, process, desktop = GetThreadDesktop(GetCurrentThreadId())] {
+              // Windows are found only on the thread's own desktop.
+              SetThreadDesktop(desktop);
               while (!stop_) {
                   for (HWND window : visible_windows(process))
                       if (is_message_box(window))
