@@ -33,14 +33,12 @@ TEST(TimeCalculator, ChainsDurationsLikeADeskCalculator) {
     EXPECT_EQ(after("1H30").entry_line, "1時間30");
     EXPECT_EQ(after("1H30+").result_line, "1時間30") << "the first operand shows as keyed";
     EXPECT_EQ(after("1H30+45M=").result_line, "1時間45分30秒");
-    EXPECT_EQ(after("1H30+45M=+10M=").result_line, "1時間55分30秒");
     EXPECT_EQ(after("90*1=").result_line, "1分30秒");
     EXPECT_EQ(after("2H/30M=").result_line, "4秒");
     EXPECT_EQ(after("*5S=").result_line, "0秒") << "the accumulator starts at 0";
     EXPECT_EQ(after("-5S=").result_line, "-5秒");
     EXPECT_EQ(after("5+-3=").result_line, "2秒") << "a second operator replaces the first";
     EXPECT_EQ(after("F1H30M").entry_line, "-1時間30分");
-    EXPECT_EQ(after("F1H30M+").result_line, "-1時間30分");
     EXPECT_EQ(after("F1H30M*1=").result_line, "-1時間30分0秒");
     EXPECT_EQ(after("5=F+3=").result_line, "8秒") << "a sign after ＝ leaves the result";
     EXPECT_EQ(after("7+F=").result_line, "7秒") << "a lone sign reads as 0";
@@ -55,7 +53,6 @@ TEST(TimeCalculator, DivisionReportsItsRemainderForTheWholeRun) {
     EXPECT_EQ(after("100S/7=").status, "余りは....2 秒です。");
     EXPECT_EQ(after("F7/2=").result_line, "-3秒");
     EXPECT_EQ(after("F7/2=").status, "余りは....-1 秒です。");
-    EXPECT_EQ(after("6/3=").status, "余りは....0 秒です。");
     TimeCalculator calculator;
     type(calculator, "100/30=A9/F=");  // a lone sign is the only zero operand
     EXPECT_EQ(calculator.display().result_line, "0秒") << "division by zero is no error";

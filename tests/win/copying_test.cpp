@@ -17,17 +17,14 @@ namespace quivra::testing {
 namespace {
 
 constexpr int length_results = LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS;
+constexpr char untouched[] = "before";
 
 class CopyingTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        put_on_clipboard(L"before");
-    }
-
-    static void put_on_clipboard(const std::wstring& text) {
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-        wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), text.c_str());
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof L"before");
+        wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), L"before");
         GlobalUnlock(memory);
         ASSERT_TRUE(OpenClipboard(nullptr));
         EmptyClipboard();
@@ -49,7 +46,8 @@ std::string clipboard() {
 }
 
 // Ctrl+C typed into a control, through the program's own message loop.
-void type_ctrl_c(HWND control) {
+void type_ctrl_c(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
     SetFocus(control);
     BYTE keys[256];
     GetKeyboardState(keys);
@@ -62,83 +60,59 @@ void type_ctrl_c(HWND control) {
     SetKeyboardState(keys);
 }
 
-std::string list_line(HWND list, int row) {
-    std::wstring line(std::size_t(SendMessageW(list, LB_GETTEXTLEN, WPARAM(row), 0)), L'\0');
-    SendMessageW(list, LB_GETTEXT, WPARAM(row), reinterpret_cast<LPARAM>(line.data()));
-    return narrow(line);
-}
+TEST_F(CopyingTest, AResultListCopiesEveryLineOrTheSelectedOneByKeyAndByMenu) {
+    HWND tool = open(IDC_OPEN_LENGTH);
+    type_ctrl_c(tool, length_results);
+    EXPECT_EQ(clipboard(), untouched) << "an empty list leaves the clipboard alone";
 
-HWND converted_length_list(HWND tool) {
     SetDlgItemTextW(tool, LENGTH_CONVERTER_BASE + IDC_LIST_VALUE, L"3");
     click(tool, LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT);
-    return GetDlgItem(tool, length_results);
-}
-
-TEST_F(CopyingTest, CtrlCInAResultListCopiesEveryLineOrTheSelectedOne) {
-    HWND tool = open(IDC_OPEN_LENGTH);
-    HWND list = GetDlgItem(tool, length_results);
-    type_ctrl_c(list);
-    EXPECT_EQ(clipboard(), "before") << "an empty list leaves the clipboard alone";
-
-    converted_length_list(tool);
-    type_ctrl_c(list);
+    type_ctrl_c(tool, length_results);
     std::string every_line;
-    for (int row = 0; row < 15; ++row) every_line += (row ? "\r\n" : "") + list_line(list, row);
+    for (const std::string& line : list_lines(tool, length_results))
+        every_line += (every_line.empty() ? "" : "\r\n") + line;
     EXPECT_EQ(clipboard(), every_line);
     EXPECT_NE(every_line.find("ミリメートル\t"), std::string::npos) << "the columns stay tab-separated";
 
+    HWND list = GetDlgItem(tool, length_results);
     SendMessageW(list, LB_SETCURSEL, 4, 0);
-    type_ctrl_c(list);
-    EXPECT_EQ(clipboard(), list_line(list, 4));
-}
+    type_ctrl_c(tool, length_results);
+    EXPECT_EQ(clipboard(), list_lines(tool, length_results)[4]);
 
-TEST_F(CopyingTest, TheListsContextMenuCopiesWithItsMnemonic) {
-    HWND tool = open(IDC_OPEN_LENGTH);
-    HWND list = converted_length_list(tool);
     SendMessageW(list, LB_SETCURSEL, 2, 0);
     // The menu runs its own loop: the key waits in the queue for it.
     PostMessageW(list, WM_CHAR, 'c', 0);
     SendMessageW(list, WM_CONTEXTMENU, WPARAM(list), -1);
     pump();
-    EXPECT_EQ(clipboard(), list_line(list, 2));
+    EXPECT_EQ(clipboard(), list_lines(tool, length_results)[2]);
 }
 
-TEST_F(CopyingTest, TheDateCalculatorCopiesItsLastAnswer) {
-    HWND tool = open(IDC_OPEN_DATE_CALCULATOR);
-    HWND button = GetDlgItem(tool, IDC_DATE_AFTER);
-    type_ctrl_c(button);
-    EXPECT_EQ(clipboard(), "before") << "nothing to copy before the first answer";
-
-    SYSTEMTIME start{2004, 2, 0, 28, 0, 0, 0, 0};
-    SendDlgItemMessageW(tool, IDC_START_DATE, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&start));
-    SetDlgItemTextW(tool, IDC_DAY_COUNT, L"1");
-    click(tool, IDC_DATE_AFTER);
-    type_ctrl_c(button);
+TEST_F(CopyingTest, CalculatorsCopyTheirLastAnswerOnePerLine) {
+    HWND dates = open(IDC_OPEN_DATE_CALCULATOR);
+    type_ctrl_c(dates, IDC_DATE_AFTER);
+    EXPECT_EQ(clipboard(), untouched) << "nothing to copy before the first answer";
+    set_picker(dates, IDC_START_DATE, {2004, 2, 0, 28, 0, 0, 0, 0});
+    SetDlgItemTextW(dates, IDC_DAY_COUNT, L"1");
+    click(dates, IDC_DATE_AFTER);
+    type_ctrl_c(dates, IDC_DATE_AFTER);
     EXPECT_EQ(clipboard(), "2004/ 2/29 日曜日");
-
-    click(tool, IDC_DAYS_BETWEEN);
-    type_ctrl_c(GetDlgItem(tool, IDC_FIRST_DATE));
+    click(dates, IDC_DAYS_BETWEEN);
+    type_ctrl_c(dates, IDC_FIRST_DATE);
     EXPECT_EQ(clipboard(), "0日間");
-
     // An edit field copies what is selected in it, not the result.
-    HWND count = GetDlgItem(tool, IDC_DAY_COUNT);
-    SendMessageW(count, EM_SETSEL, 0, -1);
-    type_ctrl_c(count);
+    SendDlgItemMessageW(dates, IDC_DAY_COUNT, EM_SETSEL, 0, -1);
+    type_ctrl_c(dates, IDC_DAY_COUNT);
     EXPECT_EQ(clipboard(), "1");
-}
 
-TEST_F(CopyingTest, CalculatorsCopyTheirResultLinesOnePerLine) {
     HWND tax = open(IDC_OPEN_TAX);
-    type_ctrl_c(GetDlgItem(tax, IDC_TAX_CALCULATE));
-    EXPECT_EQ(clipboard(), "before") << "nothing to copy before the first answer";
     SetDlgItemTextW(tax, IDC_TAX_RATE, L"5");
     click(tax, IDC_TAX_CALCULATE);
-    type_ctrl_c(GetDlgItem(tax, IDC_TAX_CALCULATE));
+    type_ctrl_c(tax, IDC_TAX_CALCULATE);
     EXPECT_EQ(clipboard(), text_of(tax, IDC_TAX_AMOUNT_RESULT) + "\r\n" + text_of(tax, IDC_TAX_RESULT));
 
     HWND calculator = open(IDC_OPEN_TIME_CALCULATOR);
     for (int key : {IDC_CALC_DIGIT_9, IDC_CALC_MINUTES, IDC_CALC_EQUALS}) click(calculator, key);
-    type_ctrl_c(GetDlgItem(calculator, IDC_CALC_EQUALS));
+    type_ctrl_c(calculator, IDC_CALC_EQUALS);
     EXPECT_EQ(clipboard(), "9分");
 }
 

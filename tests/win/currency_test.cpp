@@ -8,7 +8,6 @@
 
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
-#include "base/win/text.h"
 #include "res/dialogs/currency.h"
 #include "res/dialogs/rate_editor.h"
 #include "res/shell_ids.h"
@@ -20,21 +19,15 @@ namespace {
 
 using CurrencyTest = WindowTest;
 
-constexpr std::size_t yen = 0, dollar = 1, euro = 2, franc = 4;
+constexpr int yen = 0, dollar = 1, euro = 2, franc = 4;
+constexpr int euro_yen = IDC_RATE_YEN_FIRST + euro - int(first_edited_row);
+constexpr int euro_sen = IDC_RATE_SEN_FIRST + euro - int(first_edited_row);
 
-int yen_field(std::size_t currency) { return IDC_RATE_YEN_FIRST + int(currency - first_edited_row); }
-int sen_field(std::size_t currency) { return IDC_RATE_SEN_FIRST + int(currency - first_edited_row); }
+std::string line(HWND converter, int row) { return list_lines(converter, IDC_CURRENCY_RESULTS).at(row); }
 
-std::string line(HWND converter, std::size_t row) {
-    HWND list = GetDlgItem(converter, IDC_CURRENCY_RESULTS);
-    std::wstring text(std::size_t(SendMessageW(list, LB_GETTEXTLEN, row, 0)), L'\0');
-    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-    return narrow(text);
-}
-
-void convert(HWND converter, const wchar_t* amount, std::size_t currency) {
+void convert(HWND converter, const wchar_t* amount, int currency) {
     SetDlgItemTextW(converter, IDC_CURRENCY_AMOUNT, amount);
-    SendDlgItemMessageW(converter, IDC_CURRENCY_FROM, CB_SETCURSEL, currency, 0);
+    choose_row(converter, IDC_CURRENCY_FROM, currency);
     click(converter, IDC_CURRENCY_CONVERT);
 }
 
@@ -43,15 +36,16 @@ HWND open_editor(HWND converter) {
     return tool_windows[reinterpret_cast<const Tool*>(tool_parameter(converter))->position];
 }
 
-HWND editor_with_euro_at(HWND converter, const wchar_t* yen_text, const wchar_t* sen_text) {
+// The editor with the euro's fields typed in: 1 yen 1 sen.
+HWND editor_with_a_new_euro(HWND converter) {
     HWND editor = open_editor(converter);
-    SetDlgItemTextW(editor, yen_field(euro), yen_text);
-    SetDlgItemTextW(editor, sen_field(euro), sen_text);
+    SetDlgItemTextW(editor, euro_yen, L"1");
+    SetDlgItemTextW(editor, euro_sen, L"1");
     return editor;
 }
 
 void press_key(HWND editor, WPARAM key) {
-    HWND field = GetDlgItem(editor, yen_field(euro));
+    HWND field = GetDlgItem(editor, euro_yen);
     SetFocus(field);
     PostMessageW(field, WM_KEYDOWN, key, 0);
     pump();
@@ -60,22 +54,19 @@ void press_key(HWND editor, WPARAM key) {
 TEST_F(CurrencyTest, ConvertsWhatTheUserTypesAndRemembersOnlyTheCurrency) {
     write_bytes(settings_file(), "cash_def=16\r\n");
     HWND converter = open(IDC_OPEN_CURRENCY);
-    EXPECT_EQ(text_of(converter, IDC_CURRENCY_AMOUNT), "1000");
-    EXPECT_EQ(SendDlgItemMessageW(converter, IDC_CURRENCY_FROM, CB_GETCURSEL, 0, 0), LRESULT(yen));
+    EXPECT_EQ(selected_row(converter, IDC_CURRENCY_FROM), yen);
     click(converter, IDC_CURRENCY_CONVERT);
-    EXPECT_EQ(SendDlgItemMessageW(converter, IDC_CURRENCY_RESULTS, LB_GETCOUNT, 0, 0), 16);
     EXPECT_EQ(line(converter, dollar), "アメリカドル    \t        8.24");
 
     convert(converter, L"123456789", yen);  // set from outside, past the field's limit
     EXPECT_EQ(line(converter, yen), "日本円          \t 99999999.00");
     convert(converter, L"3", franc);
-    EXPECT_EQ(SendDlgItemMessageW(converter, IDC_CURRENCY_RESULTS, LB_GETCOUNT, 0, 0), 16);
     EXPECT_EQ(line(converter, yen), "日本円          \t      260.28");
-    EXPECT_EQ(settings.cash_def.at_startup, std::int32_t(franc));
+    EXPECT_EQ(settings.cash_def.at_startup, franc);
 
     choose_menu(converter, IDM_EXIT);
     converter = open(IDC_OPEN_CURRENCY);
-    EXPECT_EQ(SendDlgItemMessageW(converter, IDC_CURRENCY_FROM, CB_GETCURSEL, 0, 0), LRESULT(franc));
+    EXPECT_EQ(selected_row(converter, IDC_CURRENCY_FROM), franc);
     EXPECT_EQ(text_of(converter, IDC_CURRENCY_AMOUNT), "1000");
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_NE(read_bytes(settings_file()).find("\r\ncash_def=4\r\n"), std::string::npos);
@@ -83,33 +74,22 @@ TEST_F(CurrencyTest, ConvertsWhatTheUserTypesAndRemembersOnlyTheCurrency) {
 
 TEST_F(CurrencyTest, ARateStoredInTheOneEditorConvertsAtOnceAndSurvivesARestart) {
     HWND converter = open(IDC_OPEN_CURRENCY);
-    HWND editor = editor_with_euro_at(converter, L"121", L"5");
+    HWND editor = open_editor(converter);
     EXPECT_EQ(open_editor(converter), editor);
-    EXPECT_EQ(text_of(editor, yen_field(dollar)), "121");
-    EXPECT_EQ(text_of(editor, sen_field(dollar)), "25");
-    EXPECT_EQ(SendDlgItemMessageW(editor, yen_field(dollar), EM_GETLIMITTEXT, 0, 0), 3);
-    EXPECT_EQ(SendDlgItemMessageW(editor, sen_field(dollar), EM_GETLIMITTEXT, 0, 0), 2);
-    // Tab runs through each row's two fields in turn.
-    HWND field = GetDlgItem(editor, yen_field(dollar));
-    for (std::size_t currency = dollar; currency < first_edited_row + edited_rows; ++currency) {
-        EXPECT_EQ(GetDlgCtrlID(field), yen_field(currency));
-        field = GetNextDlgTabItem(editor, field, FALSE);
-        EXPECT_EQ(GetDlgCtrlID(field), sen_field(currency));
-        field = GetNextDlgTabItem(editor, field, FALSE);
-    }
-
+    EXPECT_EQ(text_of(editor, IDC_RATE_YEN_FIRST), "121") << "the dollar's 121.25";
+    EXPECT_EQ(text_of(editor, IDC_RATE_SEN_FIRST), "25");
+    SetDlgItemTextW(editor, euro_yen, L"121");
+    SetDlgItemTextW(editor, euro_sen, L"5");
     click(editor, IDC_RATE_OK);
     EXPECT_FALSE(IsWindow(editor));
     convert(converter, L"100", euro);
     EXPECT_EQ(line(converter, yen), "日本円          \t    12105.00");
-    choose_menu(launcher_window, IDM_EXIT);
-    EXPECT_NE(read_bytes(settings_file()).find("\r\nrate02=12105\r\n"), std::string::npos);
 
-    settings = Settings{};
-    launcher_window = nullptr;
+    restart();
+    EXPECT_NE(read_bytes(settings_file()).find("\r\nrate02=12105\r\n"), std::string::npos);
     editor = open_editor(open(IDC_OPEN_CURRENCY));
-    EXPECT_EQ(text_of(editor, yen_field(euro)), "121");
-    EXPECT_EQ(text_of(editor, sen_field(euro)), "5");
+    EXPECT_EQ(text_of(editor, euro_yen), "121");
+    EXPECT_EQ(text_of(editor, euro_sen), "5");
 }
 
 TEST_F(CurrencyTest, OnlyOkEnterAndAYesStoreTheRates) {
@@ -132,14 +112,14 @@ TEST_F(CurrencyTest, OnlyOkEnterAndAYesStoreTheRates) {
         settings.rates[euro] = before;
         fake.shown.clear();
         fake.answers = ways[i].answers;
-        HWND editor = editor_with_euro_at(converter, L"1", L"1");
+        HWND editor = editor_with_a_new_euro(converter);
         ways[i].leave(editor);
         EXPECT_FALSE(IsWindow(editor));
         EXPECT_EQ(settings.rates[euro], ways[i].stores ? 101 : before);
         EXPECT_EQ(fake.shown, std::vector<std::string>(ways[i].answers.size(), store_question));
     }
 
-    HWND editor = editor_with_euro_at(converter, L"1", L"1");
+    HWND editor = editor_with_a_new_euro(converter);
     press_key(editor, VK_ESCAPE);
     choose_menu(editor, IDCANCEL);
     EXPECT_TRUE(IsWindow(editor));
@@ -147,7 +127,7 @@ TEST_F(CurrencyTest, OnlyOkEnterAndAYesStoreTheRates) {
 }
 
 TEST_F(CurrencyTest, TheLaunchersCloseShutsTheEditorWithoutStoringOrAsking) {
-    HWND editor = editor_with_euro_at(open(IDC_OPEN_CURRENCY), L"1", L"1");
+    HWND editor = editor_with_a_new_euro(open(IDC_OPEN_CURRENCY));
     const std::int32_t before = settings.rates[euro];
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_FALSE(IsWindow(editor));
@@ -156,7 +136,7 @@ TEST_F(CurrencyTest, TheLaunchersCloseShutsTheEditorWithoutStoringOrAsking) {
 
     // Nor when it comes while the editor's own question is up.
     launcher_window = nullptr;
-    editor = editor_with_euro_at(open(IDC_OPEN_CURRENCY), L"1", L"1");
+    editor = editor_with_a_new_euro(open(IDC_OPEN_CURRENCY));
     fake.answers = {true};
     fake.while_box_is_up = [&] { choose_menu(launcher_window, IDM_EXIT); };
     choose_menu(editor, IDM_EXIT);

@@ -1,10 +1,7 @@
+// The launcher: its buttons, its place, its menu and the modal About box.
+#include <filesystem>
 #include <string>
-#include <vector>
 
-#include "base/win/frame.h"
-#include "base/win/platform.h"
-#include "base/win/text.h"
-#include "res/dialogs/date_calculator.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
 
@@ -15,12 +12,10 @@ using LauncherTest = WindowTest;
 
 TEST_F(LauncherTest, OpensCentredAndEachButtonShowsItsOwnIcon) {
     HWND l = launcher();
-    EXPECT_EQ(window_text(l), "Quivra v1.23");
     for (int i = 0; i < 16; ++i) {
-        HWND button = GetDlgItem(l, IDC_FIRST_TOOL_BUTTON + i);
-        ASSERT_NE(button, nullptr);
         HICON expected = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUIVRA + 1 + i));
-        EXPECT_EQ(HICON(SendMessageW(button, BM_GETIMAGE, IMAGE_ICON, 0)), expected)
+        EXPECT_EQ(HICON(SendDlgItemMessageW(l, IDC_FIRST_TOOL_BUTTON + i, BM_GETIMAGE, IMAGE_ICON, 0)),
+                  expected)
             << "button " << IDC_FIRST_TOOL_BUTTON + i;
     }
     RECT r = outer_rect(l);
@@ -33,12 +28,6 @@ TEST_F(LauncherTest, WithASettingsFileItTakesRowZeroEvenAtTheScreenCorner) {
     RECT r = outer_rect(launcher());
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);
-    DestroyWindow(launcher_window);
-
-    write_bytes(settings_file(), "dlg00_left=40\r\ndlg00_top=30\r\n");
-    r = outer_rect(launcher());
-    EXPECT_EQ(r.left, 40);
-    EXPECT_EQ(r.top, 30);
 }
 
 TEST_F(LauncherTest, ExitWritesEverySettingWithTheLaunchersPosition) {
@@ -47,99 +36,68 @@ TEST_F(LauncherTest, ExitWritesEverySettingWithTheLaunchersPosition) {
     choose_menu(l, IDM_EXIT);
     EXPECT_FALSE(IsWindow(l));
     std::string file = read_bytes(settings_file());
-    EXPECT_EQ(file.rfind("dlg00_left=33\r\ndlg00_top=44\r\ndlg01_left=0\r\n", 0), 0u);
-    EXPECT_NE(file.find("\r\nrate15=1453\r\nPASSCODE=0000000000\r\n"), std::string::npos);
+    EXPECT_TRUE(file.starts_with("dlg00_left=33\r\ndlg00_top=44\r\ndlg01_left=0\r\n"));
+    EXPECT_TRUE(file.ends_with("\r\nrate15=1453\r\nPASSCODE=0000000000\r\n"));
 }
 
-TEST_F(LauncherTest, HelpShowsItsMessageAndEscapeDoesNothing) {
+TEST_F(LauncherTest, HelpShowsItsMessageAndEscapeOrANonClickDoNothing) {
     HWND l = launcher();
     choose_menu(l, IDM_HELP);
-    ASSERT_EQ(fake.shown.size(), 1u);
-    EXPECT_EQ(fake.shown[0],
-              "ごめんなさい！　ヘルプファイルは作ってません。(^^;;;\n"
-              "何か疑問などありましたらメール下さいませ。");
+    EXPECT_EQ(fake.shown, std::vector<std::string>{
+                              "ごめんなさい！　ヘルプファイルは作ってません。(^^;;;\n"
+                              "何か疑問などありましたらメール下さいませ。"});
     choose_menu(l, IDCANCEL);
-    SendMessageW(l, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 1), 0);  // not a click: ignored
+    SendMessageW(l, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 1), 0);
     pump();
     EXPECT_TRUE(IsWindow(l));
     EXPECT_EQ(fake.shown.size(), 1u);
 }
 
-// A tool that counts until the launcher's closing stops it.
-struct StandIn {
-    const char* question;
-    bool counting = true;
-    int stops = 0;
-};
-
-INT_PTR CALLBACK stand_in_procedure(HWND window, UINT message, WPARAM, LPARAM) {
-    if (message != launcher_closing_message) return FALSE;
-    auto& tool = *reinterpret_cast<StandIn*>(tool_parameter(window));
-    if (!tool.counting) return FALSE;
-    if (!platform().ask(window, tool.question)) return TRUE;
-    tool.counting = false;
-    ++tool.stops;
-    return FALSE;
-}
-
-TEST_F(LauncherTest, CountingToolsAreAskedInPositionOrderAndAnyNoCancelsTheClose) {
-    HWND l = launcher();
-    StandIn timer{"timer?"}, stopwatch{"stopwatch?"};
-    const Tool stopwatch_row{4, 0, IDD_DATE_CALCULATOR, stand_in_procedure, LPARAM(&stopwatch)};
-    const Tool timer_row{3, 0, IDD_DATE_CALCULATOR, stand_in_procedure, LPARAM(&timer)};
-    open_tool(stopwatch_row);
-    open_tool(timer_row);
-    HWND length = open(IDC_OPEN_LENGTH);
-
-    fake.answers = {true, false};
-    choose_menu(l, IDM_EXIT);
-    EXPECT_EQ(fake.shown, (std::vector<std::string>{"timer?", "stopwatch?"}));
-    EXPECT_EQ(timer.stops, 1) << "Yes stops the tool at once";
-    EXPECT_TRUE(stopwatch.counting);
-    for (HWND window : {l, tool_windows[3], tool_windows[4], length}) EXPECT_TRUE(IsWindow(window));
-    EXPECT_FALSE(std::filesystem::exists(settings_file()));
-
-    fake.shown.clear();
-    fake.answers = {true};
-    choose_menu(l, IDM_EXIT);
-    EXPECT_EQ(fake.shown, std::vector<std::string>{"stopwatch?"}) << "each asked once";
-    EXPECT_EQ(stopwatch.stops, 1);
-    EXPECT_FALSE(IsWindow(l));
-    EXPECT_FALSE(IsWindow(length));
-    EXPECT_TRUE(std::filesystem::exists(settings_file()));
-}
-
 // The About box is modal: what the user does in it happens from a timer
 // that fires inside its loop.
 struct AboutVisit {
-    HWND launcher = nullptr;
-    HWND box = nullptr;
-    bool open_after_escape = false;
+    FakePlatform* fake = nullptr;
+    HWND launcher = nullptr, box = nullptr;
+    bool launcher_enabled = true, open_after_escape = false, open_after_home_page = false;
+    std::size_t opened_by_click = 0;
     int focused = 0;
 };
 AboutVisit visit;
 
-void CALLBACK look_at_about_box(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK use_about_box(HWND, UINT, UINT_PTR timer, DWORD) {
     visit.box = FindWindowW(nullptr, L"Quivra");
     if (!visit.box) return;  // not open yet: look again at the next tick
     KillTimer(nullptr, timer);
     EXPECT_EQ(GetWindow(visit.box, GW_OWNER), visit.launcher);
-    EXPECT_FALSE(IsWindowEnabled(visit.launcher));
+    visit.launcher_enabled = IsWindowEnabled(visit.launcher);
     visit.focused = GetDlgCtrlID(GetFocus());
     SendMessageW(visit.box, WM_COMMAND, IDCANCEL, 0);
     visit.open_after_escape = IsWindowVisible(visit.box);
+    SendMessageW(GetDlgItem(visit.box, IDC_HOME_PAGE), BM_CLICK, 0, 0);
+    visit.opened_by_click = visit.fake->opened.size();
+    visit.open_after_home_page = IsWindowVisible(visit.box);
     SendMessageW(GetDlgItem(visit.box, IDC_ABOUT_OK), BM_CLICK, 0, 0);
 }
 
-TEST_F(LauncherTest, AboutBoxIsModalOpensOnOkAndClosesOnlyWithIt) {
-    visit = AboutVisit{};
+TEST_F(LauncherTest, AboutBoxIsModalOpensTheManualAndClosesOnlyWithOk) {
+    visit = AboutVisit{&fake};
     visit.launcher = launcher();
-    SetTimer(nullptr, 0, 50, look_at_about_box);
+    SetTimer(nullptr, 0, 50, use_about_box);
     choose_menu(visit.launcher, IDM_ABOUT);
     ASSERT_NE(visit.box, nullptr);
-    EXPECT_FALSE(IsWindow(visit.box));
-    EXPECT_TRUE(visit.open_after_escape);
+    EXPECT_FALSE(visit.launcher_enabled);
     EXPECT_EQ(visit.focused, IDC_ABOUT_OK);
+    EXPECT_TRUE(visit.open_after_escape);
+    EXPECT_TRUE(visit.open_after_home_page);
+    EXPECT_EQ(visit.opened_by_click, 1u) << "opened at the click, not when the box closed";
+    EXPECT_FALSE(IsWindow(visit.box));
+
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    ASSERT_EQ(fake.opened.size(), 1u);
+    EXPECT_EQ(std::filesystem::path(fake.opened[0]),
+              std::filesystem::path(program).parent_path() / L"quivra.html");
+    EXPECT_TRUE(fake.shown.empty()) << "no box of the program's own";
 }
 
 }  // namespace

@@ -1,4 +1,7 @@
 // Every result list keeps the margins of the button above it and shows only whole rows.
+#include <utility>
+#include <vector>
+
 #include "res/dialogs/currency.h"
 #include "res/dialogs/drive_report.h"
 #include "res/dialogs/list_converters.h"
@@ -20,15 +23,16 @@ RECT rect_in(HWND tool, int id) {
 
 TEST_F(ResultListsTest, ShowWholeRowsWithinTheMarginsOfTheButtonAbove) {
     launcher();
-    struct { int command, button, list; } tools[] = {
-        {IDC_OPEN_LENGTH, LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT, LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS},
-        {IDC_OPEN_WEIGHT, WEIGHT_CONVERTER_BASE + IDC_LIST_CONVERT, WEIGHT_CONVERTER_BASE + IDC_LIST_RESULTS},
-        {IDC_OPEN_AREA, AREA_CONVERTER_BASE + IDC_LIST_CONVERT, AREA_CONVERTER_BASE + IDC_LIST_RESULTS},
-        {IDC_OPEN_VOLUME, VOLUME_CONVERTER_BASE + IDC_LIST_CONVERT, VOLUME_CONVERTER_BASE + IDC_LIST_RESULTS},
-        {IDC_OPEN_SPEED, SPEED_CONVERTER_BASE + IDC_LIST_CONVERT, SPEED_CONVERTER_BASE + IDC_LIST_RESULTS},
-        {IDC_OPEN_WORLD_CLOCK, IDC_WORLD_REPORT, IDC_WORLD_TIMES},
-        {IDC_OPEN_CURRENCY, IDC_CURRENCY_CONVERT, IDC_CURRENCY_RESULTS},
-        {IDC_OPEN_DRIVES, IDC_DRIVE_EXAMINE, IDC_DRIVE_LIST}};
+    struct Tool {
+        int command, button, list;
+    };
+    std::vector<Tool> tools = {{IDC_OPEN_WORLD_CLOCK, IDC_WORLD_REPORT, IDC_WORLD_TIMES},
+                               {IDC_OPEN_CURRENCY, IDC_CURRENCY_CONVERT, IDC_CURRENCY_RESULTS},
+                               {IDC_OPEN_DRIVES, IDC_DRIVE_EXAMINE, IDC_DRIVE_LIST}};
+    for (auto [command, base] : {std::pair{IDC_OPEN_LENGTH, LENGTH_CONVERTER_BASE}, {IDC_OPEN_WEIGHT, WEIGHT_CONVERTER_BASE},
+                                 {IDC_OPEN_AREA, AREA_CONVERTER_BASE}, {IDC_OPEN_VOLUME, VOLUME_CONVERTER_BASE},
+                                 {IDC_OPEN_SPEED, SPEED_CONVERTER_BASE}})
+        tools.push_back({command, base + IDC_LIST_CONVERT, base + IDC_LIST_RESULTS});
     for (auto& t : tools) {
         SCOPED_TRACE(t.command);
         HWND tool = open(t.command);

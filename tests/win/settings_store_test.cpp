@@ -38,48 +38,17 @@ private:
     fs::path path_;
 };
 
-bool is_centred(HWND window) {
-    RECT r = outer_rect(window);
-    Position centre = centred_position(r.right - r.left, r.bottom - r.top, screen_width(), screen_height());
-    return r.left == centre.left && r.top == centre.top;
-}
-
 const std::string kept_file = "dlg00_left=40\r\ndlg00_top=30\r\nlen_def=2\r\nPASSCODE=1\r\n";
 
-fs::path scratch_directory(const wchar_t* name) {
-    fs::path directory = fs::temp_directory_path() / name;
-    fs::remove_all(directory);
-    fs::create_directories(directory);
-    return directory;
+std::ptrdiff_t files_beside_the_settings() {
+    fs::path folder = settings_file().parent_path();
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
 }
 
-TEST_F(SettingsStoreTest, ANameOutsideShiftJisStillGetsItsFile) {
-    fs::path file = scratch_directory(L"Quivra \u00fc\u00e9 \u4f60") / L"tarv.ini";  // not in CP932
-    EXPECT_TRUE(replace_file(file.wstring(), "len_def=3\r\n"));
-    EXPECT_EQ(read_bytes(file), "len_def=3\r\n");
-    EXPECT_TRUE(replace_file(file.wstring(), "len_def=4\r\n"));
-    EXPECT_EQ(read_bytes(file), "len_def=4\r\n");
-    fs::remove_all(file.parent_path());
-}
-
-TEST_F(SettingsStoreTest, AFailedWriteLeavesTheOldFileWholeAndNoLeftovers) {
-    fs::path directory = scratch_directory(L"quivra-locked");
-    fs::path file = directory / L"tarv.ini";
-    write_bytes(file, "len_def=3\r\n");
-    {
-        LockedFile lock(file);
-        ASSERT_TRUE(lock.held());
-        EXPECT_FALSE(replace_file(file.wstring(), "len_def=4\r\n"));
-    }
-    EXPECT_EQ(read_bytes(file), "len_def=3\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(directory), fs::directory_iterator()), 1);
-    fs::remove_all(directory);
-}
-
-TEST_F(SettingsStoreTest, TheLauncherSilentlyKeepsAnUnwritableSettingsFile) {
-    const std::string old = "dlg00_left=40\r\ndlg00_top=30\r\nlen_def=2\r\n";
-    write_bytes(settings_file(), old);
+TEST_F(SettingsStoreTest, AFileLockedAtExitIsLeftWholeWithNoLeftoversOrBox) {
+    write_bytes(settings_file(), kept_file);
     HWND l = launcher();
+    const std::ptrdiff_t files = files_beside_the_settings();
     {
         LockedFile lock(settings_file());
         ASSERT_TRUE(lock.held());
@@ -87,7 +56,8 @@ TEST_F(SettingsStoreTest, TheLauncherSilentlyKeepsAnUnwritableSettingsFile) {
     }
     EXPECT_FALSE(IsWindow(l));
     EXPECT_TRUE(fake.shown.empty());
-    EXPECT_EQ(read_bytes(settings_file()), old);
+    EXPECT_EQ(read_bytes(settings_file()), kept_file);
+    EXPECT_EQ(files_beside_the_settings(), files);
 }
 
 TEST_F(SettingsStoreTest, AFileHeldByAnotherProgramAtStartIsLeftAsItWasAtExit) {
@@ -98,7 +68,9 @@ TEST_F(SettingsStoreTest, AFileHeldByAnotherProgramAtStartIsLeftAsItWasAtExit) {
         ASSERT_TRUE(lock.held());
         l = launcher();
     }
-    EXPECT_TRUE(is_centred(l));
+    RECT r = outer_rect(l);
+    EXPECT_EQ(Position(r.left, r.top),
+              centred_position(r.right - r.left, r.bottom - r.top, screen_width(), screen_height()));
     EXPECT_EQ(settings.len_def.at_startup, 0);
     click(l, IDC_OPEN_LENGTH);
     choose_menu(l, IDM_EXIT);
@@ -122,13 +94,13 @@ TEST_F(SettingsStoreTest, AReadOnlyFileIsReadAndLeftAsItIs) {
 }
 
 TEST_F(SettingsStoreTest, AUtf16FileKeepsItsValuesAndComesBackAsShiftJis) {
-    std::u16string text = u"tmsg=お茶の時間\r\nlen_def=2\r\n";
     std::string bytes = "\xFF\xFE";
-    for (char16_t c : text) bytes += {char(c & 0xFF), char(c >> 8)};
+    for (char16_t c : std::u16string_view(u"tmsg=お茶の時間\r\nlen_def=2\r\n"))
+        bytes += {char(c & 0xFF), char(c >> 8)};
     write_bytes(settings_file(), bytes);
-    HWND l = launcher();
+    launcher();
     EXPECT_EQ(settings.tmsg.at_startup, "お茶の時間");
-    choose_menu(l, IDM_EXIT);
+    choose_menu(launcher_window, IDM_EXIT);
     std::string file = read_bytes(settings_file());
     EXPECT_TRUE(file.starts_with("dlg00_left="));
     EXPECT_NE(file.find("\r\ntmsg=お茶の時間\r\n"), std::string::npos);

@@ -3,7 +3,6 @@
 
 #include <commctrl.h>
 
-#include "base/win/text.h"
 #include "res/dialogs/time_of_day.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
@@ -14,8 +13,7 @@ namespace {
 using TimeOfDayTest = WindowTest;
 
 void pick(HWND tool, int picker, WORD hour, WORD minute, WORD second) {
-    SYSTEMTIME time{2001, 1, 1, 1, hour, minute, second, 0};
-    SendDlgItemMessageW(tool, picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+    set_picker(tool, picker, {2001, 1, 1, 1, hour, minute, second, 0});
 }
 
 void fill(HWND tool, int field, const wchar_t* text) { SetDlgItemTextW(tool, field, text); }
@@ -23,17 +21,8 @@ void fill(HWND tool, int field, const wchar_t* text) { SetDlgItemTextW(tool, fie
 TEST_F(TimeOfDayTest, PickersShowTheOpeningTimeWithSeconds) {
     fake.local = {2026, 12, 1, 7, 23, 30, 5, 0};
     HWND tool = open(IDC_OPEN_TIME_OF_DAY);
-    EXPECT_EQ(window_text(tool), "Quivra　それ何時？　時刻の計算");
-    for (int picker : {IDC_TOD_FIRST_TIME, IDC_TOD_SECOND_TIME, IDC_TOD_START_TIME}) {
-        SYSTEMTIME shown{};
-        SendDlgItemMessageW(tool, picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown));
-        EXPECT_EQ(shown.wHour, 23);
-        EXPECT_EQ(shown.wMinute, 30);
-        EXPECT_EQ(shown.wSecond, 5);
+    for (int picker : {IDC_TOD_FIRST_TIME, IDC_TOD_SECOND_TIME, IDC_TOD_START_TIME})
         EXPECT_EQ(text_of(tool, picker), "23:30:05");
-    }
-    click(tool, IDC_TOD_SPAN);
-    EXPECT_EQ(text_of(tool, IDC_TOD_SPAN_RESULT), " 0時間 0分 0秒");
     pick(tool, IDC_TOD_FIRST_TIME, 17, 30, 15);
     pick(tool, IDC_TOD_SECOND_TIME, 9, 0, 0);
     click(tool, IDC_TOD_SPAN);
@@ -69,7 +58,6 @@ TEST_F(TimeOfDayTest, OffsetShowsTheDayInTheOtherFieldAndEmptiesTheFirst) {
 
 TEST_F(TimeOfDayTest, FieldsAreClampedWhateverTextTheyHold) {
     HWND tool = open(IDC_OPEN_TIME_OF_DAY);
-    EXPECT_EQ(SendDlgItemMessageW(tool, IDC_TOD_OFFSET_HOURS_UPDOWN, UDM_GETRANGE, 0, 0), MAKELONG(99, 0));
     fill(tool, IDC_TOD_HOURS, L"4294967296");  // 2^32: a 32-bit reader would see 0
     fill(tool, IDC_TOD_MINUTES, L"-5");
     fill(tool, IDC_TOD_SECONDS, L"");

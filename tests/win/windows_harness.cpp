@@ -3,12 +3,15 @@
 #include <fstream>
 #include <iterator>
 
+#include <commctrl.h>
+
 #include "base/win/frame.h"
 #include "app/launcher.h"
 #include "app/tool_table.h"
 #include "base/win/message_loop.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
+#include "res/shell_ids.h"
 
 namespace quivra::testing {
 
@@ -147,6 +150,13 @@ HWND WindowTest::open(int command) {
     return tool ? tool_windows[tool->position] : nullptr;
 }
 
+HWND WindowTest::restart() {
+    choose_menu(launcher_window, IDM_EXIT);
+    settings = Settings{};
+    launcher_window = nullptr;
+    return launcher();
+}
+
 std::vector<std::string> list_lines(HWND dialog, int id) {
     std::vector<std::string> lines;
     HWND list = GetDlgItem(dialog, id);
@@ -157,6 +167,16 @@ std::vector<std::string> list_lines(HWND dialog, int id) {
         lines.push_back(narrow(line));
     }
     return lines;
+}
+
+void set_picker(HWND dialog, int id, SYSTEMTIME time) {
+    SendDlgItemMessageW(dialog, id, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+LRESULT selected_row(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
+
+void choose_row(HWND dialog, int id, int row) {
+    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, WPARAM(row), 0);
 }
 
 }  // namespace quivra::testing

@@ -100,6 +100,8 @@ protected:
     HWND launcher();
     // Presses a launcher button and returns its tool's window.
     HWND open(int command);
+    // Exits through the launcher and starts again from what tarv.ini holds.
+    HWND restart();
 
     FakePlatform fake;
     HWND launcher_window = nullptr;
@@ -107,5 +109,11 @@ protected:
 
 // Every line of a list box, in order.
 std::vector<std::string> list_lines(HWND dialog, int id);
+
+// A date or time picker set as the user would set it.
+void set_picker(HWND dialog, int id, SYSTEMTIME time);
+// The row a combo box shows, and choosing one without telling the dialog.
+LRESULT selected_row(HWND dialog, int id);
+void choose_row(HWND dialog, int id, int row);
 
 }  // namespace quivra::testing
