@@ -50,7 +50,6 @@ TEST(DriveReport, VersionChoosesTheQuery) {
     EXPECT_EQ(free_space_query(1, 4, 950), FreeSpaceQuery::classic);
     // Only the low 16 bits of the build count on the 95 family.
     EXPECT_EQ(free_space_query(1, 4, 0x040003E8), FreeSpaceQuery::classic);
-    EXPECT_EQ(free_space_query(2, 4, 1381), FreeSpaceQuery::extended);
     EXPECT_EQ(free_space_query(2, 3, 1057), FreeSpaceQuery::classic);
     EXPECT_EQ(free_space_query(3, 10, 0), FreeSpaceQuery::none);
 }
