@@ -132,17 +132,6 @@ TEST(SettingsFile, PasscodeIsCarriedThroughAsTenDigits) {
                         .ends_with(std::string("PASSCODE=") + written + "\r\n"));
 }
 
-TEST(SettingsFile, AFileWrittenAtExitReadsBackToTheSameValues) {
-    Settings s = loaded(
-        "dlg00_left=10\ndlg00_top=20\ndlg16_left=30\ndlg17_top=40\nalarm=C:\\音\\鳴る.wav\n"
-        "tmsg_sw=1\ntmsg=お茶の時間\nworld_def=5\nlen_def=4\nweight_def=3\narea_def=2\n"
-        "vol_def=23\nspeed_def=13\ntax_ritu=10\ncash_def=15\nrate19=1\nPASSCODE=7\n");
-    std::string once = settings_file_text(s);
-    EXPECT_EQ(settings_file_text(loaded(once)), once);
-    EXPECT_NE(once.find("dlg16_left=30\r\ndlg16_top=0\r\ndlg17_left=0\r\ndlg17_top=40\r\n"),
-              std::string::npos);
-}
-
 TEST(SettingsFile, EveryKindOfLineEndEndsALine) {
     // CR LF, LF and a lone CR alike; Ctrl-Z ends the file.
     Settings s = loaded("len_def=1\r\nvol_def=2\nspeed_def=3\rarea_def=4\r\r\n"

@@ -18,7 +18,7 @@ void convert(HWND tool, const wchar_t* degrees, int scale) {
     click(tool, IDC_TEMPERATURE_CONVERT);
 }
 
-TEST_F(TemperatureTest, HundredFahrenheitFromTheLauncherAndAFreshStartOnReopening) {
+TEST_F(TemperatureTest, HundredFahrenheitAFreshStartOnReopeningAndASignedClampedField) {
     HWND tool = open(IDC_OPEN_TEMPERATURE);
     EXPECT_EQ(text_of(tool, IDC_TEMPERATURE_VALUE), "30");
     EXPECT_EQ(IsDlgButtonChecked(tool, IDC_CELSIUS), BST_CHECKED);
@@ -32,10 +32,7 @@ TEST_F(TemperatureTest, HundredFahrenheitFromTheLauncherAndAFreshStartOnReopenin
     tool = open(IDC_OPEN_TEMPERATURE);
     EXPECT_EQ(text_of(tool, IDC_TEMPERATURE_VALUE), "30");
     EXPECT_EQ(IsDlgButtonChecked(tool, IDC_CELSIUS), BST_CHECKED);
-}
 
-TEST_F(TemperatureTest, TheFieldReadsItsSignAndClampsWhatAnotherProgramSets) {
-    HWND tool = open(IDC_OPEN_TEMPERATURE);
     convert(tool, L"-40", IDC_CELSIUS);
     EXPECT_EQ(text_of(tool, IDC_FAHRENHEIT_RESULT), "華氏温度は、-40.0 度です。");
     // Text set past the limit by another program stops at the field's ends.
