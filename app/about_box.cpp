@@ -10,6 +10,16 @@ namespace {
 
 constexpr wchar_t home_page[] = L"https://orvel.example/quivra/";
 
+// The shell is loaded only when the page is asked for, so that the program
+// starts without it.
+void open_home_page(HWND box) {
+    HMODULE shell = LoadLibraryW(L"shell32.dll");
+    if (!shell) return;
+    if (auto open = reinterpret_cast<decltype(&ShellExecuteW)>(
+            reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW"))))
+        open(box, L"open", home_page, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 INT_PTR CALLBACK about_procedure(HWND box, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
@@ -23,8 +33,7 @@ INT_PTR CALLBACK about_procedure(HWND box, UINT message, WPARAM wparam, LPARAM) 
             PostMessageW(box, WM_CLOSE, 0, 0);
             return TRUE;
         }
-        if (wparam == IDC_HOME_PAGE)
-            ShellExecuteW(box, L"open", home_page, nullptr, nullptr, SW_SHOWNORMAL);
+        if (wparam == IDC_HOME_PAGE) open_home_page(box);
         return FALSE;
     }
     return FALSE;
