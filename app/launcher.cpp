@@ -1,8 +1,6 @@
 // The launcher: its buttons, menu, placement and the closing of the program.
 #include "app/launcher.h"
 
-#include <commctrl.h>
-
 #include <array>
 
 #include "app/about_box.h"
@@ -97,16 +95,6 @@ INT_PTR CALLBACK launcher_procedure(HWND launcher, UINT message, WPARAM wparam, 
 }
 
 }  // namespace
-
-void initialise_common_controls() {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES};
-    InitCommonControlsEx(&classes);
-    classes.dwICC = ICC_USEREX_CLASSES;
-    InitCommonControlsEx(&classes);
-    // The tools' templates also hold up-downs and a status bar.
-    classes.dwICC = ICC_UPDOWN_CLASS | ICC_BAR_CLASSES;
-    InitCommonControlsEx(&classes);
-}
 
 HWND create_launcher() {
     HWND launcher = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_LAUNCHER),

@@ -7,8 +7,6 @@ namespace quivra {
 
 inline constexpr wchar_t version_title[] = L"Quivra v1.23";
 
-void initialise_common_controls();
-
 // Opens the launcher as a modeless dialog; it loads the settings as it
 // opens and writes them when it closes.
 HWND create_launcher();

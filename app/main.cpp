@@ -7,7 +7,6 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // A second copy ends at once, silently.
     if (FindWindowW(nullptr, quivra::version_title)) return 0;
-    quivra::initialise_common_controls();
     quivra::create_launcher();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) quivra::dispatch(message);

@@ -40,6 +40,11 @@ recipes+=("$(id IDC_OPEN_GAME):c$(id IDC_GAME_START),c$(id IDC_GAME_START)")
 for tool in LENGTH WEIGHT AREA VOLUME SPEED; do
     recipes+=("$(id "IDC_OPEN_$tool"):t$(list_id $tool IDC_LIST_VALUE)=3,c$(list_id $tool IDC_LIST_CONVERT)")
 done
+recipes+=("$(id IDC_OPEN_WORLD_CLOCK):c$(id IDC_WORLD_REPORT)"
+          "$(id IDC_OPEN_TEMPERATURE):t$(id IDC_TEMPERATURE_VALUE)=36,c$(id IDC_TEMPERATURE_CONVERT)"
+          "$(id IDC_OPEN_TAX):t$(id IDC_TAX_PRICE)=1980,c$(id IDC_TAX_CALCULATE)"
+          "$(id IDC_OPEN_CURRENCY):t$(id IDC_CURRENCY_AMOUNT)=250,c$(id IDC_CURRENCY_CONVERT)"
+          "$(id IDC_OPEN_CURRENCY):o$(id IDM_RATE_EDITOR),c$(id IDC_RATE_CANCEL),x")
 
 start_display 300
 probe() {

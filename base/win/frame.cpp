@@ -1,6 +1,8 @@
 // The tool window frame: slots, placement and the closing of tools.
 #include "base/win/frame.h"
 
+#include <commctrl.h>
+
 #include "base/centring.h"
 #include "base/win/copying.h"
 #include "base/win/settings_store.h"
@@ -80,6 +82,16 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
     }
 }
 
+// The launcher shows none of these classes, so it starts without them.
+void initialise_common_controls() {
+    static const bool done = [] {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES | ICC_USEREX_CLASSES |
+                                                         ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+        return InitCommonControlsEx(&classes);
+    }();
+    (void)done;
+}
+
 }  // namespace
 
 LPARAM tool_parameter(HWND window) { return tool_of(window)->parameter; }
@@ -89,6 +101,7 @@ void open_tool(const Tool& tool) {
         SetForegroundWindow(open);
         return;
     }
+    initialise_common_controls();
     CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(tool.template_id), nullptr,
                        tool_frame_procedure, reinterpret_cast<LPARAM>(&tool));
 }

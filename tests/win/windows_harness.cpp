@@ -120,8 +120,6 @@ void write_bytes(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 void WindowTest::SetUp() {
-    static bool controls_ready = (initialise_common_controls(), true);
-    (void)controls_ready;
     use_platform(fake);
     std::filesystem::remove(settings_file());
     settings = Settings{};
