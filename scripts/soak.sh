@@ -27,7 +27,6 @@ alarm="Z:${scratch//\//\\}\\ok.wav"
 
 # One use of each tool: "COMMAND:STEP,..." with cID a click, tID=TEXT a
 # field's text, oID a menu command opening a window and x closing it.
-
 recipes=("$(id IDC_OPEN_DATE_CALCULATOR):c$(id IDC_DAYS_BETWEEN),t$(id IDC_DAY_COUNT)=100,c$(id IDC_DATE_AFTER)")
 recipes+=("$(id IDC_OPEN_TIME_CALCULATOR):$(printf 'c%s,' "$(id IDC_CALC_DIGIT_1)" "$(id IDC_CALC_HOURS)" \
     "$(id IDC_CALC_PLUS)" "$(id IDC_CALC_DIGIT_3)" "$(id IDC_CALC_MINUTES)")c$(id IDC_CALC_EQUALS)")
