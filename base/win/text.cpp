@@ -38,6 +38,13 @@ std::string window_text(HWND window) {
 
 std::string item_text(HWND dialog, int id) { return window_text(GetDlgItem(dialog, id)); }
 
+void show_lines(HWND dialog, int id, const std::vector<std::string>& lines) {
+    HWND list = GetDlgItem(dialog, id);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& line : lines)
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(line).c_str()));
+}
+
 std::int32_t read_field(HWND dialog, int id, std::int32_t low, std::int32_t high) {
     return read_field_number(item_text(dialog, id), low, high);
 }

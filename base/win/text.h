@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quivra {
 
@@ -16,6 +17,9 @@ std::string narrow(std::wstring_view wide);
 void set_item_text(HWND dialog, int id, std::string_view cp932);
 std::string item_text(HWND dialog, int id);
 std::string window_text(HWND window);
+
+// Replaces every line of a list box.
+void show_lines(HWND dialog, int id, const std::vector<std::string>& lines);
 
 // A number field as the user meant it, clamped to [low, high] whatever
 // text another program set into it.

@@ -22,14 +22,11 @@ void open(HWND dialog) {
 }
 
 void convert(HWND dialog) {
-    HWND results = GetDlgItem(dialog, IDC_CURRENCY_RESULTS);
-    SendMessageW(results, LB_RESETCONTENT, 0, 0);
     auto amount = std::uint32_t(read_field(dialog, IDC_CURRENCY_AMOUNT, 0, largest_amount));
     LRESULT row = SendDlgItemMessageW(dialog, IDC_CURRENCY_FROM, CB_GETCURSEL, 0, 0);
-    if (row < 0 || std::size_t(row) >= currency_names.size()) return;
+    if (row < 0 || std::size_t(row) >= currency_names.size()) return show_lines(dialog, IDC_CURRENCY_RESULTS, {});
     settings.cash_def.set(std::int32_t(row));
-    for (const std::string& line : convert_to_every_currency(settings.rates, amount, std::size_t(row)))
-        SendMessageW(results, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(line).c_str()));
+    show_lines(dialog, IDC_CURRENCY_RESULTS, convert_to_every_currency(settings.rates, amount, std::size_t(row)));
 }
 
 }  // namespace

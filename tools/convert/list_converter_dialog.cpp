@@ -55,14 +55,12 @@ void open(HWND dialog, const ListConverter& tool) {
 }
 
 void convert(HWND dialog, const ListConverter& tool) {
-    HWND results = GetDlgItem(dialog, tool.base + result_list);
-    SendMessageW(results, LB_RESETCONTENT, 0, 0);
     auto value = unsigned(read_field(dialog, tool.base + value_field, 0, 9999));
     LRESULT row = SendDlgItemMessageW(dialog, tool.base + unit_list, CB_GETCURSEL, 0, 0);
-    if (row < 0 || std::size_t(row) >= tool.table.units.size()) return;
+    if (row < 0 || std::size_t(row) >= tool.table.units.size())
+        return show_lines(dialog, tool.base + result_list, {});
     (settings.*tool.selection).set(std::int32_t(row));
-    for (const std::string& line : convert_to_every_unit(tool.table, value, std::size_t(row)))
-        SendMessageW(results, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(line).c_str()));
+    show_lines(dialog, tool.base + result_list, convert_to_every_unit(tool.table, value, std::size_t(row)));
 }
 
 }  // namespace

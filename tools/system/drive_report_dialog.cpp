@@ -29,25 +29,19 @@ DriveFacts facts_of(char letter, FreeSpaceQuery query) {
     return {letter, type, space, volume.label, volume.file_system};
 }
 
-void add_line(HWND list, const std::string& line) {
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(line).c_str()));
-}
-
-void build_report(HWND dialog) {
-    HWND list = GetDlgItem(dialog, IDC_DRIVE_LIST);
-    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+std::vector<std::string> report_lines(HWND dialog) {
     WindowsVersion version = platform().windows_version();
     FreeSpaceQuery query = free_space_query(version.platform_id, version.major, version.build);
-    if (query == FreeSpaceQuery::none) {
-        add_line(list, unknown_system_line);
-        return;
-    }
+    if (query == FreeSpaceQuery::none) return {unknown_system_line};
     SizeUnit unit = IsDlgButtonChecked(dialog, IDC_DRIVE_KILOBYTES) == BST_CHECKED
                         ? SizeUnit::kilobytes
                         : SizeUnit::megabytes;
-    for (char letter : drive_letters(platform().logical_drives()))
-        for (const std::string& line : drive_lines(facts_of(letter, query), unit))
-            add_line(list, line);
+    std::vector<std::string> lines;
+    for (char letter : drive_letters(platform().logical_drives())) {
+        std::vector<std::string> drive = drive_lines(facts_of(letter, query), unit);
+        lines.insert(lines.end(), drive.begin(), drive.end());
+    }
+    return lines;
 }
 
 }  // namespace
@@ -59,7 +53,7 @@ INT_PTR CALLBACK drive_report_procedure(HWND dialog, UINT message, WPARAM wparam
         return TRUE;
     case WM_COMMAND:
         if (wparam != IDC_DRIVE_EXAMINE) return FALSE;
-        build_report(dialog);
+        show_lines(dialog, IDC_DRIVE_LIST, report_lines(dialog));
         return TRUE;
     }
     return FALSE;

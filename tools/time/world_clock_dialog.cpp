@@ -25,8 +25,6 @@ void open(HWND dialog) {
 }
 
 void report(HWND dialog) {
-    HWND list = GetDlgItem(dialog, IDC_WORLD_TIMES);
-    SendMessageW(list, LB_RESETCONTENT, 0, 0);
     SYSTEMTIME time{};
     SendDlgItemMessageW(dialog, IDC_WORLD_TIME, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
     // With no selection the first row stands in, and the box shows it.
@@ -34,8 +32,7 @@ void report(HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_SETCURSEL, row, 0);
     settings.world_def.set(std::int32_t(row));
     bool summer_time = IsDlgButtonChecked(dialog, IDC_WORLD_SUMMER_TIME) == BST_CHECKED;
-    for (const std::string& line : world_times(std::int64_t(row), time.wHour, time.wMinute, summer_time))
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(line).c_str()));
+    show_lines(dialog, IDC_WORLD_TIMES, world_times(std::int64_t(row), time.wHour, time.wMinute, summer_time));
 }
 
 }  // namespace
