@@ -59,10 +59,12 @@ public:
     virtual void play_sound(const std::wstring& path) = 0;
 
     // The file-open dialog: `filter` is pairs of NUL-terminated strings;
-    // the chosen file must exist; the current directory stays as it was.
+    // `extension` (no dot) is added to a name typed without one; the
+    // chosen file must exist; the current directory stays as it was.
     // Empty when the user cancels.
     virtual std::optional<std::wstring> choose_file_to_open(HWND owner, std::wstring_view title,
-                                                            std::wstring_view filter) = 0;
+                                                            std::wstring_view filter,
+                                                            std::wstring_view extension) = 0;
 
     // Opens a file in the program the user has chosen for its kind, as a
     // double click would; nothing is reported when it cannot.

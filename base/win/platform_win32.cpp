@@ -65,11 +65,12 @@ public:
     }
 
     std::optional<std::wstring> choose_file_to_open(HWND owner, std::wstring_view title,
-                                                    std::wstring_view filter) override {
+                                                    std::wstring_view filter,
+                                                    std::wstring_view extension) override {
         static auto* open = library_function<decltype(GetOpenFileNameW)>(L"comdlg32.dll",
                                                                          "GetOpenFileNameW");
         if (!open) return std::nullopt;
-        std::wstring title_text(title), filter_text(filter);
+        std::wstring title_text(title), filter_text(filter), extension_text(extension);
         filter_text.push_back(L'\0');
         std::wstring file(32768, L'\0');
         OPENFILENAMEW dialog{};
@@ -79,6 +80,7 @@ public:
         dialog.lpstrFile = file.data();
         dialog.nMaxFile = DWORD(file.size());
         dialog.lpstrTitle = title_text.c_str();
+        dialog.lpstrDefExt = extension_text.c_str();
         dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
         if (!open(&dialog)) return std::nullopt;
         file.resize(file.find(L'\0'));

@@ -46,8 +46,9 @@ void FakePlatform::beep(unsigned hertz, unsigned milliseconds) {
 }
 
 std::optional<std::wstring> FakePlatform::choose_file_to_open(HWND, std::wstring_view title,
-                                                              std::wstring_view filter) {
-    file_choices.push_back({std::wstring(title), std::wstring(filter)});
+                                                              std::wstring_view filter,
+                                                              std::wstring_view extension) {
+    file_choices.push_back({std::wstring(title), std::wstring(filter), std::wstring(extension)});
     return chosen_file;
 }
 

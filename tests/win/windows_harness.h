@@ -30,7 +30,8 @@ public:
     void beep(unsigned hertz, unsigned milliseconds) override;
     void play_sound(const std::wstring& path) override { sounds.push_back(path); }
     std::optional<std::wstring> choose_file_to_open(HWND owner, std::wstring_view title,
-                                                    std::wstring_view filter) override;
+                                                    std::wstring_view filter,
+                                                    std::wstring_view extension) override;
     void open_document(HWND, const std::wstring& path) override { opened.push_back(path); }
     WindowsVersion windows_version() override { return version; }
     std::uint32_t logical_drives() override;
@@ -56,7 +57,7 @@ public:
     std::vector<std::wstring> sounds;
 
     struct FileChoice {
-        std::wstring title, filter;
+        std::wstring title, filter, extension;
     };
     std::vector<FileChoice> file_choices;      // every file-open dialog shown
     std::optional<std::wstring> chosen_file;   // what the user picks; empty cancels

@@ -167,7 +167,8 @@ void try_sound(HWND dialog) {
 
 void browse(HWND dialog) {
     std::optional<std::wstring> chosen = platform().choose_file_to_open(
-        dialog, widen("音ファイルの参照 どのファイル？"), {wave_filter, std::size(wave_filter) - 1});
+        dialog, widen("音ファイルの参照 どのファイル？"), {wave_filter, std::size(wave_filter) - 1},
+        L"wav");
     if (!chosen) return;
     std::string path = narrow(*chosen);
     std::string_view refusal = alarm_path_refusal(path, widen(path) == *chosen);
