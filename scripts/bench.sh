@@ -29,7 +29,7 @@ cp "$program" "$scratch/"
 # Prints "ms=… peak_kib=…" for one start.
 timed_start() {
     (cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" \
-        "$windows_build/tests/support/quivra_probe.exe" start "$@")
+        "$windows_build/scripts/probe/quivra_probe.exe" start "$@")
 }
 
 # Taken in turns, so that whatever else slows the machine weighs on both.
@@ -37,7 +37,7 @@ quivra=() notepad=() floor=()
 for run in $(seq 0 $runs); do
     quivra_run=$(timed_start quivra.exe --title "$launcher_title")
     notepad_run=$(timed_start 'C:\windows\notepad.exe' --class Notepad)
-    floor_run=$(timed_start "$windows_build/tests/support/quivra_floor.exe" --title "Quivra floor")
+    floor_run=$(timed_start "$windows_build/scripts/probe/quivra_floor.exe" --title "Quivra floor")
     [ "$run" -eq 0 ] && continue  # the warm-up
     quivra+=("$quivra_run")
     notepad+=("$notepad_run")
@@ -70,7 +70,7 @@ counting() {
     (cd "$scratch" && exec "$root/scripts/wine-run" "$WINEPREFIX" quivra.exe) >/dev/null 2>&1 &
     local program=$!
     (cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" \
-        "$windows_build/tests/support/quivra_probe.exe" "$1" "$counting_seconds")
+        "$windows_build/scripts/probe/quivra_probe.exe" "$1" "$counting_seconds")
     wait "$program" || true
 }
 

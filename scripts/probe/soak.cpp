@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "app/launcher.h"
-#include "tests/support/probe_commands.h"
-#include "tests/support/process_windows.h"
+#include "scripts/probe/probe_commands.h"
+#include "scripts/probe/process_windows.h"
 
 namespace quivra {
 

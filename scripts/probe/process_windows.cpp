@@ -1,4 +1,4 @@
-#include "tests/support/process_windows.h"
+#include "scripts/probe/process_windows.h"
 
 #include <algorithm>
 #include <cstdio>

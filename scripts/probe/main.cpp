@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/probe_commands.h"
+#include "scripts/probe/probe_commands.h"
 
 namespace {
 

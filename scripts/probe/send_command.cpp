@@ -1,7 +1,7 @@
 #include <cstdio>
 
-#include "tests/support/probe_commands.h"
-#include "tests/support/process_windows.h"
+#include "scripts/probe/probe_commands.h"
+#include "scripts/probe/process_windows.h"
 
 namespace quivra {
 
