@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Prints figures, judging none: how long quivra.exe takes under Wine from
 # being started to showing its launcher, next to Wine's own Notepad started
-# the same way and a bare window (the floor: one class, one window, nothing
-# else), with the size of quivra.exe and its peak working set; then, with
+# the same way, a bare window (the floor: one class, one window, nothing
+# else) and the launcher's own template shown by a procedure that does
+# nothing (the bare launcher), with the size of quivra.exe and its peak working set; then, with
 # every CPU kept busy, the stopwatch's reading against real time and how
 # late a countdown rings.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -26,22 +27,26 @@ ensure_display
 program=$windows_build/app/quivra.exe
 cp "$program" "$scratch/"
 
-# Prints "ms=… peak_kib=…" for one start.
+# Prints "ms=… peak_kib=…" for one start. On a Wine virtual desktop, as
+# the other scripts, where no window manager holds up a window's closing.
 timed_start() {
-    (cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" \
+    (cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" explorer /desktop=bench,1024x768 \
         "$windows_build/scripts/probe/quivra_probe.exe" start "$@")
 }
 
 # Taken in turns, so that whatever else slows the machine weighs on both.
-quivra=() notepad=() floor=()
+quivra=() notepad=() floor=() bare=()
 for run in $(seq 0 $runs); do
     quivra_run=$(timed_start quivra.exe --title "$launcher_title")
     notepad_run=$(timed_start 'C:\windows\notepad.exe' --class Notepad)
     floor_run=$(timed_start "$windows_build/scripts/probe/quivra_floor.exe" --title "Quivra floor")
+    bare_run=$(timed_start "$windows_build/scripts/probe/quivra_bare_launcher.exe" \
+        --title "Quivra bare launcher")
     [ "$run" -eq 0 ] && continue  # the warm-up
     quivra+=("$quivra_run")
     notepad+=("$notepad_run")
     floor+=("$floor_run")
+    bare+=("$bare_run")
 done
 
 # median FIELD RUN...: the median of that field's values over the runs.
@@ -54,23 +59,30 @@ median() {
 quivra_ms=$(median ms "${quivra[@]}")
 notepad_ms=$(median ms "${notepad[@]}")
 floor_ms=$(median ms "${floor[@]}")
+bare_ms=$(median ms "${bare[@]}")
 size=$(stat -c %s "$program")
 echo "quivra.exe: $size bytes ($(awk "BEGIN { printf \"%.1f\", $size / 1024 }") KiB)"
 echo "Cold start to the window shown, under $(wine --version), median of $runs runs after one warm-up:"
-printf '  %-12s %8.1f ms\n' quivra.exe "$quivra_ms" notepad.exe "$notepad_ms" floor "$floor_ms"
-awk "BEGIN { printf \"  ratio        %8.2f (quivra.exe / notepad.exe)\\n\", $quivra_ms / $notepad_ms }"
-awk "BEGIN { printf \"  ratio        %8.2f (quivra.exe / floor)\\n\", $quivra_ms / $floor_ms }"
+printf '  %-14s %8.1f ms\n' quivra.exe "$quivra_ms" notepad.exe "$notepad_ms" floor "$floor_ms" \
+    "bare launcher" "$bare_ms"
+ratio() { awk "BEGIN { printf \"  ratio          %8.2f ($1 / $3)\\n\", $2 / $4 }"; }
+ratio quivra.exe "$quivra_ms" notepad.exe "$notepad_ms"
+ratio quivra.exe "$quivra_ms" floor "$floor_ms"
+ratio quivra.exe "$quivra_ms" "bare launcher" "$bare_ms"
+ratio "bare launcher" "$bare_ms" floor "$floor_ms"
 echo "Peak working set once the window is open, median:"
-printf '  %-12s %8d KiB\n' quivra.exe "$(median peak_kib "${quivra[@]}")" \
-    notepad.exe "$(median peak_kib "${notepad[@]}")" floor "$(median peak_kib "${floor[@]}")"
+printf '  %-14s %8d KiB\n' quivra.exe "$(median peak_kib "${quivra[@]}")" \
+    notepad.exe "$(median peak_kib "${notepad[@]}")" floor "$(median peak_kib "${floor[@]}")" \
+    "bare launcher" "$(median peak_kib "${bare[@]}")"
 
 # counting TOOL: starts a copy of the program, has the probe time one of
 # its counting tools and prints the probe's line.
 counting() {
-    (cd "$scratch" && exec "$root/scripts/wine-run" "$WINEPREFIX" quivra.exe) >/dev/null 2>&1 &
+    (cd "$scratch" && exec "$root/scripts/wine-run" "$WINEPREFIX" \
+        explorer /desktop=bench,1024x768 quivra.exe) >/dev/null 2>&1 &
     local program=$!
     (cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" \
-        "$windows_build/scripts/probe/quivra_probe.exe" "$1" "$counting_seconds")
+        "$windows_build/scripts/probe/quivra_probe.exe" --desktop bench "$1" "$counting_seconds")
     wait "$program" || true
 }
 
