@@ -1,12 +1,14 @@
 #include "tests/win/windows_harness.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
 #include <commctrl.h>
 
-#include "base/win/frame.h"
 #include "app/launcher.h"
+#include "base/centring.h"
+#include "base/win/frame.h"
 #include "app/tool_table.h"
 #include "base/win/message_loop.h"
 #include "base/win/settings_store.h"
@@ -63,19 +65,27 @@ unsigned FakePlatform::drive_type(char letter) {
     return drive == drives.end() ? DRIVE_NO_ROOT_DIR : drive->second.type;
 }
 
-std::optional<ExtendedFreeSpace> FakePlatform::extended_free_space(char letter) {
+namespace {
+
+template <class Part>
+std::optional<Part> part_of(const std::map<char, FakePlatform::Drive>& drives, char letter,
+                            std::optional<Part> FakePlatform::Drive::*part) {
     auto drive = drives.find(letter);
-    return drive == drives.end() ? std::nullopt : drive->second.extended;
+    return drive == drives.end() ? std::nullopt : drive->second.*part;
+}
+
+}  // namespace
+
+std::optional<ExtendedFreeSpace> FakePlatform::extended_free_space(char letter) {
+    return part_of(drives, letter, &Drive::extended);
 }
 
 std::optional<ClassicFreeSpace> FakePlatform::classic_free_space(char letter) {
-    auto drive = drives.find(letter);
-    return drive == drives.end() ? std::nullopt : drive->second.classic;
+    return part_of(drives, letter, &Drive::classic);
 }
 
 std::optional<VolumeInformation> FakePlatform::volume_information(char letter) {
-    auto drive = drives.find(letter);
-    return drive == drives.end() ? std::nullopt : drive->second.volume;
+    return part_of(drives, letter, &Drive::volume);
 }
 
 void pump() {
@@ -104,8 +114,12 @@ RECT outer_rect(HWND window) {
     return r;
 }
 
-int screen_width() { return GetSystemMetrics(SM_CXSCREEN); }
-int screen_height() { return GetSystemMetrics(SM_CYSCREEN); }
+bool is_centred(HWND window) {
+    RECT r = outer_rect(window);
+    return Position(r.left, r.top) == centred_position(r.right - r.left, r.bottom - r.top,
+                                                       GetSystemMetrics(SM_CXSCREEN),
+                                                       GetSystemMetrics(SM_CYSCREEN));
+}
 
 std::filesystem::path settings_file() {
     return std::filesystem::path(program_directory()) / L"tarv.ini";
@@ -118,6 +132,14 @@ std::string read_bytes(const std::filesystem::path& path) {
 
 void write_bytes(const std::filesystem::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+bool saved(std::string_view line) { return read_bytes(settings_file()).find(line) != std::string::npos; }
+
+std::filesystem::path built_program() {
+    std::string path = std::getenv("QUIVRA_EXE") ? std::getenv("QUIVRA_EXE") : "";
+    if (path.starts_with('/')) path = "Z:" + path;
+    return std::filesystem::path(path).make_preferred();
 }
 
 void WindowTest::SetUp() {
@@ -154,6 +176,11 @@ HWND WindowTest::restart() {
     settings = Settings{};
     launcher_window = nullptr;
     return launcher();
+}
+
+void WindowTest::tick(HWND window, UINT_PTR timer, std::uint64_t ms) {
+    fake.now_ms += ms;
+    SendMessageW(window, WM_TIMER, timer, 0);
 }
 
 std::vector<std::string> list_lines(HWND dialog, int id) {

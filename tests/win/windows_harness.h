@@ -84,12 +84,15 @@ void choose_menu(HWND window, int id);
 
 std::string text_of(HWND dialog, int id);
 RECT outer_rect(HWND window);
-int screen_width();
-int screen_height();
+bool is_centred(HWND window);
 
 std::filesystem::path settings_file();   // tarv.ini beside the test program
 std::string read_bytes(const std::filesystem::path& path);
 void write_bytes(const std::filesystem::path& path, std::string_view bytes);
+// Whether tarv.ini holds `line` (with its line ends).
+bool saved(std::string_view line);
+// quivra.exe as the build made it; under Wine the build names a Unix path.
+std::filesystem::path built_program();
 
 // Each test starts with no tarv.ini, no open window and fresh settings,
 // and the fake platform in place.
@@ -103,6 +106,8 @@ protected:
     HWND open(int command);
     // Exits through the launcher and starts again from what tarv.ini holds.
     HWND restart();
+    // Moves the fake clock on and delivers one tick of a window timer.
+    void tick(HWND window, UINT_PTR timer, std::uint64_t ms);
 
     FakePlatform fake;
     HWND launcher_window = nullptr;
