@@ -28,33 +28,27 @@ TEST(GameSounds, LieBesideTheBuiltProgramAsSmallPcmWaves) {
     }
 }
 
-class Process {
-public:
-    explicit Process(const fs::path& program) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        std::wstring command = L"\"" + program.wstring() + L"\"";
-        started = CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                 program.parent_path().c_str(), &startup, &info_);
-    }
-    ~Process() {
-        if (!started) return;
-        TerminateProcess(info_.hProcess, 1);  // fails harmlessly once it has ended
-        CloseHandle(info_.hThread);
-        CloseHandle(info_.hProcess);
-    }
-    // The exit code, or -1 if it is still running after the wait.
-    long exit_code(DWORD wait_ms) const {
-        DWORD code = 0;
-        if (WaitForSingleObject(info_.hProcess, wait_ms) != WAIT_OBJECT_0) return -1;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return long(code);
-    }
-    bool started = false;
+// Starts the program in its own folder, as a double click would.
+HANDLE start(const fs::path& program) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::wstring command = L"\"" + program.wstring() + L"\"";
+    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        program.parent_path().c_str(), &startup, &info))
+        return nullptr;
+    CloseHandle(info.hThread);
+    return info.hProcess;
+}
 
-private:
-    PROCESS_INFORMATION info_{};
-};
+// The exit code, or -1 if it is still running after the wait (then it is ended).
+long exit_code(HANDLE process, DWORD wait_ms) {
+    DWORD code = DWORD(-1);
+    if (WaitForSingleObject(process, wait_ms) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
+    else TerminateProcess(process, code);
+    CloseHandle(process);
+    return long(code);
+}
 
 int launcher_count() {
     int count = 0;
@@ -75,19 +69,19 @@ TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {
     fs::create_directories(folder);
     fs::copy_file(built_program(), folder / L"quivra.exe");
 
-    Process first(folder / L"quivra.exe");
-    ASSERT_TRUE(first.started);
+    HANDLE first = start(folder / L"quivra.exe");
+    ASSERT_NE(first, nullptr);
     HWND launcher = nullptr;
     for (int tries = 0; tries < 300 && !launcher; ++tries, Sleep(50)) launcher = FindWindowW(nullptr, version_title);
     ASSERT_NE(launcher, nullptr);
 
-    Process second(folder / L"quivra.exe");
-    ASSERT_TRUE(second.started);
-    EXPECT_EQ(second.exit_code(15000), 0);
+    HANDLE second = start(folder / L"quivra.exe");
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(exit_code(second, 15000), 0);
     EXPECT_EQ(launcher_count(), 1);
 
     PostMessageW(launcher, WM_COMMAND, IDM_EXIT, 0);
-    EXPECT_EQ(first.exit_code(15000), 0);
+    EXPECT_EQ(exit_code(first, 15000), 0);
     std::string file = read_bytes(folder / L"tarv.ini");
     EXPECT_TRUE(file.starts_with("dlg00_left="));
     EXPECT_TRUE(file.ends_with("\r\nrate15=1453\r\nPASSCODE=0000000000\r\n"));

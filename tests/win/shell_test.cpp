@@ -25,9 +25,7 @@ TEST_F(ShellTest, LauncherCentresOrTakesRowZeroEvenAtTheCornerAndShowsEachToolsI
             << "button " << IDC_FIRST_TOOL_BUTTON + i;
     choose_menu(launcher_window, IDM_EXIT);
     write_bytes(settings_file(), "dlg00_left=0\r\ndlg00_top=0\r\n");
-    RECT r = outer_rect(launcher());
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(place_of(launcher()), (Position{0, 0}));
 }
 
 TEST_F(ShellTest, HelpShowsOneBoxAndEscapeOrANonClickDoNothing) {
@@ -41,18 +39,17 @@ TEST_F(ShellTest, HelpShowsOneBoxAndEscapeOrANonClickDoNothing) {
 }
 
 // The About box is modal: what the user does in it happens from a timer
-// that fires inside its loop.
+// that fires inside its loop. Escape and the home page leave it open.
 struct AboutVisit {
-    const std::vector<std::wstring>* opened = nullptr;
     HWND launcher = nullptr, box = nullptr;
+    const std::vector<std::wstring>* opened = nullptr;
     bool modal = false, open_after_escape_and_home_page = false;
-    std::size_t opened_by_click = 0;
     int focused = 0;
+    std::size_t opened_by_click = 0;
 } visit;
 
 void CALLBACK use_about_box(HWND, UINT, UINT_PTR timer, DWORD) {
-    visit.box = FindWindowW(nullptr, L"Quivra");
-    if (!visit.box) return;  // not open yet: look again at the next tick
+    if (!(visit.box = FindWindowW(nullptr, L"Quivra"))) return;  // not open yet
     KillTimer(nullptr, timer);
     visit.modal = GetWindow(visit.box, GW_OWNER) == visit.launcher && !IsWindowEnabled(visit.launcher);
     visit.focused = GetDlgCtrlID(GetFocus());
@@ -64,17 +61,16 @@ void CALLBACK use_about_box(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 TEST_F(ShellTest, AboutBoxIsModalOpensTheManualAndClosesOnlyWithOk) {
-    visit = AboutVisit{&fake.opened, launcher()};
+    visit = AboutVisit{launcher(), nullptr, &fake.opened};
     SetTimer(nullptr, 0, 50, use_about_box);
-    choose_menu(visit.launcher, IDM_ABOUT);
+    choose_menu(launcher_window, IDM_ABOUT);
     ASSERT_NE(visit.box, nullptr);
     EXPECT_TRUE(visit.modal);
     EXPECT_EQ(visit.focused, IDC_ABOUT_OK);
     EXPECT_TRUE(visit.open_after_escape_and_home_page);
     EXPECT_EQ(visit.opened_by_click, 1u) << "opened at the click, not when the box closed";
     EXPECT_FALSE(IsWindow(visit.box));
-    ASSERT_EQ(fake.opened.size(), 1u);
-    EXPECT_EQ(fake.opened[0], program_directory() + L"quivra.html");
+    EXPECT_EQ(fake.opened, std::vector<std::wstring>{program_directory() + L"quivra.html"});
     EXPECT_TRUE(fake.shown.empty()) << "no box of the program's own";
 }
 
@@ -97,8 +93,7 @@ TEST_F(ShellTest, AToolReopensWhereItWasClosedAndCentresFromTheCorner) {
     choose_menu(tool, IDM_EXIT);
     EXPECT_EQ(tool_windows[tool_for_command(IDC_OPEN_LENGTH)->position], nullptr);
     tool = open(IDC_OPEN_LENGTH);
-    EXPECT_EQ(outer_rect(tool).left, 50);
-    EXPECT_EQ(outer_rect(tool).top, 60);
+    EXPECT_EQ(place_of(tool), (Position{50, 60}));
     // The close box takes the same path as the menu.
     move_to(tool, 0, 0);
     SendMessageW(tool, WM_SYSCOMMAND, SC_CLOSE, 0);

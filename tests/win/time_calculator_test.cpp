@@ -67,20 +67,16 @@ TEST_F(TimeCalculatorTest, ARefusedKeyBeepsAndEnterAfterAClickIsStillEquals) {
     EXPECT_EQ(text_of(tool, IDC_CALC_OPERATOR), "＝");
 }
 
-TEST_F(TimeCalculatorTest, OverflowIsReportedInABoxThenOnTheStatusLine) {
+TEST_F(TimeCalculatorTest, OverflowShowsABoxThenTheStatusLineAndTheBoldFontGoesWithTheWindow) {
     HWND tool = open(IDC_OPEN_TIME_CALCULATOR);
     type("123456s");
     std::string status_while_box_is_up;
     fake.while_box_is_up = [&] { status_while_box_is_up = text_of(tool, IDC_CALC_STATUS); };
     type("+");
     EXPECT_EQ(fake.shown, std::vector<std::string>{overflow_message});
-    EXPECT_NE(status_while_box_is_up, "ＣＥかＡＣでクリアして下さい");
+    EXPECT_NE(status_while_box_is_up, text_of(tool, IDC_CALC_STATUS)) << "the box comes first";
     EXPECT_EQ(text_of(tool, IDC_CALC_STATUS), "ＣＥかＡＣでクリアして下さい");
-}
 
-TEST_F(TimeCalculatorTest, OpensClearedWithBoldDigitsAndReleasesTheFont) {
-    HWND tool = open(IDC_OPEN_TIME_CALCULATOR);
-    type("5+");
     auto font = reinterpret_cast<HFONT>(SendDlgItemMessageW(tool, IDC_CALC_DIGIT_7, WM_GETFONT, 0, 0));
     LOGFONTW description{};
     ASSERT_NE(GetObjectW(font, sizeof description, &description), 0);

@@ -43,49 +43,10 @@ bool FakePlatform::ask(HWND, std::string_view text) {
     return yes;
 }
 
-void FakePlatform::beep(unsigned hertz, unsigned milliseconds) {
-    beeps.push_back({hertz, milliseconds});
-}
-
-std::optional<std::wstring> FakePlatform::choose_file_to_open(HWND, std::wstring_view title,
-                                                              std::wstring_view filter,
-                                                              std::wstring_view extension) {
-    file_choices.push_back({std::wstring(title), std::wstring(filter), std::wstring(extension)});
-    return chosen_file;
-}
-
 std::uint32_t FakePlatform::logical_drives() {
     std::uint32_t mask = 0;
     for (const auto& [letter, drive] : drives) mask |= 1u << (letter - 'A');
     return mask;
-}
-
-unsigned FakePlatform::drive_type(char letter) {
-    auto drive = drives.find(letter);
-    return drive == drives.end() ? DRIVE_NO_ROOT_DIR : drive->second.type;
-}
-
-namespace {
-
-template <class Part>
-std::optional<Part> part_of(const std::map<char, FakePlatform::Drive>& drives, char letter,
-                            std::optional<Part> FakePlatform::Drive::*part) {
-    auto drive = drives.find(letter);
-    return drive == drives.end() ? std::nullopt : drive->second.*part;
-}
-
-}  // namespace
-
-std::optional<ExtendedFreeSpace> FakePlatform::extended_free_space(char letter) {
-    return part_of(drives, letter, &Drive::extended);
-}
-
-std::optional<ClassicFreeSpace> FakePlatform::classic_free_space(char letter) {
-    return part_of(drives, letter, &Drive::classic);
-}
-
-std::optional<VolumeInformation> FakePlatform::volume_information(char letter) {
-    return part_of(drives, letter, &Drive::volume);
 }
 
 void pump() {
@@ -108,17 +69,17 @@ void choose_menu(HWND window, int id) {
 
 std::string text_of(HWND dialog, int id) { return item_text(dialog, id); }
 
-RECT outer_rect(HWND window) {
+Position place_of(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
-    return r;
+    return {r.left, r.top};
 }
 
 bool is_centred(HWND window) {
-    RECT r = outer_rect(window);
-    return Position(r.left, r.top) == centred_position(r.right - r.left, r.bottom - r.top,
-                                                       GetSystemMetrics(SM_CXSCREEN),
-                                                       GetSystemMetrics(SM_CYSCREEN));
+    RECT r{};
+    GetWindowRect(window, &r);
+    return place_of(window) == centred_position(r.right - r.left, r.bottom - r.top, GetSystemMetrics(SM_CXSCREEN),
+                                                GetSystemMetrics(SM_CYSCREEN));
 }
 
 std::filesystem::path settings_file() {
