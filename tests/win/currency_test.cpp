@@ -15,7 +15,7 @@ namespace {
 
 using CurrencyTest = WindowTest;
 
-constexpr int yen = 0, dollar = 1, euro = 2, franc = 4;
+constexpr int yen = 0, euro = 2, franc = 4;
 constexpr int euro_yen = IDC_RATE_YEN_FIRST + euro - int(first_edited_row);
 constexpr int euro_sen = IDC_RATE_SEN_FIRST + euro - int(first_edited_row);
 
@@ -50,8 +50,6 @@ TEST_F(CurrencyTest, ConvertsWhatTheUserTypesAndRemembersOnlyTheCurrency) {
     write_bytes(settings_file(), "cash_def=16\r\n");
     HWND converter = open(IDC_OPEN_CURRENCY);
     EXPECT_EQ(selected_row(converter, IDC_CURRENCY_FROM), yen);
-    click(converter, IDC_CURRENCY_CONVERT);
-    EXPECT_EQ(line(converter, dollar), "アメリカドル    \t        8.24");
     convert(converter, L"123456789", yen);  // set from outside, past the field's limit
     EXPECT_EQ(line(converter, yen), "日本円          \t 99999999.00");
     convert(converter, L"3", franc);
