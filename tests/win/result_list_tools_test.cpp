@@ -1,4 +1,7 @@
 // The tools that answer in a list: the five unit converters and the world clock, and the lists' shape.
+#include <utility>
+#include <vector>
+
 #include "base/win/settings_store.h"
 #include "res/dialogs/currency.h"
 #include "res/dialogs/drive_report.h"
@@ -17,6 +20,10 @@ constexpr int length_unit = LENGTH_CONVERTER_BASE + IDC_LIST_UNIT;
 constexpr int length_results = LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS;
 constexpr int length_convert = LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT;
 constexpr int inch = 4;
+constexpr std::pair<int, int> converters[] = {  // launcher command, ids base
+    {IDC_OPEN_LENGTH, LENGTH_CONVERTER_BASE}, {IDC_OPEN_WEIGHT, WEIGHT_CONVERTER_BASE},
+    {IDC_OPEN_AREA, AREA_CONVERTER_BASE}, {IDC_OPEN_VOLUME, VOLUME_CONVERTER_BASE},
+    {IDC_OPEN_SPEED, SPEED_CONVERTER_BASE}};
 constexpr int tokyo = 0, sydney = 11, wellington = 12, london = 23;
 
 void pick_time(HWND tool, WORD hour, WORD minute) {
@@ -39,11 +46,9 @@ TEST_F(ResultListToolsTest, ThreeInchesConvertedAndTheUnitKeptForTheNextOpeningA
 
 TEST_F(ResultListToolsTest, EachConverterKeepsItsOwnUnitAndChangingTheListAloneRecordsNothing) {
     write_bytes(settings_file(), "len_def=15\r\nweight_def=13\r\narea_def=3\r\nvol_def=23\r\nspeed_def=5\r\n");
-    struct { int command, base; LRESULT row; } tools[] = {
-        {IDC_OPEN_LENGTH, LENGTH_CONVERTER_BASE, 0}, {IDC_OPEN_WEIGHT, WEIGHT_CONVERTER_BASE, 13},
-        {IDC_OPEN_AREA, AREA_CONVERTER_BASE, 3}, {IDC_OPEN_VOLUME, VOLUME_CONVERTER_BASE, 23},
-        {IDC_OPEN_SPEED, SPEED_CONVERTER_BASE, 5}};
-    for (auto& t : tools) EXPECT_EQ(selected_row(open(t.command), t.base + IDC_LIST_UNIT), t.row);
+    const LRESULT rows[] = {0, 13, 3, 23, 5};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(selected_row(open(converters[i].first), converters[i].second + IDC_LIST_UNIT), rows[i]);
 
     HWND speed = open(IDC_OPEN_SPEED);
     choose_row(speed, SPEED_CONVERTER_BASE + IDC_LIST_UNIT, 13);
@@ -109,15 +114,13 @@ RECT rect_in(HWND tool, int id) {
 }
 
 TEST_F(ResultListToolsTest, EveryResultListShowsWholeRowsWithinTheMarginsOfTheButtonAbove) {
-    struct { int command, button, list; } tools[] = {
-        {IDC_OPEN_WORLD_CLOCK, IDC_WORLD_REPORT, IDC_WORLD_TIMES},
-        {IDC_OPEN_CURRENCY, IDC_CURRENCY_CONVERT, IDC_CURRENCY_RESULTS},
-        {IDC_OPEN_DRIVES, IDC_DRIVE_EXAMINE, IDC_DRIVE_LIST},
-        {IDC_OPEN_LENGTH, length_convert, length_results},
-        {IDC_OPEN_WEIGHT, WEIGHT_CONVERTER_BASE + IDC_LIST_CONVERT, WEIGHT_CONVERTER_BASE + IDC_LIST_RESULTS},
-        {IDC_OPEN_AREA, AREA_CONVERTER_BASE + IDC_LIST_CONVERT, AREA_CONVERTER_BASE + IDC_LIST_RESULTS},
-        {IDC_OPEN_VOLUME, VOLUME_CONVERTER_BASE + IDC_LIST_CONVERT, VOLUME_CONVERTER_BASE + IDC_LIST_RESULTS},
-        {IDC_OPEN_SPEED, SPEED_CONVERTER_BASE + IDC_LIST_CONVERT, SPEED_CONVERTER_BASE + IDC_LIST_RESULTS}};
+    struct Tool {
+        int command, button, list;
+    };
+    std::vector<Tool> tools = {{IDC_OPEN_WORLD_CLOCK, IDC_WORLD_REPORT, IDC_WORLD_TIMES},
+                               {IDC_OPEN_CURRENCY, IDC_CURRENCY_CONVERT, IDC_CURRENCY_RESULTS},
+                               {IDC_OPEN_DRIVES, IDC_DRIVE_EXAMINE, IDC_DRIVE_LIST}};
+    for (auto [command, base] : converters) tools.push_back({command, base + IDC_LIST_CONVERT, base + IDC_LIST_RESULTS});
     for (auto& t : tools) {
         SCOPED_TRACE(t.command);
         HWND tool = open(t.command);
