@@ -55,8 +55,7 @@ TEST_F(CurrencyTest, ConvertsWhatTheUserTypesAndRemembersOnlyTheCurrency) {
     convert(converter, L"3", franc);
     EXPECT_EQ(line(converter, yen), "日本円          \t      260.28");
 
-    choose_menu(converter, IDM_EXIT);
-    converter = open(IDC_OPEN_CURRENCY);
+    converter = reopen(converter, IDC_OPEN_CURRENCY);
     EXPECT_EQ(selected_row(converter, IDC_CURRENCY_FROM), franc);
     EXPECT_EQ(text_of(converter, IDC_CURRENCY_AMOUNT), "1000");
     choose_menu(launcher_window, IDM_EXIT);

@@ -38,8 +38,7 @@ TEST_F(FormToolsTest, DateCalculatorCountsDaysAndStepsBackWithTheWeekday) {
     fill_and_press(tool, {{IDC_DAY_COUNT, L"99999"}}, IDC_DATE_AFTER);
     EXPECT_EQ(text_of(tool, IDC_DATE_RESULT), "1976/10/13") << "9999 days at most";
     EXPECT_EQ(text_of(tool, IDC_WEEKDAY_RESULT), "水");
-    choose_menu(tool, IDM_EXIT);
-    EXPECT_TRUE(checked(open(IDC_OPEN_DATE_CALCULATOR), IDC_PLUS)) << "each opening starts with plus";
+    EXPECT_TRUE(checked(reopen(tool, IDC_OPEN_DATE_CALCULATOR), IDC_PLUS)) << "each opening starts with plus";
 }
 
 TEST_F(FormToolsTest, TimeOfDayStartsAtTheOpeningTimeAndShowsTheOffsetsDayInTheOtherField) {
@@ -86,8 +85,7 @@ TEST_F(FormToolsTest, TemperatureStartsAfreshOnEachOpeningAndClampsItsSignedFiel
     fill_and_press(tool, {{IDC_TEMPERATURE_VALUE, L"-99999"}}, IDC_TEMPERATURE_CONVERT);
     EXPECT_EQ(text_of(tool, IDC_CELSIUS_RESULT), "摂氏温度は、-572.7 度です。");
 
-    choose_menu(tool, IDM_EXIT);
-    tool = open(IDC_OPEN_TEMPERATURE);
+    tool = reopen(tool, IDC_OPEN_TEMPERATURE);
     EXPECT_EQ(text_of(tool, IDC_TEMPERATURE_VALUE), "30");
     EXPECT_TRUE(checked(tool, IDC_CELSIUS));
     fill_and_press(tool, {{IDC_TEMPERATURE_VALUE, L"2147483647"}}, IDC_TEMPERATURE_CONVERT);
@@ -106,8 +104,7 @@ TEST_F(FormToolsTest, TaxShowsTheStartUpRateOnEachOpeningWhileTheFileGetsTheLast
     fill_and_press(tool, {{IDC_TAX_RATE, L"10"}}, IDC_TAX_CALCULATE);
     EXPECT_EQ(text_of(tool, IDC_TAX_AMOUNT_RESULT), "トータル価格は     1,100円です。");
 
-    choose_menu(tool, IDM_EXIT);
-    tool = open(IDC_OPEN_TAX);
+    tool = reopen(tool, IDC_OPEN_TAX);
     EXPECT_EQ(text_of(tool, IDC_TAX_RATE), "5");
     EXPECT_TRUE(checked(tool, IDC_TAX_INCLUDED));
     restart();

@@ -38,8 +38,7 @@ TEST_F(ResultListToolsTest, ThreeInchesConvertedAndTheUnitKeptForTheNextOpeningA
     auto lines = list_lines(tool, length_results);
     EXPECT_EQ(lines.at(0), "ミリメートル\t       76.19999 mm");
     EXPECT_EQ(lines.at(inch), "インチ      \t        2.99999 in");
-    choose_menu(tool, IDM_EXIT);
-    EXPECT_EQ(selected_row(open(IDC_OPEN_LENGTH), length_unit), inch);
+    EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_LENGTH), length_unit), inch);
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_TRUE(saved("\r\nlen_def=4\r\n"));
 }
@@ -81,13 +80,11 @@ TEST_F(ResultListToolsTest, TheCityOfTheLastReportIsKeptInTheRunAndAcrossARestar
     HWND tool = open(IDC_OPEN_WORLD_CLOCK);
     EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), london);
     choose_row(tool, IDC_WORLD_CITY, sydney);  // chosen but never reported
-    choose_menu(tool, IDM_EXIT);
-    tool = open(IDC_OPEN_WORLD_CLOCK);
+    tool = reopen(tool, IDC_OPEN_WORLD_CLOCK);
     EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), london);
     choose_row(tool, IDC_WORLD_CITY, wellington);
     click(tool, IDC_WORLD_REPORT);
-    choose_menu(tool, IDM_EXIT);
-    EXPECT_EQ(selected_row(open(IDC_OPEN_WORLD_CLOCK), IDC_WORLD_CITY), wellington);
+    EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_WORLD_CLOCK), IDC_WORLD_CITY), wellington);
     restart();
     EXPECT_TRUE(saved("\r\nworld_def=12\r\n"));
     EXPECT_EQ(selected_row(open(IDC_OPEN_WORLD_CLOCK), IDC_WORLD_CITY), wellington);

@@ -132,6 +132,11 @@ HWND WindowTest::open(int command) {
     return tool ? tool_windows[tool->position] : nullptr;
 }
 
+HWND WindowTest::reopen(HWND tool, int command) {
+    choose_menu(tool, IDM_EXIT);
+    return open(command);
+}
+
 HWND WindowTest::restart() {
     choose_menu(launcher_window, IDM_EXIT);
     settings = Settings{};

@@ -108,6 +108,8 @@ protected:
     HWND launcher();
     // Presses a launcher button and returns its tool's window.
     HWND open(int command);
+    // Closes a tool through its menu and opens it again from its button.
+    HWND reopen(HWND tool, int command);
     // Exits through the launcher and starts again from what tarv.ini holds.
     HWND restart();
     // Moves the fake clock on and delivers one tick of a window timer.
