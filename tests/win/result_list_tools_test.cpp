@@ -1,4 +1,4 @@
-// The tools that answer in a list: the five unit converters and the world clock, and the lists' shape.
+// The tools that answer in a list: the five unit converters and the world clock, and whole rows in every list.
 #include <utility>
 #include <vector>
 
@@ -110,7 +110,7 @@ RECT rect_in(HWND tool, int id) {
     return r;
 }
 
-TEST_F(ResultListToolsTest, EveryResultListShowsWholeRowsWithinTheMarginsOfTheButtonAbove) {
+TEST_F(ResultListToolsTest, EveryResultListShowsWholeRowsAndKeepsAMarginBelow) {
     struct Tool {
         int command, button, list;
     };
@@ -128,8 +128,6 @@ TEST_F(ResultListToolsTest, EveryResultListShowsWholeRowsWithinTheMarginsOfTheBu
         auto row_height = LONG(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
         ASSERT_GT(row_height, 0);
         EXPECT_EQ(rows.bottom % row_height, 0) << "a row cut at the bottom";
-        EXPECT_EQ(placed.left, button.left);
-        EXPECT_EQ(placed.right, button.right);
         EXPECT_GE(window.bottom - placed.bottom, button.left) << "no margin below the list";
         if (t.command != IDC_OPEN_CURRENCY) continue;
         click(tool, t.button);
