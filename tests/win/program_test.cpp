@@ -1,4 +1,4 @@
-// The real program, started as a user starts it.
+// The real program as a user starts it, the files beside it and the system under the tests.
 #include <cstdlib>
 #include <filesystem>
 
@@ -11,48 +11,43 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The build hands over the program's path; under Wine it is a Unix path.
-fs::path built_program() {
-    std::string path = std::getenv("QUIVRA_EXE") ? std::getenv("QUIVRA_EXE") : "";
-    if (path.starts_with('/')) path = "Z:" + path;
-    return fs::path(path).make_preferred();
+// The window tests run once per system code page; this proves which one.
+TEST(CodePage, IsTheOneThisRunIsFor) {
+    const char* wanted = std::getenv("QUIVRA_CODE_PAGE");
+    if (!wanted) GTEST_SKIP() << "QUIVRA_CODE_PAGE not set";
+    EXPECT_EQ(GetACP(), std::stoul(wanted)) << "is the locale this run asks for generated?";
 }
 
-class Process {
-public:
-    explicit Process(const fs::path& program) {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        std::wstring command = L"\"" + program.wstring() + L"\"";
-        started_ = CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  program.parent_path().c_str(), &startup, &info_);
+TEST(GameSounds, LieBesideTheBuiltProgramAsSmallPcmWaves) {
+    for (const char* name : {"ok.wav", "error.wav"}) {
+        std::string bytes = read_bytes(built_program().parent_path() / name);
+        ASSERT_GT(bytes.size(), 44u) << name;
+        EXPECT_EQ(bytes.substr(0, 4) + bytes.substr(8, 8), "RIFFWAVEfmt ");
+        EXPECT_EQ(bytes[20], 1) << name << " is not plain PCM";
+        EXPECT_LT(bytes.size(), 64'000u);
     }
-    ~Process() {
-        if (!started_) return;
-        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
-        CloseHandle(info_.hThread);
-        CloseHandle(info_.hProcess);
-    }
-    bool started() const { return started_; }
-    // The exit code, or -1 if it is still running after the wait.
-    long exit_code(DWORD wait_ms) const {
-        if (WaitForSingleObject(info_.hProcess, wait_ms) != WAIT_OBJECT_0) return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(info_.hProcess, &code);
-        return long(code);
-    }
+}
 
-private:
-    PROCESS_INFORMATION info_{};
-    bool started_ = false;
-};
+// Starts the program in its own folder, as a double click would.
+HANDLE start(const fs::path& program) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::wstring command = L"\"" + program.wstring() + L"\"";
+    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        program.parent_path().c_str(), &startup, &info))
+        return nullptr;
+    CloseHandle(info.hThread);
+    return info.hProcess;
+}
 
-HWND wait_for_launcher() {
-    for (int tries = 0; tries < 300; ++tries) {
-        if (HWND l = FindWindowW(nullptr, version_title)) return l;
-        Sleep(50);
-    }
-    return nullptr;
+// The exit code, or -1 if it is still running after the wait (then it is ended).
+long exit_code(HANDLE process, DWORD wait_ms) {
+    DWORD code = DWORD(-1);
+    if (WaitForSingleObject(process, wait_ms) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
+    else TerminateProcess(process, code);
+    CloseHandle(process);
+    return long(code);
 }
 
 int launcher_count() {
@@ -74,18 +69,19 @@ TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {
     fs::create_directories(folder);
     fs::copy_file(built_program(), folder / L"quivra.exe");
 
-    Process first(folder / L"quivra.exe");
-    ASSERT_TRUE(first.started());
-    HWND launcher = wait_for_launcher();
+    HANDLE first = start(folder / L"quivra.exe");
+    ASSERT_NE(first, nullptr);
+    HWND launcher = nullptr;
+    for (int tries = 0; tries < 300 && !launcher; ++tries, Sleep(50)) launcher = FindWindowW(nullptr, version_title);
     ASSERT_NE(launcher, nullptr);
 
-    Process second(folder / L"quivra.exe");
-    ASSERT_TRUE(second.started());
-    EXPECT_EQ(second.exit_code(15000), 0);
+    HANDLE second = start(folder / L"quivra.exe");
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(exit_code(second, 15000), 0);
     EXPECT_EQ(launcher_count(), 1);
 
     PostMessageW(launcher, WM_COMMAND, IDM_EXIT, 0);
-    EXPECT_EQ(first.exit_code(15000), 0);
+    EXPECT_EQ(exit_code(first, 15000), 0);
     std::string file = read_bytes(folder / L"tarv.ini");
     EXPECT_TRUE(file.starts_with("dlg00_left="));
     EXPECT_TRUE(file.ends_with("\r\nrate15=1453\r\nPASSCODE=0000000000\r\n"));

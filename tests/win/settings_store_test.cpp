@@ -1,7 +1,7 @@
 // tarv.ini on disk, read and replaced by the real file functions.
 #include <filesystem>
+#include <optional>
 
-#include "base/centring.h"
 #include "base/win/settings_store.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
@@ -25,72 +25,36 @@ private:
     HANDLE handle_;
 };
 
-// Marks a file read-only for as long as it lives, so no test leaves one behind.
-class ReadOnlyMark {
-public:
-    explicit ReadOnlyMark(const fs::path& path) : path_(path) {
-        SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_READONLY);
-    }
-    ~ReadOnlyMark() { SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL); }
-    bool set() const { return GetFileAttributesW(path_.c_str()) & FILE_ATTRIBUTE_READONLY; }
+bool read_only() { return GetFileAttributesW(settings_file().c_str()) & FILE_ATTRIBUTE_READONLY; }
 
-private:
-    fs::path path_;
-};
-
-const std::string kept_file = "dlg00_left=40\r\ndlg00_top=30\r\nlen_def=2\r\nPASSCODE=1\r\n";
-
-std::ptrdiff_t files_beside_the_settings() {
-    fs::path folder = settings_file().parent_path();
-    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
-}
-
-TEST_F(SettingsStoreTest, AFileLockedAtExitIsLeftWholeWithNoLeftoversOrBox) {
-    write_bytes(settings_file(), kept_file);
-    HWND l = launcher();
-    const std::ptrdiff_t files = files_beside_the_settings();
-    {
-        LockedFile lock(settings_file());
-        ASSERT_TRUE(lock.held());
+TEST_F(SettingsStoreTest, AFileLockedOrReadOnlyIsLeftWholeWithNoLeftoversOrBox) {
+    const std::string kept_file = "dlg00_left=40\r\ndlg00_top=30\r\nlen_def=2\r\nPASSCODE=1\r\n";
+    enum Hold { locked_at_start, locked_at_exit, marked_read_only };
+    for (Hold hold : {locked_at_start, locked_at_exit, marked_read_only}) {
+        SCOPED_TRACE(int(hold));
+        settings = Settings{};
+        fake.shown.clear();
+        write_bytes(settings_file(), kept_file);
+        const auto files = std::distance(fs::directory_iterator(settings_file().parent_path()), {});
+        if (hold == marked_read_only) SetFileAttributesW(settings_file().c_str(), FILE_ATTRIBUTE_READONLY);
+        std::optional<LockedFile> lock;
+        if (hold == locked_at_start) lock.emplace(settings_file());
+        HWND l = launcher();
+        lock.reset();
+        EXPECT_EQ(is_centred(l), hold == locked_at_start) << "only a file that was read places it";
+        EXPECT_EQ(settings.len_def.at_startup, hold == locked_at_start ? 0 : 2);
+        if (hold == locked_at_exit) {
+            EXPECT_TRUE(lock.emplace(settings_file()).held());
+        }
         choose_menu(l, IDM_EXIT);
+        lock.reset();
+        EXPECT_FALSE(IsWindow(l));
+        EXPECT_TRUE(fake.shown.empty());
+        EXPECT_EQ(read_bytes(settings_file()), kept_file);
+        EXPECT_EQ(std::distance(fs::directory_iterator(settings_file().parent_path()), {}), files);
+        EXPECT_EQ(read_only(), hold == marked_read_only);
+        SetFileAttributesW(settings_file().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    EXPECT_FALSE(IsWindow(l));
-    EXPECT_TRUE(fake.shown.empty());
-    EXPECT_EQ(read_bytes(settings_file()), kept_file);
-    EXPECT_EQ(files_beside_the_settings(), files);
-}
-
-TEST_F(SettingsStoreTest, AFileHeldByAnotherProgramAtStartIsLeftAsItWasAtExit) {
-    write_bytes(settings_file(), kept_file);
-    HWND l;
-    {
-        LockedFile lock(settings_file());
-        ASSERT_TRUE(lock.held());
-        l = launcher();
-    }
-    RECT r = outer_rect(l);
-    EXPECT_EQ(Position(r.left, r.top),
-              centred_position(r.right - r.left, r.bottom - r.top, screen_width(), screen_height()));
-    EXPECT_EQ(settings.len_def.at_startup, 0);
-    click(l, IDC_OPEN_LENGTH);
-    choose_menu(l, IDM_EXIT);
-    EXPECT_FALSE(IsWindow(l));
-    EXPECT_TRUE(fake.shown.empty());
-    EXPECT_EQ(read_bytes(settings_file()), kept_file);
-}
-
-TEST_F(SettingsStoreTest, AReadOnlyFileIsReadAndLeftAsItIs) {
-    write_bytes(settings_file(), kept_file);
-    ReadOnlyMark mark(settings_file());
-    ASSERT_TRUE(mark.set());
-    HWND l = launcher();
-    EXPECT_EQ(outer_rect(l).left, 40);
-    EXPECT_EQ(settings.len_def.at_startup, 2);
-    choose_menu(l, IDM_EXIT);
-    EXPECT_FALSE(IsWindow(l));
-    EXPECT_TRUE(fake.shown.empty());
-    EXPECT_EQ(read_bytes(settings_file()), kept_file);
-    EXPECT_TRUE(mark.set());
 }
 
 TEST_F(SettingsStoreTest, AUtf16FileKeepsItsValuesAndComesBackAsShiftJis) {
@@ -101,10 +65,9 @@ TEST_F(SettingsStoreTest, AUtf16FileKeepsItsValuesAndComesBackAsShiftJis) {
     launcher();
     EXPECT_EQ(settings.tmsg.at_startup, "お茶の時間");
     choose_menu(launcher_window, IDM_EXIT);
-    std::string file = read_bytes(settings_file());
-    EXPECT_TRUE(file.starts_with("dlg00_left="));
-    EXPECT_NE(file.find("\r\ntmsg=お茶の時間\r\n"), std::string::npos);
-    EXPECT_NE(file.find("\r\nlen_def=2\r\n"), std::string::npos);
+    EXPECT_TRUE(read_bytes(settings_file()).starts_with("dlg00_left="));
+    EXPECT_TRUE(saved("\r\ntmsg=お茶の時間\r\n"));
+    EXPECT_TRUE(saved("\r\nlen_def=2\r\n"));
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #include "tests/win/windows_harness.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
 #include <commctrl.h>
 
-#include "base/win/frame.h"
 #include "app/launcher.h"
+#include "base/centring.h"
+#include "base/win/frame.h"
 #include "app/tool_table.h"
 #include "base/win/message_loop.h"
 #include "base/win/settings_store.h"
@@ -41,41 +43,10 @@ bool FakePlatform::ask(HWND, std::string_view text) {
     return yes;
 }
 
-void FakePlatform::beep(unsigned hertz, unsigned milliseconds) {
-    beeps.push_back({hertz, milliseconds});
-}
-
-std::optional<std::wstring> FakePlatform::choose_file_to_open(HWND, std::wstring_view title,
-                                                              std::wstring_view filter,
-                                                              std::wstring_view extension) {
-    file_choices.push_back({std::wstring(title), std::wstring(filter), std::wstring(extension)});
-    return chosen_file;
-}
-
 std::uint32_t FakePlatform::logical_drives() {
     std::uint32_t mask = 0;
     for (const auto& [letter, drive] : drives) mask |= 1u << (letter - 'A');
     return mask;
-}
-
-unsigned FakePlatform::drive_type(char letter) {
-    auto drive = drives.find(letter);
-    return drive == drives.end() ? DRIVE_NO_ROOT_DIR : drive->second.type;
-}
-
-std::optional<ExtendedFreeSpace> FakePlatform::extended_free_space(char letter) {
-    auto drive = drives.find(letter);
-    return drive == drives.end() ? std::nullopt : drive->second.extended;
-}
-
-std::optional<ClassicFreeSpace> FakePlatform::classic_free_space(char letter) {
-    auto drive = drives.find(letter);
-    return drive == drives.end() ? std::nullopt : drive->second.classic;
-}
-
-std::optional<VolumeInformation> FakePlatform::volume_information(char letter) {
-    auto drive = drives.find(letter);
-    return drive == drives.end() ? std::nullopt : drive->second.volume;
 }
 
 void pump() {
@@ -98,14 +69,18 @@ void choose_menu(HWND window, int id) {
 
 std::string text_of(HWND dialog, int id) { return item_text(dialog, id); }
 
-RECT outer_rect(HWND window) {
+Position place_of(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
-    return r;
+    return {r.left, r.top};
 }
 
-int screen_width() { return GetSystemMetrics(SM_CXSCREEN); }
-int screen_height() { return GetSystemMetrics(SM_CYSCREEN); }
+bool is_centred(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return place_of(window) == centred_position(r.right - r.left, r.bottom - r.top, GetSystemMetrics(SM_CXSCREEN),
+                                                GetSystemMetrics(SM_CYSCREEN));
+}
 
 std::filesystem::path settings_file() {
     return std::filesystem::path(program_directory()) / L"tarv.ini";
@@ -118,6 +93,14 @@ std::string read_bytes(const std::filesystem::path& path) {
 
 void write_bytes(const std::filesystem::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+bool saved(std::string_view line) { return read_bytes(settings_file()).find(line) != std::string::npos; }
+
+std::filesystem::path built_program() {
+    std::string path = std::getenv("QUIVRA_EXE") ? std::getenv("QUIVRA_EXE") : "";
+    if (path.starts_with('/')) path = "Z:" + path;
+    return std::filesystem::path(path).make_preferred();
 }
 
 void WindowTest::SetUp() {
@@ -149,11 +132,21 @@ HWND WindowTest::open(int command) {
     return tool ? tool_windows[tool->position] : nullptr;
 }
 
+HWND WindowTest::reopen(HWND tool, int command) {
+    choose_menu(tool, IDM_EXIT);
+    return open(command);
+}
+
 HWND WindowTest::restart() {
     choose_menu(launcher_window, IDM_EXIT);
     settings = Settings{};
     launcher_window = nullptr;
     return launcher();
+}
+
+void WindowTest::tick(HWND window, UINT_PTR timer, std::uint64_t ms) {
+    fake.now_ms += ms;
+    SendMessageW(window, WM_TIMER, timer, 0);
 }
 
 std::vector<std::string> list_lines(HWND dialog, int id) {

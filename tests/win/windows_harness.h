@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/settings.h"
 #include "base/win/platform.h"
 
 namespace quivra::testing {
@@ -27,18 +28,20 @@ public:
     std::uint64_t monotonic_ms() override { return now_ms; }
     SYSTEMTIME local_time() override { return local; }
     std::int64_t seconds_since_1970() override { return epoch_seconds; }
-    void beep(unsigned hertz, unsigned milliseconds) override;
+    void beep(unsigned hertz, unsigned milliseconds) override { beeps.push_back({hertz, milliseconds}); }
     void play_sound(const std::wstring& path) override { sounds.push_back(path); }
-    std::optional<std::wstring> choose_file_to_open(HWND owner, std::wstring_view title,
-                                                    std::wstring_view filter,
-                                                    std::wstring_view extension) override;
+    std::optional<std::wstring> choose_file_to_open(HWND, std::wstring_view, std::wstring_view,
+                                                    std::wstring_view extension) override {
+        file_extensions.emplace_back(extension);
+        return chosen_file;
+    }
     void open_document(HWND, const std::wstring& path) override { opened.push_back(path); }
     WindowsVersion windows_version() override { return version; }
     std::uint32_t logical_drives() override;
-    unsigned drive_type(char letter) override;
-    std::optional<ExtendedFreeSpace> extended_free_space(char letter) override;
-    std::optional<ClassicFreeSpace> classic_free_space(char letter) override;
-    std::optional<VolumeInformation> volume_information(char letter) override;
+    unsigned drive_type(char letter) override { return drive(letter).type; }
+    std::optional<ExtendedFreeSpace> extended_free_space(char letter) override { return drive(letter).extended; }
+    std::optional<ClassicFreeSpace> classic_free_space(char letter) override { return drive(letter).classic; }
+    std::optional<VolumeInformation> volume_information(char letter) override { return drive(letter).volume; }
 
     std::vector<std::string> shown;   // every message and question, in order
     std::deque<bool> answers;         // what the user answers to questions
@@ -55,14 +58,9 @@ public:
     };
     std::vector<Beep> beeps;
     std::vector<std::wstring> sounds;
-
-    struct FileChoice {
-        std::wstring title, filter, extension;
-    };
-    std::vector<FileChoice> file_choices;      // every file-open dialog shown
-    std::optional<std::wstring> chosen_file;   // what the user picks; empty cancels
-
-    std::vector<std::wstring> opened;   // every document handed to the shell
+    std::vector<std::wstring> file_extensions;   // the default extension of every file-open dialog shown
+    std::optional<std::wstring> chosen_file;     // what the user picks; empty cancels
+    std::vector<std::wstring> opened;            // every document handed to the shell
 
     struct Drive {
         unsigned type = DRIVE_FIXED;
@@ -72,6 +70,12 @@ public:
     };
     WindowsVersion version{2, 10, 19045};
     std::map<char, Drive> drives;
+
+private:
+    Drive drive(char letter) const {
+        auto found = drives.find(letter);
+        return found == drives.end() ? Drive{DRIVE_NO_ROOT_DIR, {}, {}, {}} : found->second;
+    }
 };
 
 // Runs whatever messages are waiting, as the program's loop would.
@@ -83,13 +87,16 @@ void click(HWND dialog, int id);
 void choose_menu(HWND window, int id);
 
 std::string text_of(HWND dialog, int id);
-RECT outer_rect(HWND window);
-int screen_width();
-int screen_height();
+Position place_of(HWND window);   // the outer rectangle's top left
+bool is_centred(HWND window);
 
 std::filesystem::path settings_file();   // tarv.ini beside the test program
 std::string read_bytes(const std::filesystem::path& path);
 void write_bytes(const std::filesystem::path& path, std::string_view bytes);
+// Whether tarv.ini holds `line` (with its line ends).
+bool saved(std::string_view line);
+// quivra.exe as the build made it; under Wine the build names a Unix path.
+std::filesystem::path built_program();
 
 // Each test starts with no tarv.ini, no open window and fresh settings,
 // and the fake platform in place.
@@ -101,8 +108,12 @@ protected:
     HWND launcher();
     // Presses a launcher button and returns its tool's window.
     HWND open(int command);
+    // Closes a tool through its menu and opens it again from its button.
+    HWND reopen(HWND tool, int command);
     // Exits through the launcher and starts again from what tarv.ini holds.
     HWND restart();
+    // Moves the fake clock on and delivers one tick of a window timer.
+    void tick(HWND window, UINT_PTR timer, std::uint64_t ms);
 
     FakePlatform fake;
     HWND launcher_window = nullptr;

@@ -1,0 +1,201 @@
+// The timer and the stopwatch: the clock that drives them, the alarm and their closing questions.
+#include <filesystem>
+
+#include "base/win/frame.h"
+#include "base/win/settings_store.h"
+#include "base/win/text.h"
+#include "res/dialogs/stopwatch.h"
+#include "res/dialogs/timer.h"
+#include "res/shell_ids.h"
+#include "tests/win/windows_harness.h"
+
+namespace quivra::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+const std::string timer_question = "タイマーは作動中です。終了してよろしいですか？";
+const std::string stopwatch_question = "ストップウォッチは作動中です。終了してよろしいですか？";
+
+// A sound that exists: the build puts it beside the program.
+std::filesystem::path bell() { return built_program().parent_path() / L"ok.wav"; }
+
+bool enabled(HWND tool, int id) { return IsWindowEnabled(GetDlgItem(tool, id)); }
+
+class CountingToolsTest : public WindowTest {
+protected:
+    // The timer started to ring a minute later at the bell, showing `message`.
+    HWND start_a_minute(std::string_view message) {
+        HWND tool = open(IDC_OPEN_TIMER);
+        click(tool, IDC_MINUTES_LATER);
+        SetDlgItemInt(tool, IDC_MINUTES, 1, FALSE);
+        set_item_text(tool, IDC_ALARM_FILE, narrow(bell().wstring()));
+        click(tool, IDC_SHOW_MESSAGE);
+        set_item_text(tool, IDC_MESSAGE, message);
+        click(tool, IDC_TIMER_START);
+        return tool;
+    }
+    std::string countdown_after(HWND tool, std::uint64_t ms) {
+        tick(tool, IDT_COUNTDOWN, ms);
+        return text_of(tool, IDC_TIMER_STATUS);
+    }
+};
+
+TEST_F(CountingToolsTest, TimerOpensFromTheKeptValuesAndEnablesOnlyTheChosenMode) {
+    launcher();
+    settings.alarm.to_save = "C:\\bell.wav";
+    settings.tmsg_sw.to_save = 1;
+    HWND tool = open(IDC_OPEN_TIMER);
+    EXPECT_EQ(text_of(tool, IDC_ALARM_FILE), "C:\\bell.wav");
+    EXPECT_TRUE(enabled(tool, IDC_MESSAGE));
+    EXPECT_EQ(text_of(tool, IDC_RING_TIME), "12:00:00") << "the fake's clock, with seconds";
+    for (int radio : {IDC_HOURS_LATER, IDC_MINUTES_LATER, IDC_AT_TIME}) {
+        click(tool, radio);
+        EXPECT_EQ(enabled(tool, IDC_AT_TIME_LABEL), radio == IDC_AT_TIME);
+        EXPECT_EQ(enabled(tool, IDC_HOURS_UPDOWN), radio == IDC_HOURS_LATER);
+        EXPECT_EQ(enabled(tool, IDC_MINUTES), radio == IDC_MINUTES_LATER);
+    }
+    click(tool, IDC_SHOW_MESSAGE);
+    EXPECT_FALSE(enabled(tool, IDC_MESSAGE));
+}
+
+TEST_F(CountingToolsTest, TimerRefusalsKeepTheTypedAlarmPathButNothingElse) {
+    HWND tool = open(IDC_OPEN_TIMER);
+    SYSTEMTIME ring_at = fake.local;
+    ring_at.wSecond = 9;
+    set_picker(tool, IDC_RING_TIME, ring_at);
+    std::string long_path = "C:\\";
+    for (int i = 0; i < 62; ++i) long_path += "鐘";
+    set_item_text(tool, IDC_ALARM_FILE, long_path + "ab");
+    click(tool, IDC_TIMER_START);
+    EXPECT_EQ(settings.alarm.to_save, "") << "too soon: nothing kept";
+
+    ring_at.wSecond = 10;
+    set_picker(tool, IDC_RING_TIME, ring_at);
+    click(tool, IDC_TIMER_START);
+    EXPECT_EQ(settings.alarm.to_save, long_path) << "kept, cut where a character ends";
+    const std::string wildcard = narrow((bell().parent_path() / L"*.wav").wstring());
+    for (const std::string& cannot_sound : {narrow(bell().parent_path().wstring()), wildcard}) {
+        set_item_text(tool, IDC_ALARM_FILE, cannot_sound);
+        click(tool, IDC_TIMER_START);
+    }
+    const std::string no_alarm_file = "指定されたアラームファイルは存在しません。";
+    EXPECT_EQ(fake.shown, (Texts{"最低１０秒以上の時刻でタイマーをセットして下さい。", no_alarm_file,
+                                 no_alarm_file, no_alarm_file}));
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_TRUE(saved("\r\nalarm=" + wildcard + "\r\ntmsg_sw=0\r\ntmsg=\r\n"));
+}
+
+TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp) {
+    HWND tool = start_a_minute("時間です");
+    EXPECT_FALSE(enabled(tool, IDC_TIMER_START));
+    EXPECT_EQ(countdown_after(tool, 1'000), "タイマー作動中....あと 59秒後です。");
+    fake.answers = {false};
+    choose_menu(tool, IDM_EXIT);
+    EXPECT_EQ(fake.shown, Texts{timer_question});
+    EXPECT_EQ(countdown_after(tool, 44'500), "タイマー作動中....あと 15秒後です。") << "one tick for the many lost";
+    EXPECT_EQ(countdown_after(tool, 14'499), "タイマー作動中....あと 1秒後です。");
+    EXPECT_TRUE(fake.sounds.empty());
+
+    fake.while_box_is_up = [&] { EXPECT_EQ(fake.sounds.size(), 1u) << "the sound starts first"; };
+    countdown_after(tool, 1);
+    EXPECT_EQ(fake.shown.back(), "時間です");
+    EXPECT_EQ(fake.sounds, std::vector<std::wstring>{bell().wstring()});
+    EXPECT_TRUE(enabled(tool, IDC_TIMER_START));
+    EXPECT_FALSE(enabled(tool, IDC_HOURS)) << "the enabling rule is back";
+    countdown_after(tool, 1'000);
+    EXPECT_EQ(fake.sounds.size(), 1u);
+    EXPECT_EQ(settings.tmsg.to_save, "時間です");
+}
+
+TEST_F(CountingToolsTest, TimerCancelStopsBeforeItsBoxSoTheLauncherThenAsksNothing) {
+    HWND tool = start_a_minute("");
+    fake.while_box_is_up = [&] { EXPECT_EQ(SendMessageW(tool, launcher_closing_message, 0, 0), 0); };
+    click(tool, IDC_TIMER_CANCEL);
+    EXPECT_EQ(fake.shown, Texts{"タイマーはキャンセルされました。"});
+    EXPECT_FALSE(enabled(tool, IDC_TIMER_CANCEL));
+    countdown_after(tool, 60'000);
+    EXPECT_TRUE(fake.sounds.empty());
+}
+
+TEST_F(CountingToolsTest, TimerBrowseFillsThePathAndRefusesOneThatWouldChange) {
+    HWND tool = open(IDC_OPEN_TIMER);
+    fake.chosen_file = L"C:\\音\\ベル.wav";
+    click(tool, IDC_BROWSE);
+    EXPECT_EQ(fake.file_extensions, std::vector<std::wstring>{L"wav"}) << "a name typed bare gets .wav";
+    EXPECT_EQ(settings.alarm.to_save, "") << "kept only at a test play or a start";
+    click(tool, IDC_TRY_SOUND);
+    EXPECT_EQ(fake.sounds, std::vector<std::wstring>{L"C:\\音\\ベル.wav"});
+    for (const std::wstring& changed : {std::wstring(L"C:\\M\u00fcller\\bell.wav"),
+                                        L"C:\\" + std::wstring(121, L'a') + L".wav"}) {
+        fake.chosen_file = changed;
+        click(tool, IDC_BROWSE);
+    }
+    ASSERT_EQ(fake.shown.size(), 2u);
+    EXPECT_NE(fake.shown[0], fake.shown[1]);
+    EXPECT_EQ(text_of(tool, IDC_ALARM_FILE), "C:\\音\\ベル.wav");
+}
+
+TEST_F(CountingToolsTest, StopwatchShowsItsStartAndStopsOnTheExactReading) {
+    HWND tool = open(IDC_OPEN_STOPWATCH);
+    fake.local.wHour = 9, fake.local.wMinute = 5, fake.local.wSecond = 3;
+    click(tool, IDC_STOPWATCH_BUTTON);
+    EXPECT_EQ(text_of(tool, IDC_STOPWATCH_START_TIME), "9時5分3秒");
+    tick(tool, IDT_STOPWATCH, 59'900);
+    EXPECT_EQ(text_of(tool, IDC_STOPWATCH_ELAPSED), "59.9秒") << "one redraw for many lost";
+    fake.now_ms += 150;
+    click(tool, IDC_STOPWATCH_BUTTON);
+    tick(tool, IDT_STOPWATCH, 5'000);
+    EXPECT_EQ(text_of(tool, IDC_STOPWATCH_ELAPSED), "1分 0.0秒") << "the stop shows its own moment";
+    choose_menu(tool, IDM_EXIT);
+    EXPECT_FALSE(IsWindow(tool)) << "nothing to ask once stopped";
+}
+
+// Real time on a thread too busy to take the display's ticks: they merge,
+// and a stopwatch that counted them would read short.
+TEST_F(CountingToolsTest, StopwatchReadingStaysTrueWhileTheThreadIsBusy) {
+    HWND tool = open(IDC_OPEN_STOPWATCH);
+    const std::uint64_t started = fake.now_ms = GetTickCount64();
+    click(tool, IDC_STOPWATCH_BUTTON);
+    for (int stretch = 0; stretch < 3; ++stretch) {
+        for (const ULONGLONG until = GetTickCount64() + 500; GetTickCount64() < until;) {
+        }
+        fake.now_ms = GetTickCount64();
+        pump();
+    }
+    click(tool, IDC_STOPWATCH_BUTTON);
+    std::uint64_t tenths = (fake.now_ms - started) / 100;
+    EXPECT_GE(tenths, 15u);
+    EXPECT_EQ(text_of(tool, IDC_STOPWATCH_ELAPSED), std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "秒");
+}
+
+TEST_F(CountingToolsTest, LaunchersCloseAsksEachInPositionOrderAndAnyNoCancelsIt) {
+    HWND timer = start_a_minute("");
+    HWND stopwatch = open(IDC_OPEN_STOPWATCH);
+    click(stopwatch, IDC_STOPWATCH_BUTTON);
+    HWND length = open(IDC_OPEN_LENGTH);
+    fake.answers = {false};
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_EQ(fake.shown, Texts{timer_question}) << "the first No ends the asking";
+    tick(stopwatch, IDT_STOPWATCH, 1'500);
+    EXPECT_EQ(text_of(stopwatch, IDC_STOPWATCH_ELAPSED), "1.5秒");
+    EXPECT_EQ(countdown_after(timer, 0), "タイマー作動中....あと 59秒後です。");
+
+    fake.shown.clear();
+    fake.answers = {true, false};
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_EQ(fake.shown, (Texts{timer_question, stopwatch_question}));
+    for (HWND window : {launcher_window, timer, stopwatch, length}) EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(std::filesystem::exists(settings_file()));
+    countdown_after(timer, 60'000);
+    EXPECT_TRUE(fake.sounds.empty()) << "its Yes stopped the timer at once";
+
+    fake.shown.clear();
+    fake.answers = {true};
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_EQ(fake.shown, Texts{stopwatch_question}) << "each asked once";
+    for (HWND window : {launcher_window, timer, stopwatch, length}) EXPECT_FALSE(IsWindow(window));
+    EXPECT_TRUE(std::filesystem::exists(settings_file()));
+}
+
+}  // namespace
+}  // namespace quivra::testing
