@@ -1,13 +1,17 @@
+// The stopwatch and the timer: texts at their boundaries, time from the clock, values cut to bytes.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "base/settings.h"
 #include "tools/time/countdown.h"
 #include "tools/time/stopwatch.h"
+#include "tools/time/timer_values.h"
 
 namespace quivra {
 namespace {
 
 TEST(CountingTexts, ChangeFormAtTheMinuteAndTheHour) {
-    EXPECT_EQ(elapsed_text(1), "0.1秒");
     EXPECT_EQ(elapsed_text(599), "59.9秒");
     EXPECT_EQ(elapsed_text(600), "1分 0.0秒");
     EXPECT_EQ(elapsed_text(36000), "1時間 0分 0.0秒");
@@ -47,6 +51,19 @@ TEST(Countdown, ATimeOfDayMustLieTenSecondsAheadTodayAndFallsOnItsSecond) {
     EXPECT_EQ(countdown_to({12, 0, 9}, noon), std::nullopt);
     EXPECT_EQ(countdown_to({0, 0, 30}, {23, 59, 50}), std::nullopt) << "no wrap to tomorrow";
     EXPECT_EQ(countdown_to({13, 0, 0}, {12, 0, 0, 400}), 3'599'600);
+}
+
+TEST(TimerValues, TextIsCutToItsBytesWhereACharacterEnds) {
+    auto repeated = [](const std::string& piece, std::size_t times) {
+        std::string text;
+        while (times--) text += piece;
+        return text;
+    };
+    EXPECT_EQ(cut_to_bytes(repeated("あ", 64), alarm_max_bytes), repeated("あ", 63))
+        << "the 64th character would need bytes 127 and 128";
+    EXPECT_EQ(cut_to_bytes(repeated("あ", 127) + "xy", tmsg_max_bytes), repeated("あ", 127) + "x");
+    EXPECT_EQ(cut_to_bytes(repeated("ｱ", 300), tmsg_max_bytes), repeated("ｱ", 255))
+        << "half-width katakana take one byte each";
 }
 
 }  // namespace
