@@ -3,24 +3,30 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <vector>
 
-#include "base/text_encoding.h"
 #include "tests/fuzz/settings_reader_checks.h"
 
 namespace quivra {
 namespace {
 
+// Stands in for code page 932 with the few characters these tests use.
+std::string test_shift_jis(std::u16string_view text) {
+    std::string out;
+    for (char16_t c : text)
+        out += c < 0x80 ? std::string(1, char(c)) : c == u'お' ? "お" : c == u'会' ? "会" : "?";
+    return out;
+}
+
+// As the program reads a file: any byte-order mark honoured, positions and rates checked.
 Settings loaded(std::string_view file) {
     Settings s;
-    read_settings(s, file);
+    read_settings(s, as_shift_jis(std::string(file), test_shift_jis));
     validate_positions(s, 1024, 768);
     fill_default_rates(s);
     return s;
@@ -41,28 +47,25 @@ TEST(SettingsFile, PositionsAreCheckedOneCoordinateAtATimeAndStrayIndicesDropped
 }
 
 TEST(SettingsFile, MissingOrZeroRatesGetDefaultsWithoutCostingTheLaterRows) {
-    Settings s = loaded("rate01=0\nrate16=500\nrate02=7\nrate03=4242\nrate09=777\nrate20=99\nrate-1=99\n");
+    Settings s = loaded("rate01=0\nrate16=500\nrate02=7\nrate03=4242\nrate20=99\nrate-1=99\n");
     EXPECT_EQ(s.rates[1], 12125);
-    EXPECT_EQ(s.rates[2], 7);
     EXPECT_NE(settings_file_text(s).find("\r\nrate15=1453\r\nrate16=500\r\nPASSCODE="), std::string::npos);
     s.rates[2] = 0;  // as the rate editor may leave it
     Settings again = loaded(settings_file_text(s));
     EXPECT_EQ(again.rates[2], 12631);
     EXPECT_EQ(again.rates[3], 4242);
-    EXPECT_EQ(again.rates[9], 777);
 }
 
 TEST(SettingsFile, TextValuesKeepTheirLimitsAndAreCutBetweenCharacters) {
     const std::string alarm = "C:\\" + std::string(124, 'a'), tmsg = std::string(251, 'm') + "時間";
-    Settings whole = loaded("alarm=" + alarm + "\r\ntmsg=" + tmsg);
-    EXPECT_EQ(whole.alarm.at_startup, alarm) << "127 bytes";
-    EXPECT_EQ(whole.tmsg.at_startup, tmsg) << "255 bytes on a last line without newline";
-    // A double-byte character across the limit is dropped whole, and the rest of its line.
-    Settings cut = loaded("tmsg=" + std::string(254, 'm') + "時" + std::string(100, 'z') +
-                          "len_def=5\nalarm=" + std::string(126, 'a') + "お\n");
-    EXPECT_EQ(cut.tmsg.at_startup, std::string(254, 'm'));
-    EXPECT_EQ(cut.alarm.at_startup, std::string(126, 'a'));
-    EXPECT_EQ(cut.len_def.at_startup, 0);
+    // A double-byte character across the limit is dropped whole, with the rest of its line.
+    Settings s = loaded("alarm=" + alarm + "\r\ntmsg=" + std::string(254, 'm') + "時zz len_def=5\n");
+    EXPECT_EQ(s.alarm.at_startup, alarm) << "127 bytes";
+    EXPECT_EQ(s.tmsg.at_startup, std::string(254, 'm'));
+    EXPECT_EQ(s.len_def.at_startup, 0);
+    s = loaded("alarm=" + std::string(126, 'a') + "お\ntmsg=" + tmsg);
+    EXPECT_EQ(s.alarm.at_startup, std::string(126, 'a'));
+    EXPECT_EQ(s.tmsg.at_startup, tmsg) << "255 bytes on a last line without newline";
 }
 
 TEST(SettingsFile, AKeyInsideAMessageIsPartOfTheMessage) {
@@ -84,66 +87,38 @@ TEST(SettingsFile, AValueThatCannotBeOneLineIsCutWhereItsLineWouldEnd) {
     EXPECT_EQ(loaded(file).len_def.at_startup, 0);
 }
 
-TEST(SettingsFile, NumbersReadLikeTheCLibraryAndSaturateAt32Bits) {
-    Settings s = loaded("len_def=  7abc\nweight_def=-3\narea_def=x\nvol_def=99999999999\n"
-                        "speed_def=-99999999999\nworld_def=2\nworld_def=37\ncash_def=+8\nLEN_DEF=4\n");
-    EXPECT_EQ(numbers_of(s), (std::vector<std::int32_t>{7, -3, 0, INT32_MAX, INT32_MIN, 37, 8}));
-}
-
-TEST(SettingsFile, EveryKindOfLineEndEndsALineAndCtrlZEndsTheFile) {
-    Settings s = loaded("len_def=1\r\nweight_def=2\narea_def=3\rvol_def=4\r\r\nspeed_def=5\x1a\nworld_def=6\n");
-    EXPECT_EQ(numbers_of(s), (std::vector<std::int32_t>{1, 2, 3, 4, 5, 0, 0}));
-}
-
-TEST(SettingsFile, PasscodeIsCarriedThroughAsTenDigits) {
+TEST(SettingsFile, NumbersSaturateAt32BitsAndEveryKindOfLineEndEndsALine) {
+    EXPECT_EQ(numbers_of(loaded("len_def=  7abc\nweight_def=-3\narea_def=x\nvol_def=99999999999\n"
+                                "speed_def=-99999999999\nworld_def=2\nworld_def=37\ncash_def=+8\nLEN_DEF=4\n")),
+              (std::vector<std::int32_t>{7, -3, 0, INT32_MAX, INT32_MIN, 37, 8}));
+    // CR LF, LF and a lone CR alike; Ctrl-Z ends the file.
+    EXPECT_EQ(numbers_of(loaded("len_def=1\r\nweight_def=2\narea_def=3\rvol_def=4\r\r\nspeed_def=5\x1a\nworld_def=6")),
+              (std::vector<std::int32_t>{1, 2, 3, 4, 5, 0, 0}));
     for (auto [read, written] : {std::pair{"42", "0000000042"}, {"9876543210", "9876543210"},
                                  {"12345678901234", "1234567890"}})
         EXPECT_TRUE(settings_file_text(loaded(std::string("PASSCODE=") + read))
-                        .ends_with(std::string("PASSCODE=") + written + "\r\n"));
+                        .ends_with(std::string("PASSCODE=") + written + "\r\n")) << "ten digits pass 32 bits";
 }
 
-// Stands in for code page 932 with the few characters these tests use.
-std::string test_shift_jis(std::u16string_view text) {
-    static const std::map<char16_t, std::string> known = {{u'お', "お"}, {u'茶', "茶"}, {u'会', "会"}};
-    std::string out;
-    for (char16_t c : text) out += c < 0x80 ? std::string(1, char(c)) : known.contains(c) ? known.at(c) : "?";
-    return out;
+std::string utf16(std::u16string_view text, bool big_endian) {
+    std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t c : text)
+        bytes += big_endian ? std::string{char(c >> 8), char(c)} : std::string{char(c), char(c >> 8)};
+    return bytes;
 }
 
-Settings loaded_as_editor_saved(std::string_view bytes) {
-    Settings s;
-    read_settings(s, as_shift_jis(std::string(bytes), test_shift_jis));
-    return s;
-}
-
-Settings loaded_as_utf8(std::u8string_view text) {
-    return loaded_as_editor_saved(std::string(text.begin(), text.end()));
-}
-
-TEST(SettingsFile, FilesWithAByteOrderMarkAreReadAsWhatTheyAre) {
+TEST(SettingsFile, FilesWithAByteOrderMarkAreReadAsWhatTheyAreAndBrokenUtf8CostsOnlyItsCharacters) {
     // U+4F1A holds the byte 1A, which ends only a Shift-JIS file.
     for (bool big_endian : {false, true}) {
-        std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
-        for (char16_t c : std::u16string_view(u"tmsg=お茶会\r\nlen_def=3\rvol_def=4\n"))
-            bytes += big_endian ? std::string{char(c >> 8), char(c)} : std::string{char(c), char(c >> 8)};
-        Settings s = loaded_as_editor_saved(bytes);
-        EXPECT_EQ(s.tmsg.at_startup, "お茶会") << big_endian;
+        Settings s = loaded(utf16(u"tmsg=お会\r\nlen_def=3\rvol_def=4\n", big_endian));
+        EXPECT_EQ(s.tmsg.at_startup, "お会") << big_endian;
         EXPECT_EQ(numbers_of(s), (std::vector<std::int32_t>{3, 0, 0, 4, 0, 0, 0})) << big_endian;
     }
-    Settings s = loaded_as_utf8(u8"\uFEFFtmsg=お茶\r\nlen_def=3\r\n");
-    EXPECT_EQ(s.tmsg.at_startup, "お茶");
+    Settings s = loaded("\xEF\xBB\xBFtmsg=\xE3\x81\x8A" "a\xE3\x81" "b\xC0\xAF" "c\xED\xA0\x80" "d\xF4\x90\x80\x80"
+                        "e\xFF" "f\xF0\x9F\x8D\xB5\r\nlen_def=3");
+    EXPECT_EQ(s.tmsg.at_startup, "おa?b??c?d?e?f??") << "beyond 16 bits a character arrives as two halves";
     EXPECT_EQ(s.len_def.at_startup, 3);
-    EXPECT_EQ(loaded_as_editor_saved("tmsg=お茶").tmsg.at_startup, "お茶") << "no mark: Shift-JIS as it is";
-}
-
-TEST(SettingsFile, BrokenUtf8CostsOnlyItsOwnCharacters) {
-    Settings s = loaded_as_editor_saved(
-        "\xEF\xBB\xBFtmsg=a\xE3\x81" "b\xC0\xAF" "c\xED\xA0\x80" "d\xF4\x90\x80\x80" "e\xFF"
-        "\r\nlen_def=3");
-    EXPECT_EQ(s.tmsg.at_startup, "a?b??c?d?e?");
-    EXPECT_EQ(s.len_def.at_startup, 3);
-    EXPECT_EQ(loaded_as_utf8(u8"\uFEFFtmsg=\U0001F375!").tmsg.at_startup, "?" "?!")
-        << "a character beyond 16 bits arrives as its two halves";
+    EXPECT_EQ(loaded("tmsg=お会").tmsg.at_startup, "お会") << "no mark: Shift-JIS as it is";
 }
 
 TEST(SettingsFile, ReadingTimeGrowsLinearlyWithTheFile) {
@@ -152,10 +127,8 @@ TEST(SettingsFile, ReadingTimeGrowsLinearlyWithTheFile) {
     while (short_lines.size() < ten_megabytes) short_lines += "tmsg=x\r\ndlg07_left=1\r\nrate03=5\r\n";
     const std::pair<const char*, std::string> shapes[] = {
         {"one line", "tmsg=" + std::string(ten_megabytes, 'm')},
-        {"one line of digits", "len_def=" + std::string(ten_megabytes, '9')},
         {"lone CRs", std::string(ten_megabytes, '\r')},
-        {"short lines", short_lines},
-    };
+        {"short lines", short_lines}};
     for (const auto& [shape, file] : shapes) {
         std::clock_t start = std::clock();
         loaded(file);
