@@ -12,7 +12,8 @@ namespace {
 
 // Leap days and month lengths are left to the sweep below; these lie outside every month.
 TEST(Calendar, RefusesFieldsOutOfRange) {
-    for (const Date& date : {Date{0, 1, 1}, Date{65536, 1, 1}, Date{2004, 0, 1}, Date{2004, 13, 1}, Date{2004, 1, 0}})
+    for (const Date& date :
+         {Date{0, 1, 1}, Date{65536, 1, 1}, Date{2004, 0, 1}, Date{2004, 13, 1}, Date{2004, 1, 0}})
         EXPECT_FALSE(is_valid_date(date)) << date.year << "-" << date.month << "-" << date.day;
 }
 
@@ -22,8 +23,9 @@ TEST(DateCalculator, ShowsTheDateAndItsWeekdayOrRefusesWhatCannotBe) {
         std::int32_t days;
         const char* shown;
     } cases[] = {
-        {{1, 1, 1}, 0, "   1/ 1/ 1 月"}, {{2003, 12, 31}, 1, "2004/ 1/ 1 木"}, {{2004, 3, 1}, -1, "2004/ 2/29 日"},
-        {{2004, 1, 1}, -9999, "1976/ 8/16 月"}, {{65535, 12, 31}, 0, "65535/12/31 火"},
+        {{1, 1, 1}, 0, "   1/ 1/ 1 月"}, {{2003, 12, 31}, 1, "2004/ 1/ 1 木"},
+        {{2004, 3, 1}, -1, "2004/ 2/29 日"}, {{2004, 1, 1}, -9999, "1976/ 8/16 月"},
+        {{65535, 12, 31}, 0, "65535/12/31 火"},
         {{2001, 2, 29}, 1, " ？"}, {{1, 1, 1}, -1, " ？"}, {{65535, 12, 31}, 1, " ？"},
     };
     for (const auto& c : cases) {

@@ -22,7 +22,7 @@ TEST(DriveReport, SizeLinesKeepTheirFieldsFromUnderAMegabyteToTebibytes) {
         {std::nullopt, in_kb, "残りは        0kb( --% )ドライブ容量は        0kbです"},
     };
     for (const auto& c : cases) EXPECT_EQ(drive_lines({'C', 3, c.space, "", ""}, c.unit)[2], c.line);
-    EXPECT_EQ(classic_space(64, 4096, UINT32_MAX, UINT32_MAX).total_bytes, 64 * 4096 * std::uint64_t(UINT32_MAX));
+    EXPECT_EQ(classic_space(64, 4096, 0, UINT32_MAX).total_bytes, 64 * 4096 * std::uint64_t(UINT32_MAX));
 }
 
 TEST(DriveReport, FailedQueriesShowEmptyFieldsAndTheDashLine) {

@@ -29,8 +29,8 @@ TEST(Icons, EachHoldsSixteenThirtyTwoAndFortyEightPixelImages) {
         std::set<std::uint32_t> sizes;
         for (std::uint32_t i = 0; i < little_endian(file, 4, 2); ++i) {
             const std::size_t entry = 6 + 16 * i;
-            const std::uint32_t size = little_endian(file, entry, 1), length = little_endian(file, entry + 8, 4),
-                                offset = little_endian(file, entry + 12, 4);
+            const std::uint32_t size = little_endian(file, entry, 1);
+            const std::uint32_t length = little_endian(file, entry + 8, 4), offset = little_endian(file, entry + 12, 4);
             sizes.insert(size);
             ASSERT_LE(std::size_t(offset) + length, file.size()) << size << " px image runs past the end";
             // The image itself must agree with its directory entry: 256 colours and a mask.

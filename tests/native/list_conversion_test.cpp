@@ -33,7 +33,7 @@ TEST(ListConversion, ZeroGivesZeroOnEveryLineOfEveryTable) {
             const auto lines = convert_to_every_unit(*table, 0, from);
             ASSERT_EQ(lines.size(), rows);
             for (std::size_t k = 0; k < rows; ++k)
-                EXPECT_NE(lines[k].find("\t        0.00000 "), std::string::npos) << "row " << k << " from " << from;
+                EXPECT_NE(lines[k].find("\t        0.00000 "), std::string::npos) << k << " from " << from;
         }
     }
 }
