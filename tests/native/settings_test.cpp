@@ -1,86 +1,70 @@
-// tarv.ini's text: what is read, what is written, and how fast.
+// tarv.ini's text: what is read, what is written, and how fast; the fuzzer's corpus replayed.
 #include "base/settings.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <iterator>
-#include <map>
-#include <utility>
 #include <vector>
 
-#include "base/text_encoding.h"
+#include "tests/fuzz/settings_reader_checks.h"
 
 namespace quivra {
 namespace {
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(start, text.size()) << "every line ends in CR LF";
-    return lines;
+// Stands in for code page 932 with the few characters these tests use.
+std::string test_shift_jis(std::u16string_view text) {
+    std::string out;
+    for (char16_t c : text)
+        out += c < 0x80 ? std::string(1, char(c)) : c == u'お' ? "お" : c == u'会' ? "会" : "?";
+    return out;
 }
 
-Settings loaded(std::string_view file, int width = 1024, int height = 768) {
+// As the program reads a file: any byte-order mark honoured, positions and rates checked.
+Settings loaded(std::string_view file) {
     Settings s;
-    read_settings(s, file);
-    validate_positions(s, width, height);
+    read_settings(s, as_shift_jis(std::string(file), test_shift_jis));
+    validate_positions(s, 1024, 768);
     fill_default_rates(s);
     return s;
 }
 
-TEST(SettingsFile, NoFileGivesTheSixtyEightLineDefaultFile) {
-    auto lines = lines_of(settings_file_text(loaded("")));
-    ASSERT_EQ(lines.size(), 68u);
-    EXPECT_EQ(lines[0], "dlg00_left=0");
-    EXPECT_EQ(lines[40], "alarm=");
-    EXPECT_EQ(lines[52], "rate01=12125");
-    EXPECT_EQ(lines[67], "PASSCODE=0000000000");
+std::vector<std::int32_t> numbers_of(const Settings& s) {
+    return {s.len_def.at_startup,   s.weight_def.at_startup, s.area_def.at_startup, s.vol_def.at_startup,
+            s.speed_def.at_startup, s.world_def.at_startup,  s.cash_def.at_startup};
 }
 
 TEST(SettingsFile, PositionsAreCheckedAgainstTheScreenOneCoordinateAtATime) {
-    Settings s = loaded(
-        "dlg07_left=-5\ndlg07_top=300\n"
-        "dlg03_left=924\ndlg03_top=668\n"
-        "dlg04_left=925\ndlg04_top=669\n");
+    Settings s = loaded("dlg07_left=-5\ndlg07_top=300\ndlg03_left=924\ndlg03_top=668\n"
+                        "dlg04_left=925\ndlg04_top=669\n");
     EXPECT_EQ(s.positions[7], (Position{0, 300}));
     EXPECT_EQ(s.positions[3], (Position{924, 668}));
     EXPECT_EQ(s.positions[4], (Position{0, 0}));
 }
 
 TEST(SettingsFile, MissingOrZeroRatesGetDefaultsWithoutCostingTheLaterRows) {
-    Settings s = loaded("rate01=0\nrate16=500\nrate02=7\nrate03=4242\nrate09=777\n");
+    Settings s = loaded("rate01=0\nrate16=500\nrate02=7\nrate03=4242\n");
     EXPECT_EQ(s.rates[1], 12125);
-    EXPECT_EQ(s.rates[2], 7);
     EXPECT_NE(settings_file_text(s).find("\r\nrate15=1453\r\nrate16=500\r\nPASSCODE="), std::string::npos);
     s.rates[2] = 0;  // as the rate editor may leave it
     Settings again = loaded(settings_file_text(s));
     EXPECT_EQ(again.rates[2], 12631);
     EXPECT_EQ(again.rates[3], 4242);
-    EXPECT_EQ(again.rates[9], 777);
 }
 
-TEST(SettingsFile, TextValuesSurviveWholeUpToTheirLimits) {
-    std::string alarm = "C:\\" + std::string(124, 'a');  // 127 bytes
-    std::string tmsg = std::string(251, 'm') + "時間";      // 255 bytes
-    Settings s = loaded("alarm=" + alarm + "\r\ntmsg=" + tmsg + "\r\n");
-    EXPECT_EQ(s.alarm.to_save, alarm);
-    EXPECT_EQ(s.tmsg.to_save, tmsg);
-    std::string japanese = "時間です！";
-    EXPECT_EQ(loaded("tmsg=" + japanese).tmsg.at_startup, japanese) << "last line without newline";
-}
-
-TEST(SettingsFile, OverLongValuesAreCutBetweenCharactersAndTheirLinesEnd) {
-    // A double-byte character across the limit is dropped whole.
-    Settings s = loaded("tmsg=" + std::string(254, 'm') + "時" + std::string(100, 'z') +
-                        "len_def=5\nalarm=" + std::string(126, 'a') + "お\n");
+TEST(SettingsFile, TextValuesKeepTheirLimitsAndAreCutBetweenCharacters) {
+    const std::string alarm = "C:\\" + std::string(124, 'a'), tmsg = std::string(251, 'm') + "時間";
+    // A double-byte character across the limit is dropped whole, with the rest of its line.
+    Settings s = loaded("alarm=" + alarm + "\r\ntmsg=" + std::string(254, 'm') + "時zz len_def=5\n");
+    EXPECT_EQ(s.alarm.at_startup, alarm) << "127 bytes";
     EXPECT_EQ(s.tmsg.at_startup, std::string(254, 'm'));
+    EXPECT_EQ(s.len_def.at_startup, 0);
+    s = loaded("alarm=" + std::string(126, 'a') + "お\ntmsg=" + tmsg);
     EXPECT_EQ(s.alarm.at_startup, std::string(126, 'a'));
-    EXPECT_EQ(s.len_def.at_startup, 0) << "the rest of an over-long line is no line of its own";
+    EXPECT_EQ(s.tmsg.at_startup, tmsg) << "255 bytes on a last line without newline";
 }
 
 TEST(SettingsFile, AKeyInsideAMessageIsPartOfTheMessage) {
@@ -102,110 +86,48 @@ TEST(SettingsFile, AValueThatCannotBeOneLineIsCutWhereItsLineWouldEnd) {
     EXPECT_EQ(loaded(file).len_def.at_startup, 0);
 }
 
-TEST(SettingsFile, UnknownLinesAndOutOfRangeIndicesAreDropped) {
-    Settings s = loaded(
-        "; a comment\n[section]\ndlg20_left=300\ndlg-1_left=300\n"
-        "rate20=99\nrate-1=99\nLEN_DEF=4\nlen_def=2\n");
-    auto text = settings_file_text(s);
-    EXPECT_EQ(lines_of(text).size(), 68u);
-    EXPECT_EQ(text.find("comment"), std::string::npos);
-    EXPECT_EQ(s.len_def.at_startup, 2);
-    for (const Position& p : s.positions) EXPECT_EQ(p, (Position{0, 0}));
-}
-
-TEST(SettingsFile, NumbersReadLikeTheCLibraryAndSaturateAt32Bits) {
-    Settings s = loaded(
-        "len_def=  7abc\nweight_def=-3\narea_def=x\nvol_def=99999999999\n"
-        "speed_def=-99999999999\ntax_ritu=+8\nworld_def=2\nworld_def=37\n");
-    const std::int32_t read[] = {s.len_def.to_save, s.weight_def.to_save, s.area_def.to_save,
-                                 s.vol_def.to_save, s.speed_def.to_save, s.tax_ritu.to_save};
-    EXPECT_EQ(std::vector<std::int32_t>(std::begin(read), std::end(read)),
-              (std::vector<std::int32_t>{7, -3, 0, INT32_MAX, INT32_MIN, 8}));
-    EXPECT_EQ(s.world_def.at_startup, 37) << "the last occurrence wins";
-}
-
-TEST(SettingsFile, PasscodeIsCarriedThroughAsTenDigits) {
-    // Ten digits exceed 32 bits; the value must still come back unchanged.
+TEST(SettingsFile, NumbersSaturateAt32BitsAndEveryKindOfLineEndEndsALine) {
+    EXPECT_EQ(numbers_of(loaded("len_def=  7abc\nweight_def=-3\narea_def=x\nvol_def=99999999999\n"
+                                "speed_def=-99999999999\nworld_def=2\nworld_def=37\ncash_def=+8\nLEN_DEF=4\n")),
+              (std::vector<std::int32_t>{7, -3, 0, INT32_MAX, INT32_MIN, 37, 8}));
+    // CR LF, LF and a lone CR alike; Ctrl-Z ends the file.
+    Settings ends = loaded("len_def=1\r\nweight_def=2\narea_def=3\rvol_def=4\r\r\nspeed_def=5\x1a\nworld_def=6");
+    EXPECT_EQ(numbers_of(ends), (std::vector<std::int32_t>{1, 2, 3, 4, 5, 0, 0}));
     for (auto [read, written] : {std::pair{"42", "0000000042"}, {"9876543210", "9876543210"},
                                  {"12345678901234", "1234567890"}})
         EXPECT_TRUE(settings_file_text(loaded(std::string("PASSCODE=") + read))
-                        .ends_with(std::string("PASSCODE=") + written + "\r\n"));
-}
-
-TEST(SettingsFile, EveryKindOfLineEndEndsALine) {
-    // CR LF, LF and a lone CR alike; Ctrl-Z ends the file.
-    Settings s = loaded("len_def=1\r\nvol_def=2\nspeed_def=3\rarea_def=4\r\r\n"
-                        "world_def=5\x1a\ncash_def=6\n");
-    const std::int32_t read[] = {s.len_def.to_save, s.vol_def.to_save, s.speed_def.to_save,
-                                 s.area_def.to_save, s.world_def.to_save, s.cash_def.to_save};
-    EXPECT_EQ(std::vector<std::int32_t>(std::begin(read), std::end(read)),
-              (std::vector<std::int32_t>{1, 2, 3, 4, 5, 0}));
-}
-
-// Stands in for code page 932 with the few characters these tests use.
-std::string test_shift_jis(std::u16string_view text) {
-    static const std::map<char16_t, std::string> known = {
-        {u'お', "お"}, {u'茶', "茶"}, {u'時', "時"}, {u'会', "会"}};
-    std::string out;
-    for (char16_t c : text) out += c < 0x80 ? std::string(1, char(c)) : known.contains(c) ? known.at(c) : "?";
-    return out;
+                        .ends_with(std::string("PASSCODE=") + written + "\r\n")) << "ten digits pass 32 bits";
 }
 
 std::string utf16(std::u16string_view text, bool big_endian) {
     std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
-    for (char16_t c : text) {
-        char high = char(c >> 8), low = char(c & 0xFF);
-        bytes += big_endian ? std::string{high, low} : std::string{low, high};
-    }
+    for (char16_t c : text)
+        bytes += big_endian ? std::string{char(c >> 8), char(c)} : std::string{char(c), char(c >> 8)};
     return bytes;
 }
 
-Settings loaded_as_editor_saved(std::string_view bytes) {
-    Settings s;
-    read_settings(s, as_shift_jis(std::string(bytes), test_shift_jis));
-    return s;
-}
-
-TEST(SettingsFile, FilesWithAByteOrderMarkAreReadAsWhatTheyAre) {
+TEST(SettingsFile, FilesWithAByteOrderMarkAreReadAsWhatTheyAreAndBrokenUtf8CostsOnlyItsCharacters) {
     // U+4F1A holds the byte 1A, which ends only a Shift-JIS file.
-    const std::u16string text = u"tmsg=お茶会\r\nlen_def=3\rvol_def=4\n";
     for (bool big_endian : {false, true}) {
-        Settings s = loaded_as_editor_saved(utf16(text, big_endian));
-        EXPECT_EQ(s.tmsg.at_startup, "お茶会") << big_endian;
-        EXPECT_EQ(s.len_def.at_startup, 3) << big_endian;
-        EXPECT_EQ(s.vol_def.at_startup, 4) << big_endian;
+        Settings s = loaded(utf16(u"tmsg=お会\r\nlen_def=3\rvol_def=4\n", big_endian));
+        EXPECT_EQ(s.tmsg.at_startup, "お会") << big_endian;
+        EXPECT_EQ(numbers_of(s), (std::vector<std::int32_t>{3, 0, 0, 4, 0, 0, 0})) << big_endian;
     }
-    std::u8string utf8 = u8"\uFEFFtmsg=お茶\r\nlen_def=3\r\n";
-    Settings s = loaded_as_editor_saved(std::string(utf8.begin(), utf8.end()));
-    EXPECT_EQ(s.tmsg.at_startup, "お茶");
+    Settings s = loaded("\xEF\xBB\xBFtmsg=\xE3\x81\x8A" "a\xE3\x81" "b\xC0\xAF" "c\xED\xA0\x80"
+                        "d\xF4\x90\x80\x80" "e\xFF" "f\xF0\x9F\x8D\xB5\r\nlen_def=3");
+    EXPECT_EQ(s.tmsg.at_startup, "おa?b??c?d?e?f??") << "beyond 16 bits a character arrives as two halves";
     EXPECT_EQ(s.len_def.at_startup, 3);
-    // Without a mark the bytes are Shift-JIS, whatever they look like.
-    EXPECT_EQ(loaded_as_editor_saved("tmsg=お茶").tmsg.at_startup, "お茶");
-}
-
-TEST(SettingsFile, BrokenUtf8CostsOnlyItsOwnCharacters) {
-    Settings s = loaded_as_editor_saved(
-        "\xEF\xBB\xBFtmsg=a\xE3\x81" "b\xC0\xAF" "c\xED\xA0\x80" "d\xF4\x90\x80\x80" "e\xFF"
-        "\r\nlen_def=3");
-    EXPECT_EQ(s.tmsg.at_startup, "a?b??c?d?e?");
-    EXPECT_EQ(s.len_def.at_startup, 3);
-    std::u8string beyond = u8"\uFEFFtmsg=\U0001F375!";
-    EXPECT_EQ(loaded_as_editor_saved(std::string(beyond.begin(), beyond.end())).tmsg.at_startup, "?" "?!")
-        << "a character beyond 16 bits arrives as its two halves";
+    EXPECT_EQ(loaded("tmsg=お会").tmsg.at_startup, "お会") << "no mark: Shift-JIS as it is";
 }
 
 TEST(SettingsFile, ReadingTimeGrowsLinearlyWithTheFile) {
     constexpr std::size_t ten_megabytes = 10u << 20;
+    std::string short_lines;
+    while (short_lines.size() < ten_megabytes) short_lines += "tmsg=x\r\ndlg07_left=1\r\nrate03=5\r\n";
     const std::pair<const char*, std::string> shapes[] = {
         {"one line", "tmsg=" + std::string(ten_megabytes, 'm')},
-        {"one line of digits", "len_def=" + std::string(ten_megabytes, '9')},
         {"lone CRs", std::string(ten_megabytes, '\r')},
-        {"short lines", [] {
-             std::string lines;
-             while (lines.size() < ten_megabytes) lines += "tmsg=x\r\ndlg07_left=1\r\nrate03=5\r\n";
-             return lines;
-         }()},
-    };
+        {"short lines", short_lines}};
     for (const auto& [shape, file] : shapes) {
         std::clock_t start = std::clock();
         loaded(file);
@@ -213,6 +135,19 @@ TEST(SettingsFile, ReadingTimeGrowsLinearlyWithTheFile) {
         std::printf("10 MB of %s: %ld ms\n", shape, ms);
         EXPECT_LT(ms, 5000) << shape;
     }
+}
+
+TEST(SettingsFuzzCorpus, EveryCaseReadsWritesAndReadsBackAlikeInLinearTime) {
+    const auto corpus = std::filesystem::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus";
+    int cases = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_EQ(fuzzing::round_trip_fault(bytes), "") << entry.path().filename();
+        EXPECT_EQ(fuzzing::reading_time_fault(bytes), "") << entry.path().filename();
+        ++cases;
+    }
+    EXPECT_GE(cases, 10);
 }
 
 }  // namespace

@@ -7,22 +7,13 @@ namespace quivra {
 namespace {
 
 TEST(Temperature, BothLinesInBothScales) {
-    struct Case {
-        std::int32_t degrees;
-        Scale scale;
-        const char* celsius;
-        const char* fahrenheit;
-    } cases[] = {
-        {100, Scale::fahrenheit, "37.7", "100.0"},
-        {0, Scale::celsius, "0.0", "32.0"},
-        {0, Scale::fahrenheit, "-17.7", "0.0"},
-        {31, Scale::fahrenheit, "-0.5", "31.0"},
-        {-40, Scale::celsius, "-40.0", "-40.0"},
-        {-999, Scale::celsius, "-999.0", "-1766.2"},
-        {-999, Scale::fahrenheit, "-572.7", "-999.0"},
-        {9999, Scale::celsius, "9999.0", "18030.2"},
+    const struct { std::int32_t degrees; Scale scale; const char* celsius; const char* fahrenheit; } cases[] = {
+        {100, Scale::fahrenheit, "37.7", "100.0"}, {0, Scale::celsius, "0.0", "32.0"},
+        {0, Scale::fahrenheit, "-17.7", "0.0"}, {31, Scale::fahrenheit, "-0.5", "31.0"},
+        {-40, Scale::celsius, "-40.0", "-40.0"}, {-999, Scale::celsius, "-999.0", "-1766.2"},
+        {-999, Scale::fahrenheit, "-572.7", "-999.0"}, {9999, Scale::celsius, "9999.0", "18030.2"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TemperatureLines lines = convert_temperature(c.degrees, c.scale);
         EXPECT_EQ(lines.celsius, std::string("摂氏温度は、") + c.celsius + " 度です。") << c.degrees;
         EXPECT_EQ(lines.fahrenheit, std::string("華氏温度は、") + c.fahrenheit + " 度です。") << c.degrees;

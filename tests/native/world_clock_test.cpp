@@ -9,42 +9,18 @@
 namespace quivra {
 namespace {
 
-constexpr std::int64_t tokyo = 0, sydney = 11, wellington = 12, istanbul = 15, london = 23,
-                       honolulu = 32, pretoria = 35, rabat = 36;
+constexpr std::int64_t tokyo = 0, sydney = 11, wellington = 12, london = 23;
 
 // What follows the name's 30 bytes and its tab.
 std::string time_part(const std::string& line) { return line.substr(31); }
 
-TEST(WorldClock, NamesFitTheirColumnAndTheMendedRowsStayInPlace) {
-    for (const City& city : cities) EXPECT_LE(std::string(city.name).size(), 30u) << city.name;
-    // Turkey, South Africa and Morocco as they keep time today.
-    const auto at_noon_in_london = world_times(london, 12, 0, false);
-    EXPECT_EQ(time_part(at_noon_in_london[istanbul]), "15時 0分 ");
-    EXPECT_EQ(time_part(at_noon_in_london[pretoria]), "14時 0分 ");
-    EXPECT_EQ(time_part(at_noon_in_london[rabat]), "13時 0分 ");
-}
-
-TEST(WorldClock, MarksThePreviousAndNextDayButKeepsTwentyFour) {
-    auto late = world_times(tokyo, 23, 30, false);
-    ASSERT_EQ(late.size(), city_count);
-    EXPECT_EQ(late[sydney], "シドニー(オーストラリア)      \t24時30分 ");
-    EXPECT_EQ(late[wellington], "ウェリントン(ニュージーランド)\t 2時30分 翌日");
-    EXPECT_EQ(late[tokyo], "東京(日本)                    \t23時30分 ");
-
-    auto early = world_times(tokyo, 3, 15, false);
-    EXPECT_EQ(time_part(early[london]), "18時15分 前日");
-    EXPECT_EQ(time_part(early[honolulu]), " 8時15分 前日");
-}
-
 TEST(WorldClock, EveryPairOfCitiesAtTheDayBoundaries) {
-    struct Boundary {
-        int n;
-        std::string shown;
-    } boundaries[] = {{-1, "23時 5分 前日"}, {0, " 0時 5分 "}, {24, "24時 5分 "}, {25, " 1時 5分 翌日"}};
+    const struct { int n; std::string shown; } boundaries[] = {
+        {-1, "23時 5分 前日"}, {0, " 0時 5分 "}, {24, "24時 5分 "}, {25, " 1時 5分 翌日"}};
     for (std::size_t s = 0; s < city_count; ++s) {
         for (std::size_t i = 0; i < city_count; ++i) {
             int difference = cities[i].hours_from_japan - cities[s].hours_from_japan;
-            for (const Boundary& b : boundaries) {
+            for (const auto& b : boundaries) {
                 int hour = b.n - difference;
                 if (hour < 0 || hour > 23) continue;
                 EXPECT_EQ(time_part(world_times(std::int64_t(s), hour, 5, false)[i]), b.shown)
@@ -54,10 +30,12 @@ TEST(WorldClock, EveryPairOfCitiesAtTheDayBoundaries) {
     }
 }
 
-TEST(WorldClock, SummerTimeAddsAnHourToEveryRowTheChosenOneIncluded) {
-    auto standard = world_times(london, 12, 0, false);
+TEST(WorldClock, KeepsTwentyFourAndSummerTimeMovesEveryRowTheChosenOneIncluded) {
+    auto late = world_times(tokyo, 23, 30, false);
+    EXPECT_EQ(late[sydney], "シドニー(オーストラリア)      \t24時30分 ");
+    EXPECT_EQ(late[wellington], "ウェリントン(ニュージーランド)\t 2時30分 翌日");
     auto summer = world_times(london, 12, 0, true);
-    EXPECT_EQ(time_part(standard[tokyo]), "21時 0分 ");
+    EXPECT_EQ(time_part(world_times(london, 12, 0, false)[tokyo]), "21時 0分 ");
     EXPECT_EQ(time_part(summer[tokyo]), "22時 0分 ");
     EXPECT_EQ(time_part(summer[london]), "13時 0分 ");
     EXPECT_EQ(time_part(world_times(wellington, 23, 59, true)[wellington]), "24時59分 ");
@@ -69,7 +47,7 @@ TEST(WorldClock, AChoiceOutsideTheTableReportsForTheFirstRow) {
         EXPECT_EQ(city_row(stored), 0u);
         EXPECT_EQ(world_times(stored, 9, 0, false), first) << stored;
     }
-    EXPECT_EQ(city_row(rabat), std::size_t(rabat));
+    EXPECT_EQ(city_row(std::int64_t(city_count) - 1), city_count - 1);
 }
 
 }  // namespace
