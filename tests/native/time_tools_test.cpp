@@ -1,0 +1,277 @@
+// The time tools' engines: dates, the counting tools, the duration calculator, times of day, the world clock.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "base/settings.h"
+#include "tools/time/calendar.h"
+#include "tools/time/countdown.h"
+#include "tools/time/date_calculator.h"
+#include "tools/time/stopwatch.h"
+#include "tools/time/time_calculator.h"
+#include "tools/time/time_of_day.h"
+#include "tools/time/timer_values.h"
+#include "tools/time/world_clock.h"
+
+namespace quivra {
+namespace {
+
+// Leap days and month lengths are left to the sweep below; these lie outside every month.
+TEST(Calendar, RefusesFieldsOutOfRange) {
+    for (const Date& date : {Date{0, 1, 1}, Date{65536, 1, 1}, Date{2004, 0, 1}, Date{2004, 13, 1}, Date{2004, 1, 0}})
+        EXPECT_FALSE(is_valid_date(date)) << date.year << "-" << date.month << "-" << date.day;
+}
+
+TEST(DateCalculator, ShowsTheDateAndItsWeekdayOrRefusesWhatCannotBe) {
+    const struct { Date start; std::int32_t days; const char* shown; } cases[] = {
+        {{1, 1, 1}, 0, "   1/ 1/ 1 月"}, {{2003, 12, 31}, 1, "2004/ 1/ 1 木"}, {{2004, 3, 1}, -1, "2004/ 2/29 日"},
+        {{2004, 1, 1}, -9999, "1976/ 8/16 月"}, {{65535, 12, 31}, 0, "65535/12/31 火"},
+        {{2001, 2, 29}, 1, " ？"}, {{1, 1, 1}, -1, " ？"}, {{65535, 12, 31}, 1, " ？"},
+    };
+    for (const auto& c : cases) {
+        DateAfter after = date_after(c.start, c.days);
+        EXPECT_EQ(after.date + " " + after.weekday, c.shown);
+    }
+    EXPECT_FALSE(add_days({2004, 1, 1}, INT32_MAX));
+    EXPECT_FALSE(add_days({2004, 1, 1}, INT32_MIN));
+    EXPECT_EQ(days_between({1999, 12, 31}, {2000, 3, 1}), 61);
+}
+
+// Sakamoto's rule, which owes nothing to day numbers.
+int weekday_by_rule(const Date& date) {
+    static constexpr int month_offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    const int year = date.year - (date.month < 3 ? 1 : 0);
+    return (year + year / 4 - year / 100 + year / 400 + month_offsets[date.month - 1] + date.day) % 7;
+}
+
+auto next_by_rule(const Date& d) {
+    if (is_valid_date({d.year, d.month, d.day + 1})) return std::tuple(d.year, d.month, d.day + 1);
+    return d.month < 12 ? std::tuple(d.year, d.month + 1, 1) : std::tuple(d.year + 1, 1, 1);
+}
+
+// Every day natively; under Wine, where the same build's runtime is what
+// is being checked, a sample keeps the run short.
+#ifdef _WIN32
+constexpr std::int32_t sweep_stride = 997;
+#else
+constexpr std::int32_t sweep_stride = 1;
+#endif
+
+TEST(Calendar, EveryDayNumberMapsToTheNextDateWithTheRightWeekday) {
+    const std::int32_t last = day_number({65535, 12, 31});
+    std::int32_t first_failure = 0;
+    for (std::int32_t number = 1; number < last && first_failure == 0; number += sweep_stride) {
+        const auto date = add_days({1, 1, 1}, number - 1), next = add_days({1, 1, 1}, number);
+        if (!date || !next || day_number(*date) != number || weekday_index(*date) != weekday_by_rule(*date) ||
+            std::tuple(next->year, next->month, next->day) != next_by_rule(*date))
+            first_failure = number;
+    }
+    EXPECT_EQ(first_failure, 0);
+}
+
+TEST(CountingTexts, ChangeFormAtTheMinuteAndTheHour) {
+    // The hours have no bound.
+    EXPECT_EQ((std::vector{elapsed_text(599), elapsed_text(600), elapsed_text(36000), elapsed_text(36'000'601)}),
+              (std::vector<std::string>{"59.9秒", "1分 0.0秒", "1時間 0分 0.0秒", "1000時間 1分 0.1秒"}));
+    EXPECT_EQ((std::vector{status_text(3661), status_text(60), status_text(59)}),
+              (std::vector<std::string>{"タイマー作動中....あと 1時間 1分 1秒後です。",
+                                        "タイマー作動中....あと 1分 0秒後です。",
+                                        "タイマー作動中....あと 59秒後です。"}));
+}
+
+TEST(Stopwatch, ReadsTheClockInTenthsAndKeepsTheReadingOfItsStop) {
+    Stopwatch watch;
+    watch.start(5'000);
+    EXPECT_EQ(watch.reading(5'099), "0.0秒");
+    watch.stop(15'049);
+    EXPECT_EQ(watch.reading(99'999), "10.0秒");
+    watch.start(30'000);
+    EXPECT_EQ(watch.reading(30'050), "0.0秒") << "every start begins at zero";
+}
+
+TEST(Countdown, TimeLeftComesFromTheClockWhenTicksAreLostOrMerged) {
+    Countdown countdown;
+    constexpr std::uint64_t start = 7'000'000;
+    countdown.start(60'000, start);
+    const auto left = [&](std::uint64_t ms) { return countdown.seconds_left(start + ms); };
+    // A tick a moment early, forty merged into one, the last second, up on the dot, after a sleep.
+    EXPECT_EQ((std::vector{left(999), left(45'500), left(59'999), left(60'000), left(3'600'000)}),
+              (std::vector<std::int64_t>{60, 15, 1, 0, 0}));
+    EXPECT_EQ(countdown.ms_to_next_second(start + 999), 1) << "the early tick is followed at once";
+}
+
+TEST(Countdown, ATimeOfDayMustLieTenSecondsAheadTodayAndFallsOnItsSecond) {
+    ClockTime noon{12, 0, 0, 0};
+    EXPECT_EQ(countdown_to({12, 0, 10}, noon), 10'000);
+    EXPECT_EQ(countdown_to({12, 0, 9}, noon), std::nullopt);
+    EXPECT_EQ(countdown_to({0, 0, 30}, {23, 59, 50}), std::nullopt) << "no wrap to tomorrow";
+    EXPECT_EQ(countdown_to({13, 0, 0}, {12, 0, 0, 400}), 3'599'600);
+}
+
+TEST(TimerValues, TextIsCutToItsBytesWhereACharacterEnds) {
+    auto repeated = [](const std::string& piece, std::size_t times) {
+        std::string text;
+        while (times--) text += piece;
+        return text;
+    };
+    EXPECT_EQ(cut_to_bytes(repeated("あ", 64), alarm_max_bytes), repeated("あ", 63))
+        << "the 64th character would need bytes 127 and 128";
+    EXPECT_EQ(cut_to_bytes(repeated("あ", 127) + "xy", tmsg_max_bytes), repeated("あ", 127) + "x");
+    EXPECT_EQ(cut_to_bytes(repeated("ｱ", 300), tmsg_max_bytes), repeated("ｱ", 255))
+        << "half-width katakana take one byte each";
+}
+
+// Keys by their mnemonics: digits, H M S, + - * / =, C (ＣＥ), A (ＡＣ),
+// F (sign). Returns the effect of the last key.
+Effect type(TimeCalculator& calculator, std::string_view keys) {
+    static constexpr std::string_view others = "CA*/+-=HMSF";  // in the order of Key
+    Effect effect = Effect::none;
+    for (char c : keys) {
+        std::size_t other = others.find(c);
+        effect = calculator.press(other == std::string_view::npos ? Key(c - '0')
+                                                                   : Key(int(Key::clear_entry) + int(other)));
+    }
+    return effect;
+}
+
+CalculatorDisplay after(std::string_view keys) {
+    TimeCalculator calculator;
+    type(calculator, keys);
+    return calculator.display();
+}
+
+TEST(TimeCalculator, ChainsDurationsLikeADeskCalculatorAndKeepsTheLastRemainder) {
+    const struct { const char* keys; const char* result; const char* status; } cases[] = {
+        // The first operand shows as keyed; the accumulator starts at 0; a second operator
+        // replaces the first; a sign after ＝ leaves the result; a lone sign reads as 0.
+        {"1H30+", "1時間30", ""}, {"1H30+45M=", "1時間45分30秒", ""}, {"*5S=", "0秒", ""},
+        {"5+-3=", "2秒", ""}, {"5=F+3=", "8秒", ""}, {"F90-F=", "-1分30秒", ""},
+        {"F1H30M*1=", "-1時間30分0秒", ""}, {"5*3=A7+", "7", ""}, {"100S/", "100秒", ""},
+        {"100S/7=", "14秒", "余りは....2 秒です。"}, {"F7/2=", "-3秒", "余りは....-1 秒です。"},
+        {"100/30=A9/F=", "0秒", "余りは....10 秒です。"},  // division by zero is no error
+    };
+    for (const auto& c : cases) {
+        const CalculatorDisplay shown = after(c.keys);
+        EXPECT_EQ(std::tuple(shown.result_line, shown.status), std::tuple(c.result, c.status)) << c.keys;
+    }
+    EXPECT_EQ(after("F1H30M").entry_line, "-1時間30分");
+    CalculatorDisplay cleared = after("5*3=A");
+    EXPECT_EQ(cleared.result_line + cleared.operator_box + cleared.entry_line + cleared.status, "");
+}
+
+TEST(TimeCalculator, RefusedKeysOnlyBeepAndSayWhy) {
+    const char* number = "数値を入力して下さい";
+    const struct { const char* keys; const char* status; const char* entry; } cases[] = {
+        {"1H0", number, "1時間"}, {"H", number, ""}, {"5M1H", number, "5分1"}, {"5S1M", number, "5秒"},
+        {"5=C1", "演算子を入力して下さい", ""},
+        {"1234567890123456789012341", "入力できるのは最大２４桁までです", "123456789012345678901234"},
+        {"1234567890123456789012S1", number, "1234567890123456789012秒"},
+    };
+    for (const auto& c : cases) {
+        TimeCalculator calculator;
+        EXPECT_EQ(type(calculator, c.keys), Effect::beep) << c.keys;
+        const CalculatorDisplay shown = calculator.display();
+        EXPECT_EQ(std::tuple(shown.status, shown.entry_line), std::tuple(c.status, c.entry)) << c.keys;
+    }
+    EXPECT_EQ(after("10").status, "数値はそれぞれ最大５桁まで入力できます");
+    EXPECT_EQ(after("0C").status, number) << "ＣＥ leaves the status line";
+}
+
+TEST(TimeCalculator, OverflowLeavesEverythingForTheUserToClear) {
+    EXPECT_EQ(after("20000*20000=").result_line, "111111時間6分40秒") << "the limit itself";
+    EXPECT_EQ(after("F20000*20000=").result_line, "-111111時間6分40秒");
+    EXPECT_EQ(read_entry("99999時間99999分99999秒"), 99999 * 3600 + 99999 * 60 + 99999);
+    const struct { const char* chain; const char* operand; } cases[] = {
+        {"20000*20000=+", "1"}, {"F20000*20000=-", "1"}, {"99999H*", "2"},
+        {"99999H*", "99999H"},  // wraps to a small number in 32 bits
+        {"", "123456S"}, {"", "123456789012345678901234HFMS"},  // units pass 24 bytes
+    };
+    for (const auto& c : cases) {
+        TimeCalculator calculator;
+        type(calculator, c.chain);
+        CalculatorDisplay before = calculator.display();
+        type(calculator, c.operand);
+        EXPECT_EQ(type(calculator, "="), Effect::overflow_report) << c.chain << c.operand;
+        CalculatorDisplay now = calculator.display();
+        EXPECT_EQ(now.status, "ＣＥかＡＣでクリアして下さい");
+        EXPECT_EQ(now.result_line + now.operator_box, before.result_line + before.operator_box);
+        EXPECT_NE(now.entry_line, "");
+        type(calculator, "CF1=");
+        EXPECT_NE(calculator.display().result_line, before.result_line) << "ＣＥ and carry on";
+    }
+}
+
+constexpr std::int32_t at(std::int32_t h, std::int32_t m, std::int32_t s) { return h * 3600 + m * 60 + s; }
+
+TEST(TimeOfDay, ConversionPadsEachFieldToTwoPlacesAndSpansAreSignedWithoutWrappingPastMidnight) {
+    const auto both = [](const ConvertedTime& t) { return std::tuple(t.hours_minutes_seconds, t.minutes_seconds); };
+    EXPECT_EQ(both(convert_time(0, 0, 0)), std::tuple(" 0時間 0分 0秒", "0分 0秒（0秒）"));
+    EXPECT_EQ(both(convert_time(999, 999, 999)), std::tuple("1015時間55分39秒", "60955分39秒（3657339秒）"));
+    EXPECT_EQ((std::vector{time_span(at(9, 0, 0), at(17, 30, 15)), time_span(at(17, 30, 15), at(9, 0, 0)),
+                           time_span(at(23, 0, 0), at(1, 0, 0))}),
+              (std::vector<std::string>{" 8時間30分15秒", "- 8時間30分15秒", "-22時間 0分 0秒"}));
+}
+
+TEST(TimeOfDay, OffsetNamesTheDayItFallsOn) {
+    const struct { std::int32_t start, hours, minutes; const char* shown; } cases[] = {
+        {at(23, 30, 0), 1, 0, "other: 翌日の0時30分0秒"}, {at(23, 0, 0), 0, 59, "same: 23時59分0秒"},
+        {at(0, 10, 0), 0, -20, "other: 前日の23時50分0秒"}, {at(0, 0, 0), 0, 0, "same: 0時0分0秒"},
+        {at(0, 0, 0), -24, 0, "other: 前日の0時0分0秒"}, {at(0, 0, 1), -96, 0, "other: ４日前の0時0分1秒"},
+        {at(23, 59, 59), 99, 99, "other: ５日後の4時38分59秒"},
+        {at(0, 0, 0), -99, -99, "other: ５日前の19時21分0秒"},
+    };
+    for (const auto& c : cases) {
+        // Exactly one of the two fields is filled.
+        OffsetTime result = offset_time(c.start, (c.hours * 60 + c.minutes) * 60);
+        EXPECT_EQ(result.same_day.empty() ? "other: " + result.other_day : "same: " + result.same_day, c.shown);
+        EXPECT_NE(result.same_day.empty(), result.other_day.empty()) << c.shown;
+    }
+}
+
+constexpr std::int64_t tokyo = 0, sydney = 11, wellington = 12, london = 23;
+
+// What follows the name's 30 bytes and its tab.
+std::string time_part(const std::string& line) { return line.substr(31); }
+
+TEST(WorldClock, EveryPairOfCitiesAtTheDayBoundaries) {
+    const struct { int n; std::string shown; } boundaries[] = {
+        {-1, "23時 5分 前日"}, {0, " 0時 5分 "}, {24, "24時 5分 "}, {25, " 1時 5分 翌日"}};
+    for (std::size_t s = 0; s < city_count; ++s) {
+        for (std::size_t i = 0; i < city_count; ++i) {
+            int difference = cities[i].hours_from_japan - cities[s].hours_from_japan;
+            for (const auto& b : boundaries) {
+                int hour = b.n - difference;
+                if (hour < 0 || hour > 23) continue;
+                EXPECT_EQ(time_part(world_times(std::int64_t(s), hour, 5, false)[i]), b.shown)
+                    << cities[i].name << " when it is " << hour << " at " << cities[s].name;
+            }
+        }
+    }
+}
+
+TEST(WorldClock, KeepsTwentyFourAndSummerTimeMovesEveryRowTheChosenOneIncluded) {
+    auto late = world_times(tokyo, 23, 30, false);
+    EXPECT_EQ(late[sydney], "シドニー(オーストラリア)      \t24時30分 ");
+    EXPECT_EQ(late[wellington], "ウェリントン(ニュージーランド)\t 2時30分 翌日");
+    auto summer = world_times(london, 12, 0, true);
+    EXPECT_EQ((std::vector{time_part(world_times(london, 12, 0, false)[tokyo]), time_part(summer[tokyo]),
+                           time_part(summer[london]), time_part(world_times(wellington, 23, 59, true)[wellington])}),
+              (std::vector<std::string>{"21時 0分 ", "22時 0分 ", "13時 0分 ", "24時59分 "}));
+}
+
+TEST(WorldClock, AChoiceOutsideTheTableReportsForTheFirstRow) {
+    const auto first = world_times(tokyo, 9, 0, false);
+    for (std::int64_t stored : {std::int64_t(-1), std::int64_t(city_count), std::int64_t(INT_MIN)}) {
+        EXPECT_EQ(city_row(stored), 0u);
+        EXPECT_EQ(world_times(stored, 9, 0, false), first) << stored;
+    }
+    EXPECT_EQ(city_row(std::int64_t(city_count) - 1), city_count - 1);
+}
+
+}  // namespace
+}  // namespace quivra
