@@ -1,0 +1,150 @@
+// The converters' lines: consumption tax, currencies and their rates, units, temperatures.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <limits>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "base/settings.h"
+#include "tools/convert/consumption_tax.h"
+#include "tools/convert/currency.h"
+#include "tools/convert/list_conversion.h"
+#include "tools/convert/rate_editor.h"
+#include "tools/convert/temperature.h"
+
+namespace quivra {
+namespace {
+
+TEST(ConsumptionTax, GroupsDigitsInThreesWithTheSignAheadAndShowsZeroForARateTheFieldCannotHold) {
+    EXPECT_EQ((std::vector{grouped_digits(999), grouped_digits(1000), grouped_digits(-100'000),
+                           grouped_digits(INT_MIN)}),
+              (std::vector<std::string>{"999", "1,000", "-100,000", "-2,147,483,648"}));
+    EXPECT_EQ((std::vector{rate_to_show(largest_rate), rate_to_show(largest_rate + 1), rate_to_show(-100)}),
+              (std::vector<std::int32_t>{largest_rate, 0, 0}));
+}
+
+TEST(ConsumptionTax, TruncatesTheTaxAndLetsThePriceTakeTheRest) {
+    const struct { std::int32_t price, rate; TaxMode mode; const char* amount; const char* tax; } cases[] = {
+        {1000, 5, TaxMode::included, "本体価格は　　       953円です。", "        47"},
+        {1100, 10, TaxMode::included, "本体価格は　　     1,000円です。", "       100"},
+        {1000, 5, TaxMode::added, "トータル価格は     1,050円です。", "        50"},
+        {19, 5, TaxMode::included, "本体価格は　　        19円です。", "         0"},
+        {12345, 0, TaxMode::included, "本体価格は　　    12,345円です。", "         0"},
+        // Eleven characters push the rest of the line right.
+        {largest_price, largest_rate, TaxMode::added, "トータル価格は198,999,998円です。", "98,999,999"},
+        {largest_price, largest_rate, TaxMode::included, "本体価格は　　50,251,256円です。", "49,748,743"},
+    };
+    for (const auto& c : cases) {
+        TaxLines lines = calculate_tax(c.price, c.rate, c.mode);
+        const std::string tax = "消費税金額は　" + std::string(c.tax) + "円です。";
+        EXPECT_EQ(std::tuple(lines.amount, lines.tax), std::tuple(c.amount, tax)) << c.price << " at " << c.rate;
+    }
+}
+
+constexpr std::size_t yen = 0, dollar = 1, euro = 2, pound = 3, franc = 4, new_zealand = 7, rupee = 8;
+constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
+
+std::array<std::int32_t, rate_entries> default_rates() {
+    Settings settings;
+    fill_default_rates(settings);
+    return settings.rates;
+}
+
+bool is_dash_line(const std::string& line) { return line.ends_with("\t    -----"); }
+
+TEST(CurrencyConversion, LinesAtTheDefaultRatesKeepTheSenThatFloatingPointLoses) {
+    const struct { std::uint32_t amount; std::size_t from, to; const char* line; } cases[] = {
+        {1000, yen, dollar, "アメリカドル    \t        8.24"},
+        {1000, yen, new_zealand, "ニュージーランドドル\t       15.54"},  // a long name is not cut
+        {100, dollar, euro, "ユーロ          \t       95.99"},
+        {30'000'000, yen, dollar, "アメリカドル    \t   247422.68"},  // 12125 × 30,000,000 passes 32 bits
+        {3, franc, yen, "日本円          \t      260.28"}, {5, euro, yen, "日本円          \t      631.55"},
+        {2231, yen, dollar, "アメリカドル    \t       18.40"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(convert_to_every_currency(default_rates(), c.amount, c.from)[c.to], c.line) << c.amount;
+}
+
+TEST(CurrencyConversion, DashesExactlyTheResultsOfABillionOrMore) {
+    const auto lines = convert_to_every_currency(default_rates(), largest_amount, pound);
+    EXPECT_TRUE(is_dash_line(lines[yen]));
+    EXPECT_EQ(lines[dollar], "アメリカドル    \t162218555.07");
+    auto rates = default_rates();
+    rates[dollar] = 513'239;  // 194,841 of them are a sen short of a billion yen
+    EXPECT_EQ(convert_to_every_currency(rates, 194'841, dollar)[yen], "日本円          \t999999999.99");
+    rates[dollar] = 2000;
+    EXPECT_TRUE(is_dash_line(convert_to_every_currency(rates, 50'000'000, dollar)[yen]));
+}
+
+TEST(CurrencyConversion, NoRateGivesDashLinesAndNoRateOverflows) {
+    auto rates = default_rates();
+    rates[new_zealand] = 0;
+    rates[rupee] = -5;  // only a hand-edited file can hold one
+    const auto lines = convert_to_every_currency(rates, 1000, yen);
+    EXPECT_EQ((std::vector{is_dash_line(lines[new_zealand]), is_dash_line(lines[rupee]), is_dash_line(lines[dollar])}),
+              (std::vector{true, true, false}));
+    // Without a rate for the amount's own currency no line can be right.
+    for (const std::string& line : convert_to_every_currency(rates, 1000, new_zealand))
+        EXPECT_TRUE(is_dash_line(line)) << line;
+    rates[dollar] = rates[euro] = most;
+    EXPECT_EQ(convert_to_every_currency(rates, largest_amount, dollar)[euro], "ユーロ          \t 99999999.00");
+}
+
+TEST(RateFields, KeepEveryRateThroughTheTwoFields) {
+    EXPECT_EQ(rate_fields(12105), (RateFields{121, 5}));
+    EXPECT_EQ(rate_of({0, 50}), 50) << "the sen field holds hundredths as a number";
+    EXPECT_EQ(rate_fields(-5), (RateFields{0, 0}));
+    // Rates from a hand-edited file do not fit three digits but must survive ＯＫ.
+    for (std::int32_t rate : {513'239, most}) EXPECT_EQ(rate_of(rate_fields(rate)), rate);
+    EXPECT_EQ(rate_of({largest_yen, largest_sen}), most);
+}
+
+constexpr std::size_t mm = 0, cm = 1, metre = 2, inch = 4, foot = 5, ri = 14;
+constexpr std::size_t litre = 7, british_barrel = 15, metre_per_second = 0, km_per_hour = 5, mach = 13;
+
+TEST(ListConversion, LinesPadShortNamesTruncateDecimalsAndDashABillion) {
+    const struct { const UnitTable& table; unsigned amount; std::size_t from, to; const char* line; } cases[] = {
+        {length_units, 1, metre, inch, "インチ      \t       39.37007 in"},
+        {length_units, 1, metre, cm, "センチメートル\t      100.00000 cm"},  // a long name overruns
+        {length_units, 1, inch, mm, "ミリメートル\t       25.39999 mm"},
+        {length_units, 3, inch, inch, "インチ      \t        2.99999 in"},
+        {speed_units, 100, km_per_hour, metre_per_second, "秒速メートル    \t       27.77777 m/s"},
+        {speed_units, 100, km_per_hour, mach, "マッハ          \t        0.08169 M"},
+        {length_units, 9999, ri, mm, "ミリメートル\t    -----"},
+        {length_units, 9999, ri, foot, "フィート    \t128821762.20472 ft"},
+        {volume_units, 1, litre, british_barrel, "バレル（イギリス）\t        0.00611 "},  // no abbreviation
+    };
+    for (const auto& c : cases) EXPECT_EQ(convert_to_every_unit(c.table, c.amount, c.from)[c.to], c.line);
+}
+
+TEST(ListConversion, ZeroGivesZeroOnEveryLineOfEveryTable) {
+    for (const UnitTable* table : {&length_units, &weight_units, &area_units, &volume_units, &speed_units}) {
+        const std::size_t rows = table->units.size();
+        for (std::size_t from = 0; from < rows; ++from) {
+            const auto lines = convert_to_every_unit(*table, 0, from);
+            ASSERT_EQ(lines.size(), rows);
+            for (std::size_t k = 0; k < rows; ++k)
+                EXPECT_NE(lines[k].find("\t        0.00000 "), std::string::npos) << k << " from " << from;
+        }
+    }
+}
+
+TEST(Temperature, BothLinesInBothScalesTruncatedTowardZeroWithTheSignKept) {
+    const struct { std::int32_t degrees; Scale scale; const char* celsius; const char* fahrenheit; } cases[] = {
+        {100, Scale::fahrenheit, "37.7", "100.0"}, {0, Scale::celsius, "0.0", "32.0"},
+        {0, Scale::fahrenheit, "-17.7", "0.0"}, {31, Scale::fahrenheit, "-0.5", "31.0"},
+        {-40, Scale::celsius, "-40.0", "-40.0"}, {-999, Scale::celsius, "-999.0", "-1766.2"},
+        {-999, Scale::fahrenheit, "-572.7", "-999.0"}, {9999, Scale::celsius, "9999.0", "18030.2"},
+    };
+    for (const auto& c : cases) {
+        TemperatureLines lines = convert_temperature(c.degrees, c.scale);
+        EXPECT_EQ(std::tuple(lines.celsius, lines.fahrenheit),
+                  std::tuple("摂氏温度は、" + std::string(c.celsius) + " 度です。",
+                             "華氏温度は、" + std::string(c.fahrenheit) + " 度です。")) << c.degrees;
+    }
+}
+
+}  // namespace
+}  // namespace quivra
