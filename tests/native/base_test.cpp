@@ -1,6 +1,4 @@
-// tarv.ini's text: what is read, what is written, and how fast; the fuzzer's corpus replayed.
-#include "base/settings.h"
-
+// The portable base: tarv.ini's text read, written and timed, the fuzzer's corpus replayed; centring; number fields.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,12 +6,32 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 #include <vector>
 
+#include "base/centring.h"
+#include "base/field_number.h"
+#include "base/settings.h"
 #include "tests/fuzz/settings_reader_checks.h"
 
 namespace quivra {
 namespace {
+
+TEST(Centring, HalvesAreTruncatedBeforeTheyAreSubtracted) {
+    EXPECT_EQ(centred_position(301, 200, 1024, 768), (Position{362, 284}));
+    EXPECT_EQ(centred_position(301, 201, 1023, 767), (Position{361, 283}));
+}
+
+TEST(FieldNumber, ReadsWhatAUserTypedAndClampsWhatAnotherProgramSet) {
+    const std::string nines(5000, '9');
+    const struct { std::string text; std::int32_t low, high, read; } cases[] = {
+        {"  42abc", 0, 999, 42}, {"", 1, 9999, 1},  // empty reads as 0, then clamped
+        {"-5", 0, 99, 0}, {"-5", -999, 9999, -5}, {"+7", -999, 9999, 7}, {"1000", 0, 999, 999},
+        {"4294967296", 0, 999, 999},  // no 32-bit wrap
+        {nines, 0, 99999999, 99999999}, {"-" + nines, -999, 9999, -999},
+    };
+    for (const auto& c : cases) EXPECT_EQ(read_field_number(c.text, c.low, c.high), c.read) << c.text.substr(0, 12);
+}
 
 // Stands in for code page 932 with the few characters these tests use.
 std::string test_shift_jis(std::u16string_view text) {
@@ -40,9 +58,8 @@ std::vector<std::int32_t> numbers_of(const Settings& s) {
 TEST(SettingsFile, PositionsAreCheckedAgainstTheScreenOneCoordinateAtATime) {
     Settings s = loaded("dlg07_left=-5\ndlg07_top=300\ndlg03_left=924\ndlg03_top=668\n"
                         "dlg04_left=925\ndlg04_top=669\n");
-    EXPECT_EQ(s.positions[7], (Position{0, 300}));
-    EXPECT_EQ(s.positions[3], (Position{924, 668}));
-    EXPECT_EQ(s.positions[4], (Position{0, 0}));
+    EXPECT_EQ((std::vector{s.positions[7], s.positions[3], s.positions[4]}),
+              (std::vector<Position>{{0, 300}, {924, 668}, {0, 0}}));
 }
 
 TEST(SettingsFile, MissingOrZeroRatesGetDefaultsWithoutCostingTheLaterRows) {
@@ -51,29 +68,26 @@ TEST(SettingsFile, MissingOrZeroRatesGetDefaultsWithoutCostingTheLaterRows) {
     EXPECT_NE(settings_file_text(s).find("\r\nrate15=1453\r\nrate16=500\r\nPASSCODE="), std::string::npos);
     s.rates[2] = 0;  // as the rate editor may leave it
     Settings again = loaded(settings_file_text(s));
-    EXPECT_EQ(again.rates[2], 12631);
-    EXPECT_EQ(again.rates[3], 4242);
+    EXPECT_EQ(std::tuple(again.rates[2], again.rates[3]), std::tuple(12631, 4242));
 }
 
 TEST(SettingsFile, TextValuesKeepTheirLimitsAndAreCutBetweenCharacters) {
     const std::string alarm = "C:\\" + std::string(124, 'a'), tmsg = std::string(251, 'm') + "時間";
     // A double-byte character across the limit is dropped whole, with the rest of its line.
     Settings s = loaded("alarm=" + alarm + "\r\ntmsg=" + std::string(254, 'm') + "時zz len_def=5\n");
-    EXPECT_EQ(s.alarm.at_startup, alarm) << "127 bytes";
-    EXPECT_EQ(s.tmsg.at_startup, std::string(254, 'm'));
-    EXPECT_EQ(s.len_def.at_startup, 0);
+    EXPECT_EQ(std::tuple(s.alarm.at_startup, s.tmsg.at_startup, s.len_def.at_startup),
+              std::tuple(alarm, std::string(254, 'm'), 0)) << "127 bytes";
     s = loaded("alarm=" + std::string(126, 'a') + "お\ntmsg=" + tmsg);
-    EXPECT_EQ(s.alarm.at_startup, std::string(126, 'a'));
-    EXPECT_EQ(s.tmsg.at_startup, tmsg) << "255 bytes on a last line without newline";
+    EXPECT_EQ(std::tuple(s.alarm.at_startup, s.tmsg.at_startup), std::tuple(std::string(126, 'a'), tmsg))
+        << "255 bytes on a last line without newline";
 }
 
 TEST(SettingsFile, AKeyInsideAMessageIsPartOfTheMessage) {
     // "tmsg=" and 122 bytes: the old 127-byte pieces began a line at "alarm=".
     std::string message = std::string(122, 'm') + "alarm=C:\\x.wav len_def=9";
     Settings s = loaded("alarm=C:\\ring.wav\r\ntmsg=" + message + "\r\nlen_def=2\r\n");
-    EXPECT_EQ(s.alarm.at_startup, "C:\\ring.wav");
-    EXPECT_EQ(s.tmsg.at_startup, message);
-    EXPECT_EQ(s.len_def.at_startup, 2);
+    EXPECT_EQ(std::tuple(s.alarm.at_startup, s.tmsg.at_startup, s.len_def.at_startup),
+              std::tuple("C:\\ring.wav", message, 2));
 }
 
 TEST(SettingsFile, AValueThatCannotBeOneLineIsCutWhereItsLineWouldEnd) {
