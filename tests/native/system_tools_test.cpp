@@ -2,9 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
+#include <ranges>
 #include <tuple>
-#include <vector>
 
 #include "tools/system/drive_report.h"
 #include "tools/system/game.h"
@@ -60,9 +59,7 @@ TEST(GameShuffle, DrawsAsTheRuntimesRandAndFillsTheFirstEmptyCellHit) {
     Board board = shuffled_board(1);
     const int first_cells[] = {16, 17, 9, 0, 19, 24, 3, 8, 12, 14};
     for (int number = 0; number < 10; ++number) EXPECT_EQ(board[std::size_t(first_cells[number])], number);
-    Board every_number;
-    std::iota(every_number.begin(), every_number.end(), 0);
-    EXPECT_TRUE(std::is_permutation(board.begin(), board.end(), every_number.begin()));
+    EXPECT_TRUE(std::ranges::is_permutation(board, std::views::iota(0, game_cells)));
 }
 
 TEST(GameTexts, TimesChangeFormAtTheMinuteAndRatingsAtEachThresholdOnly) {

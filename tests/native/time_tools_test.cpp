@@ -2,11 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdint>
-#include <string>
-#include <string_view>
 #include <tuple>
-#include <vector>
 
 #include "base/settings.h"
 #include "tools/time/calendar.h"
@@ -37,8 +33,7 @@ TEST(DateCalculator, ShowsTheDateAndItsWeekdayOrRefusesWhatCannotBe) {
         DateAfter after = date_after(c.start, c.days);
         EXPECT_EQ(after.date + " " + after.weekday, c.shown);
     }
-    EXPECT_FALSE(add_days({2004, 1, 1}, INT32_MAX));
-    EXPECT_FALSE(add_days({2004, 1, 1}, INT32_MIN));
+    for (std::int32_t days : {INT32_MAX, INT32_MIN}) EXPECT_FALSE(add_days({2004, 1, 1}, days)) << days;
     EXPECT_EQ(days_between({1999, 12, 31}, {2000, 3, 1}), 61);
 }
 
@@ -114,11 +109,7 @@ TEST(Countdown, ATimeOfDayMustLieTenSecondsAheadTodayAndFallsOnItsSecond) {
 }
 
 TEST(TimerValues, TextIsCutToItsBytesWhereACharacterEnds) {
-    auto repeated = [](const std::string& piece, std::size_t times) {
-        std::string text;
-        while (times--) text += piece;
-        return text;
-    };
+    auto repeated = [](std::string_view piece, int n) { std::string text; while (n--) text += piece; return text; };
     EXPECT_EQ(cut_to_bytes(repeated("あ", 64), alarm_max_bytes), repeated("あ", 63))
         << "the 64th character would need bytes 127 and 128";
     EXPECT_EQ(cut_to_bytes(repeated("あ", 127) + "xy", tmsg_max_bytes), repeated("あ", 127) + "x");
@@ -194,15 +185,14 @@ TEST(TimeCalculator, OverflowLeavesEverythingForTheUserToClear) {
     for (const auto& c : cases) {
         TimeCalculator calculator;
         type(calculator, c.chain);
-        CalculatorDisplay before = calculator.display();
+        CalculatorDisplay was = calculator.display();
         type(calculator, c.operand);
         EXPECT_EQ(type(calculator, "="), Effect::overflow_report) << c.chain << c.operand;
         CalculatorDisplay now = calculator.display();
-        EXPECT_EQ(now.status, "ＣＥかＡＣでクリアして下さい");
-        EXPECT_EQ(now.result_line + now.operator_box, before.result_line + before.operator_box);
-        EXPECT_NE(now.entry_line, "");
+        EXPECT_EQ(std::tuple(now.status, now.result_line, now.operator_box, now.entry_line.empty()),
+                  std::tuple("ＣＥかＡＣでクリアして下さい", was.result_line, was.operator_box, false));
         type(calculator, "CF1=");
-        EXPECT_NE(calculator.display().result_line, before.result_line) << "ＣＥ and carry on";
+        EXPECT_NE(calculator.display().result_line, was.result_line) << "ＣＥ and carry on";
     }
 }
 
@@ -241,17 +231,14 @@ std::string time_part(const std::string& line) { return line.substr(31); }
 TEST(WorldClock, EveryPairOfCitiesAtTheDayBoundaries) {
     const struct { int n; std::string shown; } boundaries[] = {
         {-1, "23時 5分 前日"}, {0, " 0時 5分 "}, {24, "24時 5分 "}, {25, " 1時 5分 翌日"}};
-    for (std::size_t s = 0; s < city_count; ++s) {
-        for (std::size_t i = 0; i < city_count; ++i) {
-            int difference = cities[i].hours_from_japan - cities[s].hours_from_japan;
+    for (std::size_t s = 0; s < city_count; ++s)
+        for (std::size_t i = 0; i < city_count; ++i)
             for (const auto& b : boundaries) {
-                int hour = b.n - difference;
+                int hour = b.n - (cities[i].hours_from_japan - cities[s].hours_from_japan);
                 if (hour < 0 || hour > 23) continue;
                 EXPECT_EQ(time_part(world_times(std::int64_t(s), hour, 5, false)[i]), b.shown)
                     << cities[i].name << " when it is " << hour << " at " << cities[s].name;
             }
-        }
-    }
 }
 
 TEST(WorldClock, KeepsTwentyFourAndSummerTimeMovesEveryRowTheChosenOneIncluded) {
