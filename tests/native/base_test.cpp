@@ -36,8 +36,7 @@ TEST(FieldNumber, ReadsWhatAUserTypedAndClampsWhatAnotherProgramSet) {
 // Stands in for code page 932 with the few characters these tests use.
 std::string test_shift_jis(std::u16string_view text) {
     std::string out;
-    for (char16_t c : text)
-        out += c < 0x80 ? std::string(1, char(c)) : c == u'お' ? "お" : c == u'会' ? "会" : "?";
+    for (char16_t c : text) out += c < 0x80 ? std::string(1, char(c)) : c == u'お' ? "お" : c == u'会' ? "会" : "?";
     return out;
 }
 

@@ -42,10 +42,10 @@ TEST(DriveReport, HeadingsPadByBytesShowFailedVolumesEmptyAndNameUnknownTypes) {
 }
 
 TEST(DriveReport, VersionChoosesTheQueryAndAIsNeverExamined) {
+    using enum FreeSpaceQuery;
     const struct { unsigned platform, major, build; FreeSpaceQuery query; } cases[] = {
-        {1, 4, 1001, FreeSpaceQuery::extended}, {1, 4, 1000, FreeSpaceQuery::classic},
-        {1, 4, 0x040003E8, FreeSpaceQuery::classic},  // only the low 16 bits count
-        {2, 3, 1057, FreeSpaceQuery::classic}, {2, 4, 1381, FreeSpaceQuery::extended}, {3, 10, 0, FreeSpaceQuery::none},
+        {2, 3, 1057, classic}, {2, 4, 1381, extended}, {3, 10, 0, none},
+        {1, 4, 1001, extended}, {1, 4, 1000, classic}, {1, 4, 0x040003E8, classic},  // only the low 16 bits count
     };
     for (const auto& c : cases) EXPECT_EQ(free_space_query(c.platform, c.major, c.build), c.query) << c.build;
     EXPECT_EQ(drive_letters(0b1111), (std::vector<char>{'B', 'C', 'D'}));

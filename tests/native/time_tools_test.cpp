@@ -117,16 +117,11 @@ TEST(TimerValues, TextIsCutToItsBytesWhereACharacterEnds) {
         << "half-width katakana take one byte each";
 }
 
-// Keys by their mnemonics: digits, H M S, + - * / =, C (ＣＥ), A (ＡＣ),
-// F (sign). Returns the effect of the last key.
+// Keys by their mnemonics, in the order of Key: digits, C (ＣＥ), A (ＡＣ), * / + - =, H M S, F (sign).
+// Returns the effect of the last key.
 Effect type(TimeCalculator& calculator, std::string_view keys) {
-    static constexpr std::string_view others = "CA*/+-=HMSF";  // in the order of Key
     Effect effect = Effect::none;
-    for (char c : keys) {
-        std::size_t other = others.find(c);
-        effect = calculator.press(other == std::string_view::npos ? Key(c - '0')
-                                                                   : Key(int(Key::clear_entry) + int(other)));
-    }
+    for (char c : keys) effect = calculator.press(Key(std::string_view("0123456789CA*/+-=HMSF").find(c)));
     return effect;
 }
 
