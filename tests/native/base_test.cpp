@@ -123,13 +123,13 @@ TEST(SettingsFile, FilesWithAByteOrderMarkAreReadAsWhatTheyAreAndBrokenUtf8Costs
     // U+4F1A holds the byte 1A, which ends only a Shift-JIS file.
     for (bool big_endian : {false, true}) {
         Settings s = loaded(utf16(u"tmsg=お会\r\nlen_def=3\rvol_def=4\n", big_endian));
-        EXPECT_EQ(s.tmsg.at_startup, "お会") << big_endian;
-        EXPECT_EQ(numbers_of(s), (std::vector<std::int32_t>{3, 0, 0, 4, 0, 0, 0})) << big_endian;
+        EXPECT_EQ(std::tuple(s.tmsg.at_startup, numbers_of(s)),
+                  std::tuple("お会", std::vector<std::int32_t>{3, 0, 0, 4, 0, 0, 0})) << big_endian;
     }
     Settings s = loaded("\xEF\xBB\xBFtmsg=\xE3\x81\x8A" "a\xE3\x81" "b\xC0\xAF" "c\xED\xA0\x80"
                         "d\xF4\x90\x80\x80" "e\xFF" "f\xF0\x9F\x8D\xB5\r\nlen_def=3");
-    EXPECT_EQ(s.tmsg.at_startup, "おa?b??c?d?e?f??") << "beyond 16 bits a character arrives as two halves";
-    EXPECT_EQ(s.len_def.at_startup, 3);
+    EXPECT_EQ(std::tuple(s.tmsg.at_startup, s.len_def.at_startup), std::tuple("おa?b??c?d?e?f??", 3))
+        << "beyond 16 bits a character arrives as two halves";
     EXPECT_EQ(loaded("tmsg=お会").tmsg.at_startup, "お会") << "no mark: Shift-JIS as it is";
 }
 
@@ -138,8 +138,7 @@ TEST(SettingsFile, ReadingTimeGrowsLinearlyWithTheFile) {
     std::string short_lines;
     while (short_lines.size() < ten_megabytes) short_lines += "tmsg=x\r\ndlg07_left=1\r\nrate03=5\r\n";
     const std::pair<const char*, std::string> shapes[] = {
-        {"one line", "tmsg=" + std::string(ten_megabytes, 'm')},
-        {"lone CRs", std::string(ten_megabytes, '\r')},
+        {"one line", "tmsg=" + std::string(ten_megabytes, 'm')}, {"lone CRs", std::string(ten_megabytes, '\r')},
         {"short lines", short_lines}};
     for (const auto& [shape, file] : shapes) {
         std::clock_t start = std::clock();
