@@ -67,8 +67,8 @@ TEST(CurrencyConversion, LinesAtTheDefaultRatesKeepTheSenThatFloatingPointLoses)
 
 TEST(CurrencyConversion, DashesExactlyTheResultsOfABillionOrMore) {
     const auto lines = convert_to_every_currency(default_rates(), largest_amount, pound);
-    EXPECT_TRUE(is_dash_line(lines[yen]));
-    EXPECT_EQ(lines[dollar], "アメリカドル    \t162218555.07");
+    EXPECT_EQ(std::tuple(is_dash_line(lines[yen]), lines[dollar]),
+              std::tuple(true, "アメリカドル    \t162218555.07"));
     auto rates = default_rates();
     rates[dollar] = 513'239;  // 194,841 of them are a sen short of a billion yen
     EXPECT_EQ(convert_to_every_currency(rates, 194'841, dollar)[yen], "日本円          \t999999999.99");

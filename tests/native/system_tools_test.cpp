@@ -109,9 +109,8 @@ TEST(Game, TheTimeShownAndRatedIsRealTimeHoweverFewTicksCame) {
     Game game = game_at_last_number();
     EXPECT_EQ(game.tick(t0 + 12'000).time, "12.0秒");
     GameUpdate last = game.press_cell(cell_of(24), t0 + 19'999);
-    // ２５ stays.
     EXPECT_EQ(std::tuple(last.time, last.rating, last.next, last.timer),
-              std::tuple("19.9秒", rating(199), std::nullopt, TimerChange::stop));
+              std::tuple("19.9秒", rating(199), std::nullopt /* ２５ stays */, TimerChange::stop));
     EXPECT_FALSE(game.tick(t0 + 20'000).time) << "a tick still queued changes nothing";
     EXPECT_EQ(game_at_last_number().press_cell(cell_of(24), t0 + 20'000).rating, rating(200));
 }

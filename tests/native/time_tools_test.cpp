@@ -29,10 +29,8 @@ TEST(DateCalculator, ShowsTheDateAndItsWeekdayOrRefusesWhatCannotBe) {
         {{2004, 1, 1}, -9999, "1976/ 8/16 月"}, {{65535, 12, 31}, 0, "65535/12/31 火"},
         {{2001, 2, 29}, 1, " ？"}, {{1, 1, 1}, -1, " ？"}, {{65535, 12, 31}, 1, " ？"},
     };
-    for (const auto& c : cases) {
-        DateAfter after = date_after(c.start, c.days);
-        EXPECT_EQ(after.date + " " + after.weekday, c.shown);
-    }
+    const auto shown = [](const DateAfter& after) { return after.date + " " + after.weekday; };
+    for (const auto& c : cases) EXPECT_EQ(shown(date_after(c.start, c.days)), c.shown);
     for (std::int32_t days : {INT32_MAX, INT32_MIN}) EXPECT_FALSE(add_days({2004, 1, 1}, days)) << days;
     EXPECT_EQ(days_between({1999, 12, 31}, {2000, 3, 1}), 61);
 }
@@ -239,9 +237,9 @@ TEST(WorldClock, KeepsTwentyFourAndSummerTimeMovesEveryRowTheChosenOneIncluded) 
     EXPECT_EQ(late[sydney], "シドニー(オーストラリア)      \t24時30分 ");
     EXPECT_EQ(late[wellington], "ウェリントン(ニュージーランド)\t 2時30分 翌日");
     auto summer = world_times(london, 12, 0, true);
-    EXPECT_EQ((std::vector{time_part(world_times(london, 12, 0, false)[tokyo]), time_part(summer[tokyo]),
-                           time_part(summer[london]), time_part(world_times(wellington, 23, 59, true)[wellington])}),
-              (std::vector<std::string>{"21時 0分 ", "22時 0分 ", "13時 0分 ", "24時59分 "}));
+    EXPECT_EQ((std::vector{time_part(summer[tokyo]), time_part(summer[london]),
+                           time_part(world_times(wellington, 23, 59, true)[wellington])}),
+              (std::vector<std::string>{"22時 0分 ", "13時 0分 ", "24時59分 "}));
 }
 
 TEST(WorldClock, AChoiceOutsideTheTableReportsForTheFirstRow) {
