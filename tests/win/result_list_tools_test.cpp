@@ -1,24 +1,31 @@
-// The tools that answer in a list: the five unit converters and the world clock, and whole rows in every list.
+// The tools that answer in a list: the unit converters, the currency converter and its rate editor, the world clock and the drive report.
+#include <deque>
+#include <functional>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "base/win/frame.h"
 #include "base/win/settings_store.h"
 #include "res/dialogs/currency.h"
 #include "res/dialogs/drive_report.h"
 #include "res/dialogs/list_converters.h"
+#include "res/dialogs/rate_editor.h"
 #include "res/dialogs/world_clock.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
+#include "tools/convert/rate_editor.h"
 
 namespace quivra::testing {
 namespace {
 
 using ResultListToolsTest = WindowTest;
 
-constexpr int length_value = LENGTH_CONVERTER_BASE + IDC_LIST_VALUE;
-constexpr int length_unit = LENGTH_CONVERTER_BASE + IDC_LIST_UNIT;
+// The row a combo box shows, and choosing one without telling the dialog.
+LRESULT selected_row(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
+void choose_row(HWND dialog, int id, int row) { SendDlgItemMessageW(dialog, id, CB_SETCURSEL, WPARAM(row), 0); }
+
 constexpr int length_results = LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS;
-constexpr int length_convert = LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT;
 constexpr int inch = 4;
 constexpr std::pair<int, int> converters[] = {  // launcher command, ids base
     {IDC_OPEN_LENGTH, LENGTH_CONVERTER_BASE}, {IDC_OPEN_WEIGHT, WEIGHT_CONVERTER_BASE},
@@ -32,13 +39,13 @@ void pick_time(HWND tool, WORD hour, WORD minute) {
 
 TEST_F(ResultListToolsTest, ThreeInchesConvertedAndTheUnitKeptForTheNextOpeningAndTheFile) {
     HWND tool = open(IDC_OPEN_LENGTH);
-    SetDlgItemTextW(tool, length_value, L"3");
-    choose_row(tool, length_unit, inch);
-    click(tool, length_convert);
+    SetDlgItemTextW(tool, LENGTH_CONVERTER_BASE + IDC_LIST_VALUE, L"3");
+    choose_row(tool, LENGTH_CONVERTER_BASE + IDC_LIST_UNIT, inch);
+    click(tool, LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT);
     auto lines = list_lines(tool, length_results);
     EXPECT_EQ(lines.at(0), "ミリメートル\t       76.19999 mm");
     EXPECT_EQ(lines.at(inch), "インチ      \t        2.99999 in");
-    EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_LENGTH), length_unit), inch);
+    EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_LENGTH), LENGTH_CONVERTER_BASE + IDC_LIST_UNIT), inch);
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_TRUE(saved("\r\nlen_def=4\r\n"));
 }
@@ -53,9 +60,8 @@ TEST_F(ResultListToolsTest, EachConverterKeepsItsOwnUnitAndChangingTheListAloneR
     choose_row(speed, SPEED_CONVERTER_BASE + IDC_LIST_UNIT, 13);
     choose_row(open(IDC_OPEN_VOLUME), VOLUME_CONVERTER_BASE + IDC_LIST_UNIT, 0);  // never converted
     click(speed, SPEED_CONVERTER_BASE + IDC_LIST_CONVERT);
-    EXPECT_EQ(settings.speed_def.to_save, 13);
-    EXPECT_EQ(settings.vol_def.to_save, 23);
-    EXPECT_EQ(settings.len_def.to_save, 15) << "untouched until a conversion";
+    EXPECT_EQ(std::tuple(settings.speed_def.to_save, settings.vol_def.to_save, settings.len_def.to_save),
+              std::tuple(13, 23, 15)) << "untouched until a conversion";
 }
 
 TEST_F(ResultListToolsTest, LateEveningInTokyoThenLondonInSummerTime) {
@@ -134,6 +140,148 @@ TEST_F(ResultListToolsTest, EveryResultListShowsWholeRowsAndKeepsAMarginBelow) {
         EXPECT_GE(rows.bottom / row_height, LONG(SendMessageW(list, LB_GETCOUNT, 0, 0)))
             << "every currency shows without scrolling";
     }
+}
+
+constexpr int yen = 0, euro = 2, franc = 4;
+constexpr int euro_yen = IDC_RATE_YEN_FIRST + euro - int(first_edited_row);
+constexpr int euro_sen = IDC_RATE_SEN_FIRST + euro - int(first_edited_row);
+
+// Converts `amount` from `currency` and returns the yen line.
+std::string in_yen(HWND converter, const wchar_t* amount, int currency) {
+    SetDlgItemTextW(converter, IDC_CURRENCY_AMOUNT, amount);
+    choose_row(converter, IDC_CURRENCY_FROM, currency);
+    click(converter, IDC_CURRENCY_CONVERT);
+    return list_lines(converter, IDC_CURRENCY_RESULTS).at(yen);
+}
+
+HWND open_editor(HWND converter) {
+    choose_menu(converter, IDM_RATE_EDITOR);
+    return tool_windows[reinterpret_cast<const Tool*>(tool_parameter(converter))->position];
+}
+
+// The editor with the euro typed in as `yen` yen `sen` sen.
+HWND editor_with_euro(HWND converter, const wchar_t* yen = L"1", const wchar_t* sen = L"1") {
+    HWND editor = open_editor(converter);
+    SetDlgItemTextW(editor, euro_yen, yen);
+    SetDlgItemTextW(editor, euro_sen, sen);
+    return editor;
+}
+
+void press_key(HWND editor, WPARAM key) {
+    SetFocus(GetDlgItem(editor, euro_yen));
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+    pump();
+}
+
+TEST_F(ResultListToolsTest, CurrencyConvertsWhatTheUserTypesAndRemembersOnlyTheCurrency) {
+    write_bytes(settings_file(), "cash_def=16\r\n");
+    HWND converter = open(IDC_OPEN_CURRENCY);
+    EXPECT_EQ(selected_row(converter, IDC_CURRENCY_FROM), yen);
+    // Set from outside, past the field's limit.
+    EXPECT_EQ(in_yen(converter, L"123456789", yen), "日本円          \t 99999999.00");
+    EXPECT_EQ(in_yen(converter, L"3", franc), "日本円          \t      260.28");
+
+    converter = reopen(converter, IDC_OPEN_CURRENCY);
+    EXPECT_EQ(selected_row(converter, IDC_CURRENCY_FROM), franc);
+    EXPECT_EQ(text_of(converter, IDC_CURRENCY_AMOUNT), "1000");
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_TRUE(saved("\r\ncash_def=4\r\n"));
+}
+
+TEST_F(ResultListToolsTest, ARateStoredInTheOneEditorConvertsAtOnceAndSurvivesARestart) {
+    HWND converter = open(IDC_OPEN_CURRENCY);
+    HWND editor = editor_with_euro(converter, L"121", L"5");
+    EXPECT_EQ(open_editor(converter), editor);
+    EXPECT_EQ(text_of(editor, IDC_RATE_YEN_FIRST) + "." + text_of(editor, IDC_RATE_SEN_FIRST), "121.25") << "the dollar";
+    click(editor, IDC_RATE_OK);
+    EXPECT_EQ(in_yen(converter, L"100", euro), "日本円          \t    12105.00");
+    restart();
+    EXPECT_TRUE(saved("\r\nrate02=12105\r\n"));
+    editor = open_editor(open(IDC_OPEN_CURRENCY));
+    EXPECT_EQ(text_of(editor, euro_yen) + "." + text_of(editor, euro_sen), "121.5");
+}
+
+TEST_F(ResultListToolsTest, OnlyOkEnterAndAYesStoreTheRates) {
+    HWND converter = open(IDC_OPEN_CURRENCY);
+    const std::int32_t before = settings.rates[euro];
+    auto exit_menu = [](HWND e) { choose_menu(e, IDM_EXIT); };
+    struct Way {
+        std::function<void(HWND)> leave;
+        std::deque<bool> answers;
+        bool stores;
+    } ways[] = {
+        {[](HWND e) { click(e, IDC_RATE_OK); }, {}, true}, {[](HWND e) { press_key(e, VK_RETURN); }, {}, true},
+        {exit_menu, {true}, true}, {exit_menu, {false}, false}, {[](HWND e) { click(e, IDC_RATE_CANCEL); }, {}, false},
+        {[](HWND e) { SendMessageW(e, WM_SYSCOMMAND, SC_CLOSE, 0); pump(); }, {}, false},
+    };
+    for (std::size_t i = 0; i < std::size(ways); ++i) {
+        SCOPED_TRACE(i);
+        settings.rates[euro] = before;
+        fake.shown.clear();
+        fake.answers = ways[i].answers;
+        HWND editor = editor_with_euro(converter);
+        ways[i].leave(editor);
+        EXPECT_FALSE(IsWindow(editor));
+        EXPECT_EQ(settings.rates[euro], ways[i].stores ? 101 : before);
+        EXPECT_EQ(fake.shown, std::vector<std::string>(ways[i].answers.size(), store_question));
+    }
+    HWND editor = editor_with_euro(converter);
+    press_key(editor, VK_ESCAPE);
+    choose_menu(editor, IDCANCEL);
+    EXPECT_TRUE(IsWindow(editor)) << "neither Escape nor its command leaves";
+}
+
+TEST_F(ResultListToolsTest, TheLaunchersCloseShutsTheRateEditorWithoutStoringOrAsking) {
+    HWND editor = editor_with_euro(open(IDC_OPEN_CURRENCY));
+    const std::int32_t before = settings.rates[euro];
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_FALSE(IsWindow(editor));
+    EXPECT_TRUE(fake.shown.empty());
+    EXPECT_TRUE(saved("\r\nrate02=12631\r\n"));
+
+    // Nor when it comes while the editor's own question is up.
+    launcher_window = nullptr;
+    editor = editor_with_euro(open(IDC_OPEN_CURRENCY));
+    fake.answers = {true};
+    fake.while_box_is_up = [&] { choose_menu(launcher_window, IDM_EXIT); };
+    choose_menu(editor, IDM_EXIT);
+    EXPECT_FALSE(IsWindow(editor));
+    EXPECT_EQ(settings.rates[euro], before) << "the fields were gone";
+}
+
+constexpr std::uint64_t gb = std::uint64_t(1) << 30;
+
+TEST_F(ResultListToolsTest, DriveReportIsRebuiltAndTheUnitTakesEffectAtTheNextPress) {
+    // A: is never examined; the optical drive has no disc.
+    fake.drives['A'] = {DRIVE_REMOVABLE, ExtendedFreeSpace{gb, gb}, {}, VolumeInformation{"FD", "FAT"}};
+    fake.drives['C'] = {DRIVE_FIXED, ExtendedFreeSpace{10 * gb, 40 * gb}, {}, VolumeInformation{"システム", "NTFS"}};
+    fake.drives['Q'] = {DRIVE_CDROM, {}, {}, {}};
+    HWND tool = open(IDC_OPEN_DRIVES);
+    click(tool, IDC_DRIVE_EXAMINE);
+    std::vector<std::string> lines = list_lines(tool, IDC_DRIVE_LIST);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[0], "C: [システム   ](NTFS  )HardDisk ");
+    EXPECT_EQ(lines[2], "    残りは 10240Mb( 25% )..ドライブ容量は 40960Mbです");
+    EXPECT_EQ(lines[5], "Q: [           ](      )CD-ROM   ");
+
+    click(tool, IDC_DRIVE_KILOBYTES);
+    EXPECT_EQ(list_lines(tool, IDC_DRIVE_LIST), lines);
+    fake.drives['C'].extended->free_bytes = 20 * gb;
+    click(tool, IDC_DRIVE_EXAMINE);
+    EXPECT_EQ(list_lines(tool, IDC_DRIVE_LIST).at(2), "残りは 20971520kb( 50% )ドライブ容量は 41943040kbです");
+}
+
+TEST_F(ResultListToolsTest, DriveReportOnOldSystemsUsesTheClassicCountsAndOnUnknownOnesOneLine) {
+    // 16 TiB in 4 KiB clusters: the byte counts need more than 32 bits.
+    fake.drives['D'] = {DRIVE_FIXED, ExtendedFreeSpace{1, 1},
+                        ClassicFreeSpace{8, 512, 0x7FFFFFFF, 0xFFFFFFFF}, VolumeInformation{"OLD", "FAT"}};
+    fake.version = {2, 3, 1057};
+    HWND tool = open(IDC_OPEN_DRIVES);
+    click(tool, IDC_DRIVE_EXAMINE);
+    EXPECT_EQ(list_lines(tool, IDC_DRIVE_LIST).at(2), "    残りは8388607Mb( 49% )..ドライブ容量は16777215Mbです");
+    fake.version = {0, 4, 0};
+    click(tool, IDC_DRIVE_EXAMINE);
+    EXPECT_EQ(list_lines(tool, IDC_DRIVE_LIST).size(), 1u);
 }
 
 }  // namespace
