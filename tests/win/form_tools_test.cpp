@@ -45,7 +45,7 @@ TEST_F(FormToolsTest, DateCalculatorCountsDaysAndStepsBackWithTheWeekday) {
     EXPECT_TRUE(checked(reopen(tool, IDC_OPEN_DATE_CALCULATOR), IDC_PLUS)) << "each opening starts with plus";
 }
 
-TEST_F(FormToolsTest, TimeOfDayStartsAtTheOpeningTimeAndShowsTheOffsetsDayInTheOtherField) {
+TEST_F(FormToolsTest, TimeOfDayStartsAtTheOpeningTimeShowsTheOffsetsDayInTheOtherFieldAndClampsItsFields) {
     fake.local = {2026, 12, 1, 7, 23, 30, 5, 0};
     HWND tool = open(IDC_OPEN_TIME_OF_DAY);
     for (int picker : {IDC_TOD_FIRST_TIME, IDC_TOD_SECOND_TIME, IDC_TOD_START_TIME})
@@ -62,11 +62,8 @@ TEST_F(FormToolsTest, TimeOfDayStartsAtTheOpeningTimeAndShowsTheOffsetsDayInTheO
     fill_and_press(tool, {{IDC_TOD_OFFSET_HOURS, L"0"}}, IDC_TOD_OFFSET);
     EXPECT_EQ(text_of(tool, IDC_TOD_SAME_DAY) + "|" + text_of(tool, IDC_TOD_OTHER_DAY), "23時30分0秒|");
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(tool, IDC_TOD_SAME_DAY)));
-}
 
-TEST_F(FormToolsTest, TimeOfDayFieldsAreClampedWhateverTextTheyHold) {
-    HWND tool = open(IDC_OPEN_TIME_OF_DAY);
-    // 2^32: a 32-bit reader would see 0.
+    // Fields are clamped whatever text they hold; 2^32: a 32-bit reader would see 0.
     fill_and_press(tool, {{IDC_TOD_HOURS, L"4294967296"}, {IDC_TOD_MINUTES, L"-5"}, {IDC_TOD_SECONDS, L""}},
                    IDC_TOD_CONVERT);
     EXPECT_EQ(text_of(tool, IDC_TOD_CONVERTED), "999時間 0分 0秒");

@@ -74,17 +74,6 @@ long exit_code(HANDLE process, DWORD wait_ms) {
     return long(code);
 }
 
-int launcher_count() {
-    int count = 0;
-    EnumWindows([](HWND w, LPARAM n) {
-        wchar_t title[32] = {};
-        GetWindowTextW(w, title, 32);
-        if (std::wstring_view(title) == version_title) ++*reinterpret_cast<int*>(n);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
 bool whole_file(const std::string& file) {
     return file.ends_with("\r\nrate15=1453\r\nPASSCODE=0000000000\r\n");
 }
@@ -105,7 +94,8 @@ TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {
     HANDLE second = start(folder / L"quivra.exe");
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(exit_code(second, 15000), 0);
-    EXPECT_EQ(launcher_count(), 1);
+    HWND found = FindWindowW(nullptr, version_title);
+    EXPECT_TRUE(found == launcher && !FindWindowExW(nullptr, launcher, nullptr, version_title)) << "a second launcher";
 
     PostMessageW(launcher, WM_COMMAND, IDM_EXIT, 0);
     EXPECT_EQ(exit_code(first, 15000), 0);
@@ -136,20 +126,18 @@ TEST_F(ShellTest, LauncherShowsEachToolsIconIgnoresEscapeAndNonClicksAndTakesRow
 struct AboutVisit {
     HWND launcher = nullptr, box = nullptr;
     const std::vector<std::wstring>* opened = nullptr;
-    bool modal = false, open_after_escape_and_home_page = false;
-    int focused = 0;
-    std::size_t opened_by_click = 0;
+    // Modal, the focused control, documents opened by the click, open after Escape and the home page.
+    std::tuple<bool, int, std::size_t, bool> seen{};
 } visit;
 
 void CALLBACK use_about_box(HWND, UINT, UINT_PTR timer, DWORD) {
     if (!(visit.box = FindWindowW(nullptr, L"Quivra"))) return;  // not open yet
     KillTimer(nullptr, timer);
-    visit.modal = GetWindow(visit.box, GW_OWNER) == visit.launcher && !IsWindowEnabled(visit.launcher);
-    visit.focused = GetDlgCtrlID(GetFocus());
+    bool modal = GetWindow(visit.box, GW_OWNER) == visit.launcher && !IsWindowEnabled(visit.launcher);
+    int focused = GetDlgCtrlID(GetFocus());
     SendMessageW(visit.box, WM_COMMAND, IDCANCEL, 0);
     SendMessageW(GetDlgItem(visit.box, IDC_HOME_PAGE), BM_CLICK, 0, 0);
-    visit.opened_by_click = visit.opened->size();
-    visit.open_after_escape_and_home_page = IsWindowVisible(visit.box);
+    visit.seen = {modal, focused, visit.opened->size(), IsWindowVisible(visit.box)};
     SendMessageW(GetDlgItem(visit.box, IDC_ABOUT_OK), BM_CLICK, 0, 0);
 }
 
@@ -158,8 +146,7 @@ TEST_F(ShellTest, AboutBoxIsModalOpensTheManualAndClosesOnlyWithOk) {
     SetTimer(nullptr, 0, 50, use_about_box);
     choose_menu(launcher_window, IDM_ABOUT);
     ASSERT_NE(visit.box, nullptr);
-    EXPECT_EQ(std::tuple(visit.modal, visit.focused, visit.open_after_escape_and_home_page, visit.opened_by_click),
-              std::tuple(true, IDC_ABOUT_OK, true, std::size_t(1)))
+    EXPECT_EQ(visit.seen, std::tuple(true, IDC_ABOUT_OK, std::size_t(1), true))
         << "the manual opens at the click, not when the box closes";
     EXPECT_FALSE(IsWindow(visit.box));
     EXPECT_EQ(fake.opened, std::vector<std::wstring>{program_directory() + L"quivra.html"});

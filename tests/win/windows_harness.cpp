@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include <commctrl.h>
 
@@ -16,25 +17,13 @@
 
 namespace quivra::testing {
 
-namespace {
-
-void run_once(std::function<void()>& action) {
-    if (!action) return;
-    std::function<void()> now = std::move(action);
-    action = nullptr;
-    now();
-}
-
-}  // namespace
-
 void FakePlatform::inform(HWND, std::string_view text) {
     shown.emplace_back(text);
-    run_once(while_box_is_up);
+    if (auto now = std::exchange(while_box_is_up, nullptr)) now();
 }
 
-bool FakePlatform::ask(HWND, std::string_view text) {
-    shown.emplace_back(text);
-    run_once(while_box_is_up);
+bool FakePlatform::ask(HWND owner, std::string_view text) {
+    inform(owner, text);
     EXPECT_FALSE(answers.empty()) << "unexpected question: " << text;
     if (answers.empty()) return false;
     bool yes = answers.front();

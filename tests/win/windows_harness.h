@@ -53,9 +53,7 @@ public:
     SYSTEMTIME local{2026, 12, 1, 7, 12, 0, 0, 0};
     std::int64_t epoch_seconds = 1'796'601'600;
 
-    struct Beep {
-        unsigned hertz, milliseconds;
-    };
+    struct Beep { unsigned hertz, milliseconds; };
     std::vector<Beep> beeps;
     std::vector<std::wstring> sounds;
     std::vector<std::wstring> file_extensions;   // the default extension of every file-open dialog shown
