@@ -71,25 +71,10 @@ TEST_F(ResultListToolsTest, LateEveningInTokyoThenLondonInSummerTime) {
     EXPECT_EQ(list_lines(tool, IDC_WORLD_TIMES).at(tokyo), "東京(日本)                    \t22時 0分 ");
 }
 
-TEST_F(ResultListToolsTest, TheCityOfTheLastReportIsKeptInTheRunAndAcrossARestart) {
-    write_bytes(settings_file(), "world_def=23\r\n");
-    HWND tool = open(IDC_OPEN_WORLD_CLOCK);
-    EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), london);
-    choose_row(tool, IDC_WORLD_CITY, sydney);  // chosen but never reported
-    tool = reopen(tool, IDC_OPEN_WORLD_CLOCK);
-    EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), london);
-    choose_row(tool, IDC_WORLD_CITY, wellington);
-    click(tool, IDC_WORLD_REPORT);
-    EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_WORLD_CLOCK), IDC_WORLD_CITY), wellington);
-    restart();
-    EXPECT_TRUE(saved("\r\nworld_def=12\r\n"));
-    EXPECT_EQ(selected_row(open(IDC_OPEN_WORLD_CLOCK), IDC_WORLD_CITY), wellington);
-}
-
-TEST_F(ResultListToolsTest, NoRowOrAStoredOneOutsideTheTableMeansTheFirst) {
+TEST_F(ResultListToolsTest, TheCityOfTheLastReportIsKeptInTheRunAndAcrossARestartAndNoRowMeansTheFirst) {
     write_bytes(settings_file(), "world_def=38\r\nvol_def=-1\r\n");
     HWND tool = open(IDC_OPEN_WORLD_CLOCK);
-    EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), tokyo);
+    EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), tokyo) << "a stored row outside the table";
     EXPECT_EQ(selected_row(open(IDC_OPEN_VOLUME), VOLUME_CONVERTER_BASE + IDC_LIST_UNIT), 0);
     choose_row(tool, IDC_WORLD_CITY, -1);  // as another program could leave it
     pick_time(tool, 3, 5);
@@ -97,6 +82,14 @@ TEST_F(ResultListToolsTest, NoRowOrAStoredOneOutsideTheTableMeansTheFirst) {
     EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), tokyo);
     EXPECT_EQ(list_lines(tool, IDC_WORLD_TIMES).at(london), "ロンドン(イギリス)            \t18時 5分 前日");
     EXPECT_EQ(settings.world_def.to_save, tokyo);
+
+    choose_row(tool, IDC_WORLD_CITY, wellington);
+    click(tool, IDC_WORLD_REPORT);
+    choose_row(tool, IDC_WORLD_CITY, sydney);  // chosen but never reported
+    EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_WORLD_CLOCK), IDC_WORLD_CITY), wellington);
+    restart();
+    EXPECT_TRUE(saved("\r\nworld_def=12\r\n"));
+    EXPECT_EQ(selected_row(open(IDC_OPEN_WORLD_CLOCK), IDC_WORLD_CITY), wellington);
 }
 
 RECT rect_in(HWND tool, int id) {
@@ -239,7 +232,7 @@ TEST_F(ResultListToolsTest, TheLaunchersCloseShutsTheRateEditorWithoutStoringOrA
 
 constexpr std::uint64_t gb = std::uint64_t(1) << 30;
 
-TEST_F(ResultListToolsTest, DriveReportIsRebuiltAndTheUnitTakesEffectAtTheNextPress) {
+TEST_F(ResultListToolsTest, DriveReportIsRebuiltTheUnitTakesEffectAtTheNextPressAndOldSystemsGetTheClassicCounts) {
     // A: is never examined; the optical drive has no disc.
     fake.drives['A'] = {DRIVE_REMOVABLE, ExtendedFreeSpace{gb, gb}, {}, VolumeInformation{"FD", "FAT"}};
     fake.drives['C'] = {DRIVE_FIXED, ExtendedFreeSpace{10 * gb, 40 * gb}, {}, VolumeInformation{"システム", "NTFS"}};
@@ -257,14 +250,12 @@ TEST_F(ResultListToolsTest, DriveReportIsRebuiltAndTheUnitTakesEffectAtTheNextPr
     fake.drives['C'].extended->free_bytes = 20 * gb;
     click(tool, IDC_DRIVE_EXAMINE);
     EXPECT_EQ(list_lines(tool, IDC_DRIVE_LIST).at(2), "残りは 20971520kb( 50% )ドライブ容量は 41943040kbです");
-}
 
-TEST_F(ResultListToolsTest, DriveReportOnOldSystemsUsesTheClassicCountsAndOnUnknownOnesOneLine) {
-    // 16 TiB in 4 KiB clusters: the byte counts need more than 32 bits.
-    fake.drives['D'] = {DRIVE_FIXED, ExtendedFreeSpace{1, 1},
-                        ClassicFreeSpace{8, 512, 0x7FFFFFFF, 0xFFFFFFFF}, VolumeInformation{"OLD", "FAT"}};
+    // Old systems use the classic counts: 16 TiB in 4 KiB clusters needs more than 32 bits.
+    fake.drives = {{'D', {DRIVE_FIXED, ExtendedFreeSpace{1, 1}, ClassicFreeSpace{8, 512, 0x7FFFFFFF, 0xFFFFFFFF},
+                          VolumeInformation{"OLD", "FAT"}}}};
     fake.version = {2, 3, 1057};
-    HWND tool = open(IDC_OPEN_DRIVES);
+    click(tool, IDC_DRIVE_MEGABYTES);
     click(tool, IDC_DRIVE_EXAMINE);
     EXPECT_EQ(list_lines(tool, IDC_DRIVE_LIST).at(2), "    残りは8388607Mb( 49% )..ドライブ容量は16777215Mbです");
     fake.version = {0, 4, 0};
