@@ -154,7 +154,7 @@ void press_key(HWND editor, WPARAM key) {
     pump();
 }
 
-TEST_F(ResultListToolsTest, CurrencyConvertsWhatTheUserTypesAndRemembersOnlyTheCurrency) {
+TEST_F(ResultListToolsTest, CurrencyConvertsAtTheRateStoredInItsOneEditorAndKeepsTheRateAndTheCurrency) {
     write_bytes(settings_file(), "cash_def=16\r\n");
     HWND converter = open(IDC_OPEN_CURRENCY);
     EXPECT_EQ(selected_row(converter, IDC_CURRENCY_FROM), yen);
@@ -162,22 +162,16 @@ TEST_F(ResultListToolsTest, CurrencyConvertsWhatTheUserTypesAndRemembersOnlyTheC
     EXPECT_EQ(in_yen(converter, L"123456789", yen), "日本円          \t 99999999.00");
     EXPECT_EQ(in_yen(converter, L"3", franc), "日本円          \t      260.28");
 
-    converter = reopen(converter, IDC_OPEN_CURRENCY);
-    EXPECT_EQ(selected_row(converter, IDC_CURRENCY_FROM), franc);
-    EXPECT_EQ(text_of(converter, IDC_CURRENCY_AMOUNT), "1000");
-    choose_menu(launcher_window, IDM_EXIT);
-    EXPECT_TRUE(saved("\r\ncash_def=4\r\n"));
-}
-
-TEST_F(ResultListToolsTest, ARateStoredInTheOneEditorConvertsAtOnceAndSurvivesARestart) {
-    HWND converter = open(IDC_OPEN_CURRENCY);
     HWND editor = editor_with_euro(converter, L"121", L"5");
     EXPECT_EQ(open_editor(converter), editor);
     EXPECT_EQ(text_of(editor, IDC_RATE_YEN_FIRST) + "." + text_of(editor, IDC_RATE_SEN_FIRST), "121.25") << "the dollar";
     click(editor, IDC_RATE_OK);
     EXPECT_EQ(in_yen(converter, L"100", euro), "日本円          \t    12105.00");
+    converter = reopen(converter, IDC_OPEN_CURRENCY);
+    EXPECT_EQ(selected_row(converter, IDC_CURRENCY_FROM), euro);
+    EXPECT_EQ(text_of(converter, IDC_CURRENCY_AMOUNT), "1000");
     restart();
-    EXPECT_TRUE(saved("\r\nrate02=12105\r\n"));
+    EXPECT_TRUE(saved("\r\ncash_def=2\r\n") && saved("\r\nrate02=12105\r\n"));
     editor = open_editor(open(IDC_OPEN_CURRENCY));
     EXPECT_EQ(text_of(editor, euro_yen) + "." + text_of(editor, euro_sen), "121.5");
 }
