@@ -153,7 +153,14 @@ TEST_F(ShellTest, AboutBoxIsModalOpensTheManualAndClosesOnlyWithOk) {
     EXPECT_TRUE(fake.shown.empty()) << "no box of the program's own";
 }
 
-TEST_F(ShellTest, AToolsButtonBringsBackItsOpenWindowWhichKeysDoNotCloseAndWhichReopensWhereItWas) {
+std::vector<HWND> close_order;
+LRESULT CALLBACK record_closes(int code, WPARAM wparam, LPARAM lparam) {
+    auto* call = reinterpret_cast<CWPSTRUCT*>(lparam);
+    if (code == HC_ACTION && call->message == WM_CLOSE) close_order.push_back(call->hwnd);
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+TEST_F(ShellTest, AToolsButtonBringsBackItsWindowWhereItWasAndExitClosesEveryToolInPositionOrderKeepingTheirPlaces) {
     HWND tool = open(IDC_OPEN_LENGTH);
     EXPECT_TRUE(is_centred(tool)) << "never placed before";
     EXPECT_EQ(open(IDC_OPEN_LENGTH), tool);
@@ -174,19 +181,10 @@ TEST_F(ShellTest, AToolsButtonBringsBackItsOpenWindowWhichKeysDoNotCloseAndWhich
     SendMessageW(tool, WM_SYSCOMMAND, SC_CLOSE, 0);
     pump();
     EXPECT_FALSE(IsWindow(tool));
-    EXPECT_TRUE(is_centred(open(IDC_OPEN_LENGTH)));
-}
+    HWND length = open(IDC_OPEN_LENGTH);
+    EXPECT_TRUE(is_centred(length));
 
-std::vector<HWND> close_order;
-LRESULT CALLBACK record_closes(int code, WPARAM wparam, LPARAM lparam) {
-    auto* call = reinterpret_cast<CWPSTRUCT*>(lparam);
-    if (code == HC_ACTION && call->message == WM_CLOSE) close_order.push_back(call->hwnd);
-    return CallNextHookEx(nullptr, code, wparam, lparam);
-}
-
-TEST_F(ShellTest, ExitClosesEveryToolInPositionOrderAndWritesTheWholeFileWithTheirPlaces) {
-    HWND l = launcher();
-    HWND speed = open(IDC_OPEN_SPEED), length = open(IDC_OPEN_LENGTH), dates = open(IDC_OPEN_DATE_CALCULATOR);
+    HWND l = launcher_window, speed = open(IDC_OPEN_SPEED), dates = open(IDC_OPEN_DATE_CALCULATOR);
     const std::tuple<HWND, int, int> places[] = {{l, 33, 44}, {speed, 120, 130}, {length, 70, 80}, {dates, 10, 20}};
     for (auto [window, left, top] : places) move_to(window, left, top);
     close_order.clear();
