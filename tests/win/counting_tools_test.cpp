@@ -1,13 +1,17 @@
-// The timer and the stopwatch: the clock that drives them, the alarm and their closing questions.
+// The tools that count time (timer, stopwatch, game): the clock that drives them, their sounds and closing questions.
+#include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
+#include "res/dialogs/game.h"
 #include "res/dialogs/stopwatch.h"
 #include "res/dialogs/timer.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
+#include "tools/system/game.h"
 
 namespace quivra::testing {
 namespace {
@@ -23,6 +27,11 @@ bool enabled(HWND tool, int id) { return IsWindowEnabled(GetDlgItem(tool, id)); 
 
 class CountingToolsTest : public WindowTest {
 protected:
+    // Moves the fake clock on and delivers one tick of a window timer.
+    void tick(HWND window, UINT_PTR timer, std::uint64_t ms) {
+        fake.now_ms += ms;
+        SendMessageW(window, WM_TIMER, timer, 0);
+    }
     // The timer started to ring a minute later at the bell, showing `message`.
     HWND start_a_minute(std::string_view message) {
         HWND tool = open(IDC_OPEN_TIMER);
@@ -38,6 +47,11 @@ protected:
         tick(tool, IDT_COUNTDOWN, ms);
         return text_of(tool, IDC_TIMER_STATUS);
     }
+    // The button that carries `number` (0 for "１") in a game started now.
+    int button_of(int number) const {
+        Board board = shuffled_board(std::uint32_t(fake.epoch_seconds));
+        return IDC_GAME_FIRST_CELL + int(std::find(board.begin(), board.end(), number) - board.begin());
+    }
 };
 
 TEST_F(CountingToolsTest, TimerOpensFromTheKeptValuesAndEnablesOnlyTheChosenMode) {
@@ -50,9 +64,9 @@ TEST_F(CountingToolsTest, TimerOpensFromTheKeptValuesAndEnablesOnlyTheChosenMode
     EXPECT_EQ(text_of(tool, IDC_RING_TIME), "12:00:00") << "the fake's clock, with seconds";
     for (int radio : {IDC_HOURS_LATER, IDC_MINUTES_LATER, IDC_AT_TIME}) {
         click(tool, radio);
-        EXPECT_EQ(enabled(tool, IDC_AT_TIME_LABEL), radio == IDC_AT_TIME);
-        EXPECT_EQ(enabled(tool, IDC_HOURS_UPDOWN), radio == IDC_HOURS_LATER);
-        EXPECT_EQ(enabled(tool, IDC_MINUTES), radio == IDC_MINUTES_LATER);
+        EXPECT_EQ(std::tuple(enabled(tool, IDC_AT_TIME_LABEL), enabled(tool, IDC_HOURS_UPDOWN),
+                             enabled(tool, IDC_MINUTES)),
+                  std::tuple(radio == IDC_AT_TIME, radio == IDC_HOURS_LATER, radio == IDC_MINUTES_LATER));
     }
     click(tool, IDC_SHOW_MESSAGE);
     EXPECT_FALSE(enabled(tool, IDC_MESSAGE));
@@ -78,9 +92,9 @@ TEST_F(CountingToolsTest, TimerRefusalsKeepTheTypedAlarmPathButNothingElse) {
         set_item_text(tool, IDC_ALARM_FILE, cannot_sound);
         click(tool, IDC_TIMER_START);
     }
-    const std::string no_alarm_file = "指定されたアラームファイルは存在しません。";
-    EXPECT_EQ(fake.shown, (Texts{"最低１０秒以上の時刻でタイマーをセットして下さい。", no_alarm_file,
-                                 no_alarm_file, no_alarm_file}));
+    Texts boxes(4, "指定されたアラームファイルは存在しません。");
+    boxes[0] = "最低１０秒以上の時刻でタイマーをセットして下さい。";
+    EXPECT_EQ(fake.shown, boxes);
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_TRUE(saved("\r\nalarm=" + wildcard + "\r\ntmsg_sw=0\r\ntmsg=\r\n"));
 }
@@ -100,8 +114,8 @@ TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp
     countdown_after(tool, 1);
     EXPECT_EQ(fake.shown.back(), "時間です");
     EXPECT_EQ(fake.sounds, std::vector<std::wstring>{bell().wstring()});
-    EXPECT_TRUE(enabled(tool, IDC_TIMER_START));
-    EXPECT_FALSE(enabled(tool, IDC_HOURS)) << "the enabling rule is back";
+    EXPECT_EQ(std::pair(enabled(tool, IDC_TIMER_START), enabled(tool, IDC_HOURS)), std::pair(true, false))
+        << "start is back, and so is the enabling rule";
     countdown_after(tool, 1'000);
     EXPECT_EQ(fake.sounds.size(), 1u);
     EXPECT_EQ(settings.tmsg.to_save, "時間です");
@@ -157,8 +171,7 @@ TEST_F(CountingToolsTest, StopwatchReadingStaysTrueWhileTheThreadIsBusy) {
     const std::uint64_t started = fake.now_ms = GetTickCount64();
     click(tool, IDC_STOPWATCH_BUTTON);
     for (int stretch = 0; stretch < 3; ++stretch) {
-        for (const ULONGLONG until = GetTickCount64() + 500; GetTickCount64() < until;) {
-        }
+        for (const ULONGLONG until = GetTickCount64() + 500; GetTickCount64() < until;) continue;
         fake.now_ms = GetTickCount64();
         pump();
     }
@@ -195,6 +208,43 @@ TEST_F(CountingToolsTest, LaunchersCloseAsksEachInPositionOrderAndAnyNoCancelsIt
     EXPECT_EQ(fake.shown, Texts{stopwatch_question}) << "each asked once";
     for (HWND window : {launcher_window, timer, stopwatch, length}) EXPECT_FALSE(IsWindow(window));
     EXPECT_TRUE(std::filesystem::exists(settings_file()));
+}
+
+TEST_F(CountingToolsTest, AWholeGameFromAnotherCurrentDirectory) {
+    std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    HWND game = open(IDC_OPEN_GAME);
+    click(game, IDC_GAME_START);
+    EXPECT_EQ(text_of(game, button_of(24)), "２５");
+    click(game, button_of(1));
+    for (int number = 0; number < game_cells - 1; ++number) click(game, button_of(number));
+    tick(game, IDT_GAME_DISPLAY, 24'000);
+    EXPECT_EQ(text_of(game, IDC_GAME_TIME), "24.0秒");
+    fake.now_ms += 950;
+    click(game, button_of(24));
+    std::filesystem::current_path(previous);
+
+    EXPECT_EQ(text_of(game, IDC_GAME_TIME) + text_of(game, IDC_GAME_RATING) + text_of(game, IDC_GAME_START),
+              "24.9秒" + rating(249) + "スタート");
+    EXPECT_FALSE(KillTimer(game, IDT_GAME_DISPLAY)) << "a finished game left its timer running";
+    std::vector<std::wstring> sounds(game_cells + 1, program_directory() + L"ok.wav");
+    sounds[0] = program_directory() + L"error.wav";
+    EXPECT_EQ(fake.sounds, sounds) << "one wrong press, then each number";
+}
+
+TEST_F(CountingToolsTest, GameTimeOverStopsTheTimerAndAWindowClosedMidGameReleasesItsFont) {
+    HWND game = open(IDC_OPEN_GAME);
+    click(game, IDC_GAME_START);
+    tick(game, IDT_GAME_DISPLAY, 1'860'000);
+    EXPECT_EQ(text_of(game, IDC_GAME_TIME), "タイムオーバー");
+    EXPECT_FALSE(KillTimer(game, IDT_GAME_DISPLAY));
+    auto font = reinterpret_cast<HFONT>(SendDlgItemMessageW(game, IDC_GAME_FIRST_CELL, WM_GETFONT, 0, 0));
+    LOGFONTW bold{};
+    ASSERT_NE(GetObjectW(font, sizeof bold, &bold), 0);
+    EXPECT_EQ(bold.lfWeight, FW_BOLD);
+    choose_menu(game, IDM_EXIT);
+    EXPECT_EQ(GetObjectW(font, sizeof bold, &bold), 0) << "the font outlives its window";
+    EXPECT_EQ(text_of(open(IDC_OPEN_GAME), IDC_GAME_START), "スタート") << "reopened idle";
 }
 
 }  // namespace

@@ -1,15 +1,21 @@
-// The tools that read a form and show its answer: dates, times of day, temperature and tax.
+// The tools that read a form and show its answer (dates, times of day, durations, temperature, tax) and what the tools copy.
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <string_view>
+
 #include "base/win/settings_store.h"
+#include "base/win/text.h"
 #include "res/dialogs/consumption_tax.h"
 #include "res/dialogs/date_calculator.h"
+#include "res/dialogs/list_converters.h"
 #include "res/dialogs/temperature.h"
+#include "res/dialogs/time_calculator.h"
 #include "res/dialogs/time_of_day.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
+#include "tools/time/time_calculator.h"
 
 namespace quivra::testing {
 namespace {
@@ -35,12 +41,11 @@ TEST_F(FormToolsTest, DateCalculatorCountsDaysAndStepsBackWithTheWeekday) {
     set_picker(tool, IDC_START_DATE, {2004, 2, 0, 28, 0, 0, 0, 0});
     click(tool, IDC_MINUS);
     fill_and_press(tool, {{IDC_DAY_COUNT, L"99999"}}, IDC_DATE_AFTER);
-    EXPECT_EQ(text_of(tool, IDC_DATE_RESULT), "1976/10/13") << "9999 days at most";
-    EXPECT_EQ(text_of(tool, IDC_WEEKDAY_RESULT), "水");
+    EXPECT_EQ(text_of(tool, IDC_DATE_RESULT) + text_of(tool, IDC_WEEKDAY_RESULT), "1976/10/13水") << "9999 days at most";
     EXPECT_TRUE(checked(reopen(tool, IDC_OPEN_DATE_CALCULATOR), IDC_PLUS)) << "each opening starts with plus";
 }
 
-TEST_F(FormToolsTest, TimeOfDayStartsAtTheOpeningTimeAndShowsTheOffsetsDayInTheOtherField) {
+TEST_F(FormToolsTest, TimeOfDayStartsAtTheOpeningTimeShowsTheOffsetsDayInTheOtherFieldAndClampsItsFields) {
     fake.local = {2026, 12, 1, 7, 23, 30, 5, 0};
     HWND tool = open(IDC_OPEN_TIME_OF_DAY);
     for (int picker : {IDC_TOD_FIRST_TIME, IDC_TOD_SECOND_TIME, IDC_TOD_START_TIME})
@@ -55,14 +60,10 @@ TEST_F(FormToolsTest, TimeOfDayStartsAtTheOpeningTimeAndShowsTheOffsetsDayInTheO
     EXPECT_EQ(text_of(tool, IDC_TOD_OTHER_DAY), "翌日の0時30分0秒");
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(tool, IDC_TOD_SAME_DAY))) << "it would paint over the other";
     fill_and_press(tool, {{IDC_TOD_OFFSET_HOURS, L"0"}}, IDC_TOD_OFFSET);
-    EXPECT_EQ(text_of(tool, IDC_TOD_SAME_DAY), "23時30分0秒");
-    EXPECT_EQ(text_of(tool, IDC_TOD_OTHER_DAY), "");
+    EXPECT_EQ(text_of(tool, IDC_TOD_SAME_DAY) + "|" + text_of(tool, IDC_TOD_OTHER_DAY), "23時30分0秒|");
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(tool, IDC_TOD_SAME_DAY)));
-}
 
-TEST_F(FormToolsTest, TimeOfDayFieldsAreClampedWhateverTextTheyHold) {
-    HWND tool = open(IDC_OPEN_TIME_OF_DAY);
-    // 2^32: a 32-bit reader would see 0.
+    // Fields are clamped whatever text they hold; 2^32: a 32-bit reader would see 0.
     fill_and_press(tool, {{IDC_TOD_HOURS, L"4294967296"}, {IDC_TOD_MINUTES, L"-5"}, {IDC_TOD_SECONDS, L""}},
                    IDC_TOD_CONVERT);
     EXPECT_EQ(text_of(tool, IDC_TOD_CONVERTED), "999時間 0分 0秒");
@@ -76,18 +77,19 @@ TEST_F(FormToolsTest, TimeOfDayFieldsAreClampedWhateverTextTheyHold) {
 
 TEST_F(FormToolsTest, TemperatureStartsAfreshOnEachOpeningAndClampsItsSignedField) {
     HWND tool = open(IDC_OPEN_TEMPERATURE);
+    auto convert = [&](const wchar_t* value) {
+        fill_and_press(tool, {{IDC_TEMPERATURE_VALUE, value}}, IDC_TEMPERATURE_CONVERT);
+        return text_of(tool, IDC_CELSIUS_RESULT);
+    };
     click(tool, IDC_FAHRENHEIT);
-    fill_and_press(tool, {{IDC_TEMPERATURE_VALUE, L"100"}}, IDC_TEMPERATURE_CONVERT);
-    EXPECT_EQ(text_of(tool, IDC_CELSIUS_RESULT), "摂氏温度は、37.7 度です。");
+    EXPECT_EQ(convert(L"100"), "摂氏温度は、37.7 度です。");
     EXPECT_EQ(text_of(tool, IDC_FAHRENHEIT_RESULT), "華氏温度は、100.0 度です。");
-    fill_and_press(tool, {{IDC_TEMPERATURE_VALUE, L"-99999"}}, IDC_TEMPERATURE_CONVERT);
-    EXPECT_EQ(text_of(tool, IDC_CELSIUS_RESULT), "摂氏温度は、-572.7 度です。");
+    EXPECT_EQ(convert(L"-99999"), "摂氏温度は、-572.7 度です。");
 
     tool = reopen(tool, IDC_OPEN_TEMPERATURE);
     EXPECT_EQ(text_of(tool, IDC_TEMPERATURE_VALUE), "30");
     EXPECT_TRUE(checked(tool, IDC_CELSIUS));
-    fill_and_press(tool, {{IDC_TEMPERATURE_VALUE, L"2147483647"}}, IDC_TEMPERATURE_CONVERT);
-    EXPECT_EQ(text_of(tool, IDC_CELSIUS_RESULT), "摂氏温度は、9999.0 度です。");
+    EXPECT_EQ(convert(L"2147483647"), "摂氏温度は、9999.0 度です。");
 }
 
 TEST_F(FormToolsTest, TaxShowsTheStartUpRateOnEachOpeningWhileTheFileGetsTheLastOne) {
@@ -121,6 +123,156 @@ TEST_F(FormToolsTest, TaxFieldsHoldOnlyWhatTheArithmeticCanTake) {
     fill_and_press(tool, {{IDC_TAX_PRICE, L"4294967296"}, {IDC_TAX_RATE, L"12345"}}, IDC_TAX_CALCULATE);
     EXPECT_EQ(text_of(tool, IDC_TAX_AMOUNT_RESULT), "トータル価格は198,999,998円です。");
     EXPECT_EQ(settings.tax_ritu.to_save, 99);
+}
+
+// Characters as the keyboard delivers them to the focused key; '\r' is Enter.
+void type(std::string_view keys) {
+    for (char c : keys) {
+        if (c == '\r') PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+        else PostMessageW(GetFocus(), WM_CHAR, WPARAM(c), 1);
+        pump();
+    }
+}
+
+// Keys of the numeric keypad, turned into characters by the message loop, with Num Lock on.
+void type_on_keypad(std::initializer_list<UINT> virtual_keys) {
+    BYTE keyboard[256];
+    GetKeyboardState(keyboard);
+    keyboard[VK_NUMLOCK] |= 1;
+    SetKeyboardState(keyboard);
+    for (UINT key : virtual_keys) {
+        LPARAM scan = LPARAM(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+        PostMessageW(GetFocus(), WM_KEYDOWN, key, scan | 1);
+        PostMessageW(GetFocus(), WM_KEYUP, key, scan | 0xC0000001);
+        pump();
+    }
+}
+
+TEST_F(FormToolsTest, TimeCalculatorBeepsAtARefusedKeyAndIsKeyedFromTheKeyboardOrTheKeypadWhereEnterMeansEquals) {
+    HWND tool = open(IDC_OPEN_TIME_CALCULATOR);
+    ASSERT_EQ(GetFocus(), GetDlgItem(tool, IDC_CALC_EQUALS));
+    click(tool, IDC_CALC_DIGIT_0);
+    ASSERT_EQ(fake.beeps.size(), 1u) << "a refused key";
+    EXPECT_EQ(std::pair(fake.beeps[0].hertz, fake.beeps[0].milliseconds), std::pair(400u, 80u));
+    click(tool, IDC_CALC_DIGIT_5);
+    click(tool, IDC_CALC_PLUS);
+    type("\r");
+    EXPECT_EQ(text_of(tool, IDC_CALC_OPERATOR), "＝") << "Enter after a click";
+
+    type("A1H30+45m\r");
+    EXPECT_EQ(text_of(tool, IDC_CALC_RESULT), "1時間45分30秒");
+    type("a100S/7\r");
+    EXPECT_EQ(text_of(tool, IDC_CALC_STATUS), "余りは....2 秒です。");
+    type("A2h*3-10M/2+5sc69f\r");
+    EXPECT_EQ(text_of(tool, IDC_CALC_RESULT), "2時間53分51秒") << "(2時間 × 3 - 10分) / 2 + -69";
+
+    type("A");
+    type_on_keypad({VK_NUMPAD9, VK_NUMPAD0, VK_MULTIPLY, VK_NUMPAD4, VK_DIVIDE, VK_NUMPAD3, VK_ADD, VK_NUMPAD1,
+                    VK_NUMPAD2, VK_SUBTRACT, VK_NUMPAD7, VK_NUMPAD8, VK_NUMPAD5, VK_NUMPAD6, VK_RETURN});
+    EXPECT_EQ(text_of(tool, IDC_CALC_RESULT), "-2時間8分44秒") << "90 × 4 / 3 + 12 - 7856";
+}
+
+TEST_F(FormToolsTest, TimeCalculatorOverflowShowsABoxThenTheStatusLineAndTheBoldFontGoesWithTheWindow) {
+    HWND tool = open(IDC_OPEN_TIME_CALCULATOR);
+    type("123456s");
+    std::string status_while_box_is_up;
+    fake.while_box_is_up = [&] { status_while_box_is_up = text_of(tool, IDC_CALC_STATUS); };
+    type("+");
+    EXPECT_EQ(fake.shown, std::vector<std::string>{overflow_message});
+    EXPECT_NE(status_while_box_is_up, text_of(tool, IDC_CALC_STATUS)) << "the box comes first";
+    EXPECT_EQ(text_of(tool, IDC_CALC_STATUS), "ＣＥかＡＣでクリアして下さい");
+
+    auto font = reinterpret_cast<HFONT>(SendDlgItemMessageW(tool, IDC_CALC_DIGIT_7, WM_GETFONT, 0, 0));
+    LOGFONTW description{};
+    ASSERT_NE(GetObjectW(font, sizeof description, &description), 0);
+    EXPECT_EQ(description.lfWeight, FW_BOLD);
+    choose_menu(tool, IDM_EXIT);
+    EXPECT_EQ(GetObjectType(font), 0u) << "the font went with the window";
+    EXPECT_EQ(text_of(open(IDC_OPEN_TIME_CALCULATOR), IDC_CALC_RESULT), "") << "each opening starts cleared";
+}
+
+// Each copying test starts with "before" on the clipboard.
+class CopyingTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof L"before");
+        wcscpy(static_cast<wchar_t*>(GlobalLock(memory)), L"before");
+        GlobalUnlock(memory);
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        SetClipboardData(CF_UNICODETEXT, memory);
+        CloseClipboard();
+    }
+};
+
+// The clipboard's Unicode text, as Shift-JIS for comparing with the lines.
+std::string clipboard() {
+    if (!OpenClipboard(nullptr)) return "(clipboard busy)";
+    std::string text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = narrow(static_cast<const wchar_t*>(GlobalLock(data)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Ctrl+C typed into a control, through the program's own message loop; returns what the clipboard then holds.
+std::string copy_from(HWND dialog, int id) {
+    SetFocus(GetDlgItem(dialog, id));
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(GetFocus(), WM_KEYDOWN, 'C', LPARAM(MapVirtualKeyW('C', MAPVK_VK_TO_VSC)) << 16 | 1);
+    pump();
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    return clipboard();
+}
+
+TEST_F(CopyingTest, AResultListCopiesEveryLineOrTheSelectedOneByKeyAndByMenu) {
+    constexpr int results = LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS;
+    HWND tool = open(IDC_OPEN_LENGTH);
+    EXPECT_EQ(copy_from(tool, results), "before") << "an empty list leaves the clipboard alone";
+
+    click(tool, LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT);
+    const std::vector<std::string> lines = list_lines(tool, results);
+    std::string every_line;
+    for (const std::string& line : lines) every_line += line + "\r\n";
+    EXPECT_EQ(copy_from(tool, results) + "\r\n", every_line);
+    EXPECT_NE(every_line.find("ミリメートル\t"), std::string::npos) << "the columns stay tab-separated";
+
+    HWND list = GetDlgItem(tool, results);
+    SendMessageW(list, LB_SETCURSEL, 4, 0);
+    EXPECT_EQ(copy_from(tool, results), lines[4]);
+    SendMessageW(list, LB_SETCURSEL, 2, 0);
+    // The menu runs its own loop: the key waits in the queue for it.
+    PostMessageW(list, WM_CHAR, 'c', 0);
+    SendMessageW(list, WM_CONTEXTMENU, WPARAM(list), -1);
+    pump();
+    EXPECT_EQ(clipboard(), lines[2]);
+}
+
+TEST_F(CopyingTest, CalculatorsCopyTheirLastAnswerOnePerLine) {
+    HWND dates = open(IDC_OPEN_DATE_CALCULATOR);
+    EXPECT_EQ(copy_from(dates, IDC_DATE_AFTER), "before") << "nothing to copy before the first answer";
+    set_picker(dates, IDC_START_DATE, {2004, 2, 0, 28, 0, 0, 0, 0});
+    fill_and_press(dates, {{IDC_DAY_COUNT, L"1"}}, IDC_DATE_AFTER);
+    EXPECT_EQ(copy_from(dates, IDC_DATE_AFTER), "2004/ 2/29 日曜日");
+    click(dates, IDC_DAYS_BETWEEN);
+    EXPECT_EQ(copy_from(dates, IDC_FIRST_DATE), "0日間");
+    // An edit field copies what is selected in it, not the result.
+    SendDlgItemMessageW(dates, IDC_DAY_COUNT, EM_SETSEL, 0, -1);
+    EXPECT_EQ(copy_from(dates, IDC_DAY_COUNT), "1");
+
+    HWND tax = open(IDC_OPEN_TAX);
+    click(tax, IDC_TAX_CALCULATE);
+    EXPECT_EQ(copy_from(tax, IDC_TAX_CALCULATE), text_of(tax, IDC_TAX_AMOUNT_RESULT) + "\r\n" + text_of(tax, IDC_TAX_RESULT));
+    HWND calculator = open(IDC_OPEN_TIME_CALCULATOR);
+    for (int key : {IDC_CALC_DIGIT_9, IDC_CALC_MINUTES, IDC_CALC_EQUALS}) click(calculator, key);
+    EXPECT_EQ(copy_from(calculator, IDC_CALC_EQUALS), "9分");
 }
 
 }  // namespace

@@ -1,24 +1,29 @@
-// The tools that answer in a list: the five unit converters and the world clock, and whole rows in every list.
+// The tools that answer in a list: the unit converters, the currency converter and its rate editor, the world clock and the drive report.
+#include <deque>
+#include <functional>
 #include <utility>
 #include <vector>
 
+#include "base/win/frame.h"
 #include "base/win/settings_store.h"
 #include "res/dialogs/currency.h"
 #include "res/dialogs/drive_report.h"
 #include "res/dialogs/list_converters.h"
+#include "res/dialogs/rate_editor.h"
 #include "res/dialogs/world_clock.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
+#include "tools/convert/rate_editor.h"
 
 namespace quivra::testing {
 namespace {
 
 using ResultListToolsTest = WindowTest;
 
-constexpr int length_value = LENGTH_CONVERTER_BASE + IDC_LIST_VALUE;
-constexpr int length_unit = LENGTH_CONVERTER_BASE + IDC_LIST_UNIT;
-constexpr int length_results = LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS;
-constexpr int length_convert = LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT;
+// The row a combo box shows, and choosing one without telling the dialog.
+LRESULT selected_row(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
+void choose_row(HWND dialog, int id, int row) { SendDlgItemMessageW(dialog, id, CB_SETCURSEL, WPARAM(row), 0); }
+
 constexpr int inch = 4;
 constexpr std::pair<int, int> converters[] = {  // launcher command, ids base
     {IDC_OPEN_LENGTH, LENGTH_CONVERTER_BASE}, {IDC_OPEN_WEIGHT, WEIGHT_CONVERTER_BASE},
@@ -30,32 +35,23 @@ void pick_time(HWND tool, WORD hour, WORD minute) {
     set_picker(tool, IDC_WORLD_TIME, {2026, 12, 1, 7, hour, minute, 0, 0});
 }
 
-TEST_F(ResultListToolsTest, ThreeInchesConvertedAndTheUnitKeptForTheNextOpeningAndTheFile) {
-    HWND tool = open(IDC_OPEN_LENGTH);
-    SetDlgItemTextW(tool, length_value, L"3");
-    choose_row(tool, length_unit, inch);
-    click(tool, length_convert);
-    auto lines = list_lines(tool, length_results);
-    EXPECT_EQ(lines.at(0), "ミリメートル\t       76.19999 mm");
-    EXPECT_EQ(lines.at(inch), "インチ      \t        2.99999 in");
-    EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_LENGTH), length_unit), inch);
-    choose_menu(launcher_window, IDM_EXIT);
-    EXPECT_TRUE(saved("\r\nlen_def=4\r\n"));
-}
-
-TEST_F(ResultListToolsTest, EachConverterKeepsItsOwnUnitAndChangingTheListAloneRecordsNothing) {
+TEST_F(ResultListToolsTest, EachConverterKeepsTheUnitOfItsLastConversionForTheNextOpeningAndTheFile) {
     write_bytes(settings_file(), "len_def=15\r\nweight_def=13\r\narea_def=3\r\nvol_def=23\r\nspeed_def=5\r\n");
     const LRESULT rows[] = {0, 13, 3, 23, 5};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(selected_row(open(converters[i].first), converters[i].second + IDC_LIST_UNIT), rows[i]);
 
-    HWND speed = open(IDC_OPEN_SPEED);
-    choose_row(speed, SPEED_CONVERTER_BASE + IDC_LIST_UNIT, 13);
+    HWND tool = open(IDC_OPEN_LENGTH);
+    SetDlgItemTextW(tool, LENGTH_CONVERTER_BASE + IDC_LIST_VALUE, L"3");
+    choose_row(tool, LENGTH_CONVERTER_BASE + IDC_LIST_UNIT, inch);
     choose_row(open(IDC_OPEN_VOLUME), VOLUME_CONVERTER_BASE + IDC_LIST_UNIT, 0);  // never converted
-    click(speed, SPEED_CONVERTER_BASE + IDC_LIST_CONVERT);
-    EXPECT_EQ(settings.speed_def.to_save, 13);
-    EXPECT_EQ(settings.vol_def.to_save, 23);
-    EXPECT_EQ(settings.len_def.to_save, 15) << "untouched until a conversion";
+    click(tool, LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT);
+    auto lines = list_lines(tool, LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS);
+    EXPECT_EQ(lines.at(0), "ミリメートル\t       76.19999 mm");
+    EXPECT_EQ(lines.at(inch), "インチ      \t        2.99999 in");
+    EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_LENGTH), LENGTH_CONVERTER_BASE + IDC_LIST_UNIT), inch);
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_TRUE(saved("\r\nlen_def=4\r\n") && saved("\r\nvol_def=23\r\n"));
 }
 
 TEST_F(ResultListToolsTest, LateEveningInTokyoThenLondonInSummerTime) {
@@ -75,25 +71,10 @@ TEST_F(ResultListToolsTest, LateEveningInTokyoThenLondonInSummerTime) {
     EXPECT_EQ(list_lines(tool, IDC_WORLD_TIMES).at(tokyo), "東京(日本)                    \t22時 0分 ");
 }
 
-TEST_F(ResultListToolsTest, TheCityOfTheLastReportIsKeptInTheRunAndAcrossARestart) {
-    write_bytes(settings_file(), "world_def=23\r\n");
-    HWND tool = open(IDC_OPEN_WORLD_CLOCK);
-    EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), london);
-    choose_row(tool, IDC_WORLD_CITY, sydney);  // chosen but never reported
-    tool = reopen(tool, IDC_OPEN_WORLD_CLOCK);
-    EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), london);
-    choose_row(tool, IDC_WORLD_CITY, wellington);
-    click(tool, IDC_WORLD_REPORT);
-    EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_WORLD_CLOCK), IDC_WORLD_CITY), wellington);
-    restart();
-    EXPECT_TRUE(saved("\r\nworld_def=12\r\n"));
-    EXPECT_EQ(selected_row(open(IDC_OPEN_WORLD_CLOCK), IDC_WORLD_CITY), wellington);
-}
-
-TEST_F(ResultListToolsTest, NoRowOrAStoredOneOutsideTheTableMeansTheFirst) {
+TEST_F(ResultListToolsTest, TheCityOfTheLastReportIsKeptInTheRunAndAcrossARestartAndNoRowMeansTheFirst) {
     write_bytes(settings_file(), "world_def=38\r\nvol_def=-1\r\n");
     HWND tool = open(IDC_OPEN_WORLD_CLOCK);
-    EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), tokyo);
+    EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), tokyo) << "a stored row outside the table";
     EXPECT_EQ(selected_row(open(IDC_OPEN_VOLUME), VOLUME_CONVERTER_BASE + IDC_LIST_UNIT), 0);
     choose_row(tool, IDC_WORLD_CITY, -1);  // as another program could leave it
     pick_time(tool, 3, 5);
@@ -101,6 +82,14 @@ TEST_F(ResultListToolsTest, NoRowOrAStoredOneOutsideTheTableMeansTheFirst) {
     EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), tokyo);
     EXPECT_EQ(list_lines(tool, IDC_WORLD_TIMES).at(london), "ロンドン(イギリス)            \t18時 5分 前日");
     EXPECT_EQ(settings.world_def.to_save, tokyo);
+
+    choose_row(tool, IDC_WORLD_CITY, wellington);
+    click(tool, IDC_WORLD_REPORT);
+    choose_row(tool, IDC_WORLD_CITY, sydney);  // chosen but never reported
+    EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_WORLD_CLOCK), IDC_WORLD_CITY), wellington);
+    restart();
+    EXPECT_TRUE(saved("\r\nworld_def=12\r\n"));
+    EXPECT_EQ(selected_row(open(IDC_OPEN_WORLD_CLOCK), IDC_WORLD_CITY), wellington);
 }
 
 RECT rect_in(HWND tool, int id) {
@@ -111,9 +100,7 @@ RECT rect_in(HWND tool, int id) {
 }
 
 TEST_F(ResultListToolsTest, EveryResultListShowsWholeRowsAndKeepsAMarginBelow) {
-    struct Tool {
-        int command, button, list;
-    };
+    struct Tool { int command, button, list; };
     std::vector<Tool> tools = {{IDC_OPEN_WORLD_CLOCK, IDC_WORLD_REPORT, IDC_WORLD_TIMES},
                                {IDC_OPEN_CURRENCY, IDC_CURRENCY_CONVERT, IDC_CURRENCY_RESULTS},
                                {IDC_OPEN_DRIVES, IDC_DRIVE_EXAMINE, IDC_DRIVE_LIST}};
@@ -134,6 +121,140 @@ TEST_F(ResultListToolsTest, EveryResultListShowsWholeRowsAndKeepsAMarginBelow) {
         EXPECT_GE(rows.bottom / row_height, LONG(SendMessageW(list, LB_GETCOUNT, 0, 0)))
             << "every currency shows without scrolling";
     }
+}
+
+constexpr int yen = 0, euro = 2, franc = 4;
+constexpr int euro_yen = IDC_RATE_YEN_FIRST + euro - int(first_edited_row);
+constexpr int euro_sen = IDC_RATE_SEN_FIRST + euro - int(first_edited_row);
+
+// Converts `amount` from `currency` and returns the yen line.
+std::string in_yen(HWND converter, const wchar_t* amount, int currency) {
+    SetDlgItemTextW(converter, IDC_CURRENCY_AMOUNT, amount);
+    choose_row(converter, IDC_CURRENCY_FROM, currency);
+    click(converter, IDC_CURRENCY_CONVERT);
+    return list_lines(converter, IDC_CURRENCY_RESULTS).at(yen);
+}
+
+HWND open_editor(HWND converter) {
+    choose_menu(converter, IDM_RATE_EDITOR);
+    return tool_windows[reinterpret_cast<const Tool*>(tool_parameter(converter))->position];
+}
+
+// The editor with the euro typed in as `yen` yen `sen` sen.
+HWND editor_with_euro(HWND converter, const wchar_t* yen = L"1", const wchar_t* sen = L"1") {
+    HWND editor = open_editor(converter);
+    SetDlgItemTextW(editor, euro_yen, yen);
+    SetDlgItemTextW(editor, euro_sen, sen);
+    return editor;
+}
+
+void press_key(HWND editor, WPARAM key) {
+    SetFocus(GetDlgItem(editor, euro_yen));
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+    pump();
+}
+
+TEST_F(ResultListToolsTest, CurrencyConvertsAtTheRateStoredInItsOneEditorAndKeepsTheRateAndTheCurrency) {
+    write_bytes(settings_file(), "cash_def=16\r\n");
+    HWND converter = open(IDC_OPEN_CURRENCY);
+    EXPECT_EQ(selected_row(converter, IDC_CURRENCY_FROM), yen);
+    // Set from outside, past the field's limit.
+    EXPECT_EQ(in_yen(converter, L"123456789", yen), "日本円          \t 99999999.00");
+    EXPECT_EQ(in_yen(converter, L"3", franc), "日本円          \t      260.28");
+
+    HWND editor = editor_with_euro(converter, L"121", L"5");
+    EXPECT_EQ(open_editor(converter), editor);
+    EXPECT_EQ(text_of(editor, IDC_RATE_YEN_FIRST) + "." + text_of(editor, IDC_RATE_SEN_FIRST), "121.25") << "the dollar";
+    click(editor, IDC_RATE_OK);
+    EXPECT_EQ(in_yen(converter, L"100", euro), "日本円          \t    12105.00");
+    converter = reopen(converter, IDC_OPEN_CURRENCY);
+    EXPECT_EQ(selected_row(converter, IDC_CURRENCY_FROM), euro);
+    EXPECT_EQ(text_of(converter, IDC_CURRENCY_AMOUNT), "1000");
+    restart();
+    EXPECT_TRUE(saved("\r\ncash_def=2\r\n") && saved("\r\nrate02=12105\r\n"));
+    editor = open_editor(open(IDC_OPEN_CURRENCY));
+    EXPECT_EQ(text_of(editor, euro_yen) + "." + text_of(editor, euro_sen), "121.5");
+}
+
+TEST_F(ResultListToolsTest, OnlyOkEnterAndAYesStoreTheRates) {
+    HWND converter = open(IDC_OPEN_CURRENCY);
+    const std::int32_t before = settings.rates[euro];
+    auto exit_menu = [](HWND e) { choose_menu(e, IDM_EXIT); };
+    struct Way {
+        std::function<void(HWND)> leave;
+        std::deque<bool> answers;
+        bool stores;
+    } ways[] = {
+        {[](HWND e) { click(e, IDC_RATE_OK); }, {}, true}, {[](HWND e) { press_key(e, VK_RETURN); }, {}, true},
+        {exit_menu, {true}, true}, {exit_menu, {false}, false}, {[](HWND e) { click(e, IDC_RATE_CANCEL); }, {}, false},
+        {[](HWND e) { SendMessageW(e, WM_SYSCOMMAND, SC_CLOSE, 0); pump(); }, {}, false},
+    };
+    for (std::size_t i = 0; i < std::size(ways); ++i) {
+        SCOPED_TRACE(i);
+        settings.rates[euro] = before;
+        fake.shown.clear();
+        fake.answers = ways[i].answers;
+        HWND editor = editor_with_euro(converter);
+        ways[i].leave(editor);
+        EXPECT_FALSE(IsWindow(editor));
+        EXPECT_EQ(settings.rates[euro], ways[i].stores ? 101 : before);
+        EXPECT_EQ(fake.shown, std::vector<std::string>(ways[i].answers.size(), store_question));
+    }
+    HWND editor = editor_with_euro(converter);
+    press_key(editor, VK_ESCAPE);
+    choose_menu(editor, IDCANCEL);
+    EXPECT_TRUE(IsWindow(editor)) << "neither Escape nor its command leaves";
+}
+
+TEST_F(ResultListToolsTest, TheLaunchersCloseShutsTheRateEditorWithoutStoringOrAsking) {
+    HWND editor = editor_with_euro(open(IDC_OPEN_CURRENCY));
+    const std::int32_t before = settings.rates[euro];
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_FALSE(IsWindow(editor));
+    EXPECT_TRUE(fake.shown.empty());
+    EXPECT_TRUE(saved("\r\nrate02=12631\r\n"));
+
+    // Nor when it comes while the editor's own question is up.
+    launcher_window = nullptr;
+    editor = editor_with_euro(open(IDC_OPEN_CURRENCY));
+    fake.answers = {true};
+    fake.while_box_is_up = [&] { choose_menu(launcher_window, IDM_EXIT); };
+    choose_menu(editor, IDM_EXIT);
+    EXPECT_FALSE(IsWindow(editor));
+    EXPECT_EQ(settings.rates[euro], before) << "the fields were gone";
+}
+
+constexpr std::uint64_t gb = std::uint64_t(1) << 30;
+
+TEST_F(ResultListToolsTest, DriveReportIsRebuiltTheUnitTakesEffectAtTheNextPressAndOldSystemsGetTheClassicCounts) {
+    // A: is never examined; the optical drive has no disc.
+    fake.drives['A'] = {DRIVE_REMOVABLE, ExtendedFreeSpace{gb, gb}, {}, VolumeInformation{"FD", "FAT"}};
+    fake.drives['C'] = {DRIVE_FIXED, ExtendedFreeSpace{10 * gb, 40 * gb}, {}, VolumeInformation{"システム", "NTFS"}};
+    fake.drives['Q'] = {DRIVE_CDROM, {}, {}, {}};
+    HWND tool = open(IDC_OPEN_DRIVES);
+    click(tool, IDC_DRIVE_EXAMINE);
+    std::vector<std::string> lines = list_lines(tool, IDC_DRIVE_LIST);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[0], "C: [システム   ](NTFS  )HardDisk ");
+    EXPECT_EQ(lines[2], "    残りは 10240Mb( 25% )..ドライブ容量は 40960Mbです");
+    EXPECT_EQ(lines[5], "Q: [           ](      )CD-ROM   ");
+
+    click(tool, IDC_DRIVE_KILOBYTES);
+    EXPECT_EQ(list_lines(tool, IDC_DRIVE_LIST), lines);
+    fake.drives['C'].extended->free_bytes = 20 * gb;
+    click(tool, IDC_DRIVE_EXAMINE);
+    EXPECT_EQ(list_lines(tool, IDC_DRIVE_LIST).at(2), "残りは 20971520kb( 50% )ドライブ容量は 41943040kbです");
+
+    // Old systems use the classic counts: 16 TiB in 4 KiB clusters needs more than 32 bits.
+    fake.drives = {{'D', {DRIVE_FIXED, ExtendedFreeSpace{1, 1}, ClassicFreeSpace{8, 512, 0x7FFFFFFF, 0xFFFFFFFF},
+                          VolumeInformation{"OLD", "FAT"}}}};
+    fake.version = {2, 3, 1057};
+    click(tool, IDC_DRIVE_MEGABYTES);
+    click(tool, IDC_DRIVE_EXAMINE);
+    EXPECT_EQ(list_lines(tool, IDC_DRIVE_LIST).at(2), "    残りは8388607Mb( 49% )..ドライブ容量は16777215Mbです");
+    fake.version = {0, 4, 0};
+    click(tool, IDC_DRIVE_EXAMINE);
+    EXPECT_EQ(list_lines(tool, IDC_DRIVE_LIST).size(), 1u);
 }
 
 }  // namespace

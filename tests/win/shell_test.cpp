@@ -1,7 +1,13 @@
-// The launcher, its About box and the frame every tool window shares.
+// The program as a user starts it, its launcher and About box, the frame every tool shares and tarv.ini on disk.
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <tuple>
 #include <vector>
 
+#include "app/launcher.h"
 #include "app/tool_table.h"
+#include "base/centring.h"
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
 #include "res/dialogs/list_converters.h"
@@ -11,10 +17,91 @@
 namespace quivra::testing {
 namespace {
 
+namespace fs = std::filesystem;
 using ShellTest = WindowTest;
 
-void move_to(HWND window, int left, int top) {
-    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+Position place_of(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {r.left, r.top};
+}
+
+bool is_centred(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return place_of(window) == centred_position(r.right - r.left, r.bottom - r.top, GetSystemMetrics(SM_CXSCREEN),
+                                                GetSystemMetrics(SM_CYSCREEN));
+}
+
+void move_to(HWND window, int left, int top) { SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }
+
+// The window tests run once per system code page; this proves which one.
+TEST(CodePage, IsTheOneThisRunIsFor) {
+    const char* wanted = std::getenv("QUIVRA_CODE_PAGE");
+    if (!wanted) GTEST_SKIP() << "QUIVRA_CODE_PAGE not set";
+    EXPECT_EQ(GetACP(), std::stoul(wanted)) << "is the locale this run asks for generated?";
+}
+
+TEST(GameSounds, LieBesideTheBuiltProgramAsSmallPcmWaves) {
+    for (const char* name : {"ok.wav", "error.wav"}) {
+        std::string bytes = read_bytes(built_program().parent_path() / name);
+        ASSERT_GT(bytes.size(), 44u) << name;
+        EXPECT_EQ(bytes.substr(0, 4) + bytes.substr(8, 8), "RIFFWAVEfmt ");
+        EXPECT_EQ(bytes[20], 1) << name << " is not plain PCM";
+        EXPECT_LT(bytes.size(), 64'000u);
+    }
+}
+
+// Starts the program in its own folder, as a double click would.
+HANDLE start(const fs::path& program) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::wstring command = L"\"" + program.wstring() + L"\"";
+    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        program.parent_path().c_str(), &startup, &info))
+        return nullptr;
+    CloseHandle(info.hThread);
+    return info.hProcess;
+}
+
+// The exit code, or -1 if it is still running after the wait (then it is ended).
+long exit_code(HANDLE process, DWORD wait_ms) {
+    DWORD code = DWORD(-1);
+    if (WaitForSingleObject(process, wait_ms) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
+    else TerminateProcess(process, code);
+    CloseHandle(process);
+    return long(code);
+}
+
+bool whole_file(const std::string& file) {
+    return file.ends_with("\r\nrate15=1453\r\nPASSCODE=0000000000\r\n");
+}
+
+TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {
+    ASSERT_TRUE(fs::exists(built_program())) << built_program();
+    // A folder name outside Shift-JIS: the program must still find its file.
+    fs::path folder = fs::temp_directory_path() / L"Quivra \u00fc\u00e9";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    fs::copy_file(built_program(), folder / L"quivra.exe");
+
+    HANDLE first = start(folder / L"quivra.exe");
+    ASSERT_NE(first, nullptr);
+    HWND launcher = nullptr;
+    for (int tries = 0; tries < 300 && !launcher; ++tries, Sleep(50)) launcher = FindWindowW(nullptr, version_title);
+    ASSERT_NE(launcher, nullptr);
+    HANDLE second = start(folder / L"quivra.exe");
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(exit_code(second, 15000), 0);
+    HWND found = FindWindowW(nullptr, version_title);
+    EXPECT_TRUE(found == launcher && !FindWindowExW(nullptr, launcher, nullptr, version_title)) << "a second launcher";
+
+    PostMessageW(launcher, WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_EQ(exit_code(first, 15000), 0);
+    std::string file = read_bytes(folder / L"tarv.ini");
+    EXPECT_TRUE(file.starts_with("dlg00_left=") && whole_file(file)) << file;
+    fs::remove_all(folder);
 }
 
 TEST_F(ShellTest, LauncherShowsEachToolsIconIgnoresEscapeAndNonClicksAndTakesRowZeroEvenAtTheCorner) {
@@ -39,20 +126,18 @@ TEST_F(ShellTest, LauncherShowsEachToolsIconIgnoresEscapeAndNonClicksAndTakesRow
 struct AboutVisit {
     HWND launcher = nullptr, box = nullptr;
     const std::vector<std::wstring>* opened = nullptr;
-    bool modal = false, open_after_escape_and_home_page = false;
-    int focused = 0;
-    std::size_t opened_by_click = 0;
+    // Modal, the focused control, documents opened by the click, open after Escape and the home page.
+    std::tuple<bool, int, std::size_t, bool> seen{};
 } visit;
 
 void CALLBACK use_about_box(HWND, UINT, UINT_PTR timer, DWORD) {
     if (!(visit.box = FindWindowW(nullptr, L"Quivra"))) return;  // not open yet
     KillTimer(nullptr, timer);
-    visit.modal = GetWindow(visit.box, GW_OWNER) == visit.launcher && !IsWindowEnabled(visit.launcher);
-    visit.focused = GetDlgCtrlID(GetFocus());
+    bool modal = GetWindow(visit.box, GW_OWNER) == visit.launcher && !IsWindowEnabled(visit.launcher);
+    int focused = GetDlgCtrlID(GetFocus());
     SendMessageW(visit.box, WM_COMMAND, IDCANCEL, 0);
     SendMessageW(GetDlgItem(visit.box, IDC_HOME_PAGE), BM_CLICK, 0, 0);
-    visit.opened_by_click = visit.opened->size();
-    visit.open_after_escape_and_home_page = IsWindowVisible(visit.box);
+    visit.seen = {modal, focused, visit.opened->size(), IsWindowVisible(visit.box)};
     SendMessageW(GetDlgItem(visit.box, IDC_ABOUT_OK), BM_CLICK, 0, 0);
 }
 
@@ -61,41 +146,11 @@ TEST_F(ShellTest, AboutBoxIsModalOpensTheManualAndClosesOnlyWithOk) {
     SetTimer(nullptr, 0, 50, use_about_box);
     choose_menu(launcher_window, IDM_ABOUT);
     ASSERT_NE(visit.box, nullptr);
-    EXPECT_TRUE(visit.modal);
-    EXPECT_EQ(visit.focused, IDC_ABOUT_OK);
-    EXPECT_TRUE(visit.open_after_escape_and_home_page);
-    EXPECT_EQ(visit.opened_by_click, 1u) << "opened at the click, not when the box closed";
+    EXPECT_EQ(visit.seen, std::tuple(true, IDC_ABOUT_OK, std::size_t(1), true))
+        << "the manual opens at the click, not when the box closes";
     EXPECT_FALSE(IsWindow(visit.box));
     EXPECT_EQ(fake.opened, std::vector<std::wstring>{program_directory() + L"quivra.html"});
     EXPECT_TRUE(fake.shown.empty()) << "no box of the program's own";
-}
-
-TEST_F(ShellTest, APressOnAnOpenToolsButtonBringsBackTheSameWindowWhichKeysDoNotClose) {
-    HWND first = open(IDC_OPEN_LENGTH);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(open(IDC_OPEN_LENGTH), first);
-    HWND field = GetDlgItem(first, LENGTH_CONVERTER_BASE + IDC_LIST_VALUE);
-    SetFocus(field);
-    for (WPARAM key : {VK_ESCAPE, VK_RETURN}) PostMessageW(field, WM_KEYDOWN, key, 0);
-    pump();
-    choose_menu(first, IDCANCEL);
-    EXPECT_TRUE(IsWindow(first));
-}
-
-TEST_F(ShellTest, AToolReopensWhereItWasClosedAndCentresFromTheCorner) {
-    HWND tool = open(IDC_OPEN_LENGTH);
-    EXPECT_TRUE(is_centred(tool)) << "never placed before";
-    move_to(tool, 50, 60);
-    choose_menu(tool, IDM_EXIT);
-    EXPECT_EQ(tool_windows[tool_for_command(IDC_OPEN_LENGTH)->position], nullptr);
-    tool = open(IDC_OPEN_LENGTH);
-    EXPECT_EQ(place_of(tool), (Position{50, 60}));
-    // The close box takes the same path as the menu.
-    move_to(tool, 0, 0);
-    SendMessageW(tool, WM_SYSCOMMAND, SC_CLOSE, 0);
-    pump();
-    EXPECT_FALSE(IsWindow(tool));
-    EXPECT_TRUE(is_centred(open(IDC_OPEN_LENGTH)));
 }
 
 std::vector<HWND> close_order;
@@ -105,13 +160,33 @@ LRESULT CALLBACK record_closes(int code, WPARAM wparam, LPARAM lparam) {
     return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
-TEST_F(ShellTest, ExitClosesEveryToolInPositionOrderAndWritesTheWholeFileWithTheirPlaces) {
-    HWND l = launcher();
-    HWND speed = open(IDC_OPEN_SPEED), length = open(IDC_OPEN_LENGTH), dates = open(IDC_OPEN_DATE_CALCULATOR);
-    move_to(l, 33, 44);
-    move_to(speed, 120, 130);
-    move_to(length, 70, 80);
-    move_to(dates, 10, 20);
+TEST_F(ShellTest, AToolsButtonBringsBackItsWindowWhereItWasAndExitClosesEveryToolInPositionOrderKeepingTheirPlaces) {
+    HWND tool = open(IDC_OPEN_LENGTH);
+    EXPECT_TRUE(is_centred(tool)) << "never placed before";
+    EXPECT_EQ(open(IDC_OPEN_LENGTH), tool);
+    HWND field = GetDlgItem(tool, LENGTH_CONVERTER_BASE + IDC_LIST_VALUE);
+    SetFocus(field);
+    for (WPARAM key : {VK_ESCAPE, VK_RETURN}) PostMessageW(field, WM_KEYDOWN, key, 0);
+    pump();
+    choose_menu(tool, IDCANCEL);
+    ASSERT_TRUE(IsWindow(tool));
+
+    move_to(tool, 50, 60);
+    choose_menu(tool, IDM_EXIT);
+    EXPECT_EQ(tool_windows[tool_for_command(IDC_OPEN_LENGTH)->position], nullptr);
+    tool = open(IDC_OPEN_LENGTH);
+    EXPECT_EQ(place_of(tool), (Position{50, 60}));
+    // The close box takes the same path as the menu; the corner is no place to keep.
+    move_to(tool, 0, 0);
+    SendMessageW(tool, WM_SYSCOMMAND, SC_CLOSE, 0);
+    pump();
+    EXPECT_FALSE(IsWindow(tool));
+    HWND length = open(IDC_OPEN_LENGTH);
+    EXPECT_TRUE(is_centred(length));
+
+    HWND l = launcher_window, speed = open(IDC_OPEN_SPEED), dates = open(IDC_OPEN_DATE_CALCULATOR);
+    const std::tuple<HWND, int, int> places[] = {{l, 33, 44}, {speed, 120, 130}, {length, 70, 80}, {dates, 10, 20}};
+    for (auto [window, left, top] : places) move_to(window, left, top);
     close_order.clear();
     HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record_closes, nullptr, GetCurrentThreadId());
     choose_menu(l, IDM_EXIT);
@@ -122,9 +197,54 @@ TEST_F(ShellTest, ExitClosesEveryToolInPositionOrderAndWritesTheWholeFileWithThe
     EXPECT_FALSE(IsWindow(l));
     std::string file = read_bytes(settings_file());
     EXPECT_TRUE(file.starts_with("dlg00_left=33\r\ndlg00_top=44\r\ndlg01_left=10\r\ndlg01_top=20\r\n"));
-    EXPECT_TRUE(file.ends_with("\r\nrate15=1453\r\nPASSCODE=0000000000\r\n"));
-    EXPECT_TRUE(saved("\r\ndlg07_left=70\r\ndlg07_top=80\r\n"));
-    EXPECT_TRUE(saved("\r\ndlg12_left=120\r\ndlg12_top=130\r\n"));
+    EXPECT_TRUE(whole_file(file));
+    EXPECT_TRUE(saved("\r\ndlg07_left=70\r\ndlg07_top=80\r\n") && saved("\r\ndlg12_left=120\r\ndlg12_top=130\r\n"));
+}
+
+// Held open without sharing, as another program might hold it.
+struct LockedFile {
+    HANDLE handle = CreateFileW(settings_file().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ~LockedFile() { CloseHandle(handle); }
+};
+
+TEST_F(ShellTest, ASettingsFileLockedOrReadOnlyIsLeftWholeWithNoLeftoversOrBox) {
+    const std::string kept_file = "dlg00_left=40\r\ndlg00_top=30\r\nlen_def=2\r\nPASSCODE=1\r\n";
+    const fs::path folder = settings_file().parent_path();
+    enum Hold { locked_at_start, locked_at_exit, marked_read_only };
+    for (Hold hold : {locked_at_start, locked_at_exit, marked_read_only}) {
+        SCOPED_TRACE(int(hold));
+        settings = Settings{};
+        fake.shown.clear();
+        write_bytes(settings_file(), kept_file);
+        const auto files = std::distance(fs::directory_iterator(folder), {});
+        if (hold == marked_read_only) SetFileAttributesW(settings_file().c_str(), FILE_ATTRIBUTE_READONLY);
+        std::optional<LockedFile> lock;
+        if (hold == locked_at_start) lock.emplace();
+        HWND l = launcher();
+        lock.reset();
+        EXPECT_EQ(is_centred(l), hold == locked_at_start) << "only a file that was read places it";
+        EXPECT_EQ(settings.len_def.at_startup, hold == locked_at_start ? 0 : 2);
+        EXPECT_TRUE(hold != locked_at_exit || lock.emplace().handle != INVALID_HANDLE_VALUE);
+        choose_menu(l, IDM_EXIT);
+        lock.reset();
+        EXPECT_FALSE(IsWindow(l));
+        EXPECT_TRUE(fake.shown.empty());
+        EXPECT_EQ(read_bytes(settings_file()), kept_file);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), files);
+        EXPECT_EQ(bool(GetFileAttributesW(settings_file().c_str()) & FILE_ATTRIBUTE_READONLY), hold == marked_read_only);
+        SetFileAttributesW(settings_file().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+TEST_F(ShellTest, AUtf16SettingsFileKeepsItsValuesAndComesBackAsShiftJis) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c : std::u16string_view(u"tmsg=お茶の時間\r\nlen_def=2\r\n")) bytes += {char(c & 0xFF), char(c >> 8)};
+    write_bytes(settings_file(), bytes);
+    launcher();
+    EXPECT_EQ(settings.tmsg.at_startup, "お茶の時間");
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_TRUE(read_bytes(settings_file()).starts_with("dlg00_left="));
+    EXPECT_TRUE(saved("\r\ntmsg=お茶の時間\r\n") && saved("\r\nlen_def=2\r\n"));
 }
 
 }  // namespace

@@ -3,11 +3,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include <commctrl.h>
 
 #include "app/launcher.h"
-#include "base/centring.h"
 #include "base/win/frame.h"
 #include "app/tool_table.h"
 #include "base/win/message_loop.h"
@@ -17,25 +17,13 @@
 
 namespace quivra::testing {
 
-namespace {
-
-void run_once(std::function<void()>& action) {
-    if (!action) return;
-    std::function<void()> now = std::move(action);
-    action = nullptr;
-    now();
-}
-
-}  // namespace
-
 void FakePlatform::inform(HWND, std::string_view text) {
     shown.emplace_back(text);
-    run_once(while_box_is_up);
+    if (auto now = std::exchange(while_box_is_up, nullptr)) now();
 }
 
-bool FakePlatform::ask(HWND, std::string_view text) {
-    shown.emplace_back(text);
-    run_once(while_box_is_up);
+bool FakePlatform::ask(HWND owner, std::string_view text) {
+    inform(owner, text);
     EXPECT_FALSE(answers.empty()) << "unexpected question: " << text;
     if (answers.empty()) return false;
     bool yes = answers.front();
@@ -68,19 +56,6 @@ void choose_menu(HWND window, int id) {
 }
 
 std::string text_of(HWND dialog, int id) { return item_text(dialog, id); }
-
-Position place_of(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return {r.left, r.top};
-}
-
-bool is_centred(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return place_of(window) == centred_position(r.right - r.left, r.bottom - r.top, GetSystemMetrics(SM_CXSCREEN),
-                                                GetSystemMetrics(SM_CYSCREEN));
-}
 
 std::filesystem::path settings_file() {
     return std::filesystem::path(program_directory()) / L"tarv.ini";
@@ -144,11 +119,6 @@ HWND WindowTest::restart() {
     return launcher();
 }
 
-void WindowTest::tick(HWND window, UINT_PTR timer, std::uint64_t ms) {
-    fake.now_ms += ms;
-    SendMessageW(window, WM_TIMER, timer, 0);
-}
-
 std::vector<std::string> list_lines(HWND dialog, int id) {
     std::vector<std::string> lines;
     HWND list = GetDlgItem(dialog, id);
@@ -165,10 +135,5 @@ void set_picker(HWND dialog, int id, SYSTEMTIME time) {
     SendDlgItemMessageW(dialog, id, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 
-LRESULT selected_row(HWND dialog, int id) { return SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
-
-void choose_row(HWND dialog, int id, int row) {
-    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, WPARAM(row), 0);
-}
 
 }  // namespace quivra::testing

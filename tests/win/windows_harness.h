@@ -53,9 +53,7 @@ public:
     SYSTEMTIME local{2026, 12, 1, 7, 12, 0, 0, 0};
     std::int64_t epoch_seconds = 1'796'601'600;
 
-    struct Beep {
-        unsigned hertz, milliseconds;
-    };
+    struct Beep { unsigned hertz, milliseconds; };
     std::vector<Beep> beeps;
     std::vector<std::wstring> sounds;
     std::vector<std::wstring> file_extensions;   // the default extension of every file-open dialog shown
@@ -87,8 +85,6 @@ void click(HWND dialog, int id);
 void choose_menu(HWND window, int id);
 
 std::string text_of(HWND dialog, int id);
-Position place_of(HWND window);   // the outer rectangle's top left
-bool is_centred(HWND window);
 
 std::filesystem::path settings_file();   // tarv.ini beside the test program
 std::string read_bytes(const std::filesystem::path& path);
@@ -112,8 +108,6 @@ protected:
     HWND reopen(HWND tool, int command);
     // Exits through the launcher and starts again from what tarv.ini holds.
     HWND restart();
-    // Moves the fake clock on and delivers one tick of a window timer.
-    void tick(HWND window, UINT_PTR timer, std::uint64_t ms);
 
     FakePlatform fake;
     HWND launcher_window = nullptr;
@@ -124,8 +118,5 @@ std::vector<std::string> list_lines(HWND dialog, int id);
 
 // A date or time picker set as the user would set it.
 void set_picker(HWND dialog, int id, SYSTEMTIME time);
-// The row a combo box shows, and choosing one without telling the dialog.
-LRESULT selected_row(HWND dialog, int id);
-void choose_row(HWND dialog, int id, int row);
 
 }  // namespace quivra::testing
