@@ -96,6 +96,10 @@ TEST(Countdown, TimeLeftComesFromTheClockWhenTicksAreLostOrMerged) {
     EXPECT_EQ((std::vector{left(999), left(45'500), left(59'999), left(60'000), left(3'600'000)}),
               (std::vector<std::int64_t>{60, 15, 1, 0, 0}));
     EXPECT_EQ(countdown.ms_to_next_second(start + 999), 1) << "the early tick is followed at once";
+
+    countdown.start(0, start);
+    EXPECT_EQ(countdown.ms_to_next_second(start), 1000) << "a zero length waits for the first tick";
+    EXPECT_EQ((std::vector{left(800), left(1000)}), (std::vector<std::int64_t>{1, 0}));
 }
 
 TEST(Countdown, ATimeOfDayMustLieTenSecondsAheadTodayAndFallsOnItsSecond) {

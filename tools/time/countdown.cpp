@@ -21,7 +21,8 @@ std::optional<std::int64_t> countdown_to(ClockTime ring_at, ClockTime now) {
 
 void Countdown::start(std::int64_t length_ms, std::uint64_t now_ms) {
     running_ = true;
-    due_ms_ = now_ms + std::uint64_t(length_ms);
+    // Nothing to count: up at the first one-second tick, not at once.
+    due_ms_ = now_ms + std::uint64_t(length_ms > 0 ? length_ms : 1000);
 }
 
 // The due moment less the clock, so an alarm rings on time however many

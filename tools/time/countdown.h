@@ -24,6 +24,7 @@ std::optional<std::int64_t> countdown_to(ClockTime ring_at, ClockTime now);
 
 class Countdown {
 public:
+    // A length of 0 is up a second after the start.
     void start(std::int64_t length_ms, std::uint64_t now_ms);
     void stop() { running_ = false; }
     bool running() const { return running_; }
