@@ -32,7 +32,7 @@ struct Key {
 };
 
 // In the order of the file.
-const std::array<Key, 14> keys = {{
+const std::array<Key, 16> keys = {{
     {"dlg", &Settings::positions},
     {"alarm", TextValue{&Settings::alarm, alarm_max_bytes}},
     {"tmsg_sw", &Settings::tmsg_sw},
@@ -47,6 +47,8 @@ const std::array<Key, 14> keys = {{
     {"cash_def", &Settings::cash_def},
     {"rate", &Settings::rates},
     {"PASSCODE", &Settings::passcode},
+    {"world_auto", &Settings::world_auto},
+    {"tax_round", &Settings::tax_round},
 }};
 
 struct PositionField {

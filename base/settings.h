@@ -50,6 +50,9 @@ struct Settings {
     std::array<std::int32_t, rate_entries> rates{};
     // Opaque; carried through unchanged. Ten digits do not fit 32 bits.
     std::int64_t passcode = 0;
+    // The world clock reads summer time from the system's zones unless the user turned it off.
+    Kept<std::int32_t> world_auto{1, 1};
+    Kept<std::int32_t> tax_round;  // a TaxRounding
     bool operator==(const Settings&) const = default;
 };
 

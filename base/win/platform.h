@@ -31,6 +31,12 @@ struct ClassicFreeSpace {
     std::uint32_t total_clusters = 0;
 };
 
+// A zone's clock at one moment.
+struct ZoneClock {
+    SYSTEMTIME local;
+    bool daylight;  // the zone's daylight-saving rule is in force
+};
+
 // CP932 text, as the narrow query returns it.
 struct VolumeInformation {
     std::string label;
@@ -52,6 +58,14 @@ public:
     virtual SYSTEMTIME local_time() = 0;
     // For seeding the game's shuffle.
     virtual std::int64_t seconds_since_1970() = 0;
+
+    // A zone of the system's time-zone database, named by its key ("Tokyo
+    // Standard Time"), by its rules for the year in question; each empty
+    // when the system has no such zone.
+    virtual std::optional<ZoneClock> zone_time(std::wstring_view zone, const SYSTEMTIME& utc) = 0;
+    // A local time the clock skips is read as standard time, one it shows
+    // twice as daylight time, as Windows reads them.
+    virtual std::optional<SYSTEMTIME> zone_utc(std::wstring_view zone, const SYSTEMTIME& local) = 0;
 
     virtual void beep(unsigned hertz, unsigned milliseconds) = 0;
     // Plays a WAVE file once, asynchronously, replacing any sound still
@@ -85,5 +99,7 @@ public:
 Platform& platform();
 // Tests put their own in place; production uses the real one.
 void use_platform(Platform& replacement);
+// The real services, whatever is in place.
+Platform& system_platform();
 
 }  // namespace quivra

@@ -5,6 +5,8 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include <iterator>
+
 #include "base/win/text.h"
 
 namespace quivra {
@@ -34,6 +36,39 @@ private:
 
 std::wstring root_of(char letter) { return {wchar_t(letter), L':', L'\\'}; }
 
+constexpr std::int64_t ticks_per_minute = 600'000'000;
+
+std::int64_t minute_of(const SYSTEMTIME& time) {
+    FILETIME ticks{};
+    SystemTimeToFileTime(&time, &ticks);
+    return std::int64_t((std::uint64_t(ticks.dwHighDateTime) << 32) | ticks.dwLowDateTime) / ticks_per_minute;
+}
+
+SYSTEMTIME at_minute(std::int64_t minute) {
+    auto ticks = std::uint64_t(minute * ticks_per_minute);
+    FILETIME time{DWORD(ticks), DWORD(ticks >> 32)};
+    SYSTEMTIME out{};
+    FileTimeToSystemTime(&time, &out);
+    return out;
+}
+
+// Wine 8 has no SystemTimeToTzSpecificLocalTimeEx: a year's rules, read
+// by the zone's key, serve both there and on Windows.
+std::optional<TIME_ZONE_INFORMATION> zone_rules(std::wstring_view zone, WORD year) {
+    DYNAMIC_TIME_ZONE_INFORMATION key{};
+    if (zone.size() >= std::size(key.TimeZoneKeyName)) return std::nullopt;
+    zone.copy(key.TimeZoneKeyName, zone.size());
+    TIME_ZONE_INFORMATION rules{};
+    if (!GetTimeZoneInformationForYear(year, &key, &rules)) return std::nullopt;
+    return rules;
+}
+
+std::optional<SYSTEMTIME> local_by(const TIME_ZONE_INFORMATION& rules, const SYSTEMTIME& utc) {
+    SYSTEMTIME local{};
+    if (!SystemTimeToTzSpecificLocalTime(&rules, &utc, &local)) return std::nullopt;
+    return local;
+}
+
 class Win32Platform final : public Platform {
 public:
     void inform(HWND owner, std::string_view text) override {
@@ -56,6 +91,29 @@ public:
         std::int64_t ticks = std::int64_t((std::uint64_t(now.dwHighDateTime) << 32) | now.dwLowDateTime);
         constexpr std::int64_t ticks_per_second = 10'000'000, seconds_1601_to_1970 = 11'644'473'600;
         return ticks / ticks_per_second - seconds_1601_to_1970;
+    }
+
+    std::optional<ZoneClock> zone_time(std::wstring_view zone, const SYSTEMTIME& utc) override {
+        auto rules = zone_rules(zone, utc.wYear);
+        std::optional<SYSTEMTIME> local = rules ? local_by(*rules, utc) : std::nullopt;
+        // Near New Year the local year's rules are the ones that hold.
+        if (local && local->wYear != utc.wYear && (rules = zone_rules(zone, local->wYear)))
+            local = local_by(*rules, utc);
+        if (!local) return std::nullopt;
+        std::int64_t ahead = minute_of(*local) - minute_of(utc);
+        bool daylight = rules->DaylightBias != rules->StandardBias &&
+                        ahead == -(rules->Bias + rules->DaylightBias);
+        return ZoneClock{*local, daylight};
+    }
+    std::optional<SYSTEMTIME> zone_utc(std::wstring_view zone, const SYSTEMTIME& local) override {
+        auto rules = zone_rules(zone, local.wYear);
+        SYSTEMTIME utc{};
+        if (!rules || !TzSpecificLocalTimeToSystemTime(&*rules, &local, &utc)) return std::nullopt;
+        // Wine reads a time the clock skips as daylight time; Windows, as standard.
+        std::optional<SYSTEMTIME> back = local_by(*rules, utc);
+        if (back && minute_of(*back) != minute_of(local))
+            return at_minute(minute_of(local) + rules->Bias + rules->StandardBias);
+        return utc;
     }
 
     void beep(unsigned hertz, unsigned milliseconds) override { Beep(hertz, milliseconds); }
@@ -136,6 +194,7 @@ Platform* current = &win32_platform;
 }  // namespace
 
 Platform& platform() { return *current; }
+Platform& system_platform() { return win32_platform; }
 void use_platform(Platform& replacement) { current = &replacement; }
 
 }  // namespace quivra

@@ -58,6 +58,8 @@ TEST_F(ResultListToolsTest, LateEveningInTokyoThenLondonInSummerTime) {
     fake.local.wHour = 21, fake.local.wMinute = 7, fake.local.wSecond = 42;
     HWND tool = open(IDC_OPEN_WORLD_CLOCK);
     EXPECT_EQ(text_of(tool, IDC_WORLD_TIME), "21:07:42");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tool, IDC_WORLD_SUMMER_TIME))) << "the zones decide for a new user";
+    click(tool, IDC_WORLD_AUTOMATIC);
     pick_time(tool, 23, 30);
     click(tool, IDC_WORLD_REPORT);
     auto lines = list_lines(tool, IDC_WORLD_TIMES);

@@ -75,7 +75,7 @@ long exit_code(HANDLE process, DWORD wait_ms) {
 }
 
 bool whole_file(const std::string& file) {
-    return file.ends_with("\r\nrate15=1453\r\nPASSCODE=0000000000\r\n");
+    return file.ends_with("\r\nrate15=1453\r\nPASSCODE=0000000000\r\nworld_auto=1\r\ntax_round=0\r\n");
 }
 
 TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {

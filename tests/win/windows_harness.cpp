@@ -37,6 +37,47 @@ std::uint32_t FakePlatform::logical_drives() {
     return mask;
 }
 
+namespace {
+
+constexpr std::int64_t ticks_per_minute = 600'000'000;
+
+std::int64_t minute_of(const SYSTEMTIME& time) {
+    FILETIME ticks{};
+    SystemTimeToFileTime(&time, &ticks);
+    return std::int64_t((std::uint64_t(ticks.dwHighDateTime) << 32) | ticks.dwLowDateTime) / ticks_per_minute;
+}
+
+SYSTEMTIME at_minute(std::int64_t minute) {
+    auto ticks = std::uint64_t(minute * ticks_per_minute);
+    FILETIME time{DWORD(ticks), DWORD(ticks >> 32)};
+    SYSTEMTIME out{};
+    FileTimeToSystemTime(&time, &out);
+    return out;
+}
+
+bool in_summer(const FakePlatform::ZoneRule& rule, std::int64_t utc) {
+    return utc >= minute_of(rule.summer_from) && utc < minute_of(rule.summer_until);
+}
+
+}  // namespace
+
+std::optional<ZoneClock> FakePlatform::zone_time(std::wstring_view zone, const SYSTEMTIME& utc) {
+    if (system_zones) return system_platform().zone_time(zone, utc);
+    auto rule = zones.find(zone);
+    if (rule == zones.end()) return std::nullopt;
+    bool summer = in_summer(rule->second, minute_of(utc));
+    return ZoneClock{at_minute(minute_of(utc) + rule->second.standard_minutes + (summer ? 60 : 0)), summer};
+}
+
+std::optional<SYSTEMTIME> FakePlatform::zone_utc(std::wstring_view zone, const SYSTEMTIME& local) {
+    if (system_zones) return system_platform().zone_utc(zone, local);
+    auto rule = zones.find(zone);
+    if (rule == zones.end()) return std::nullopt;
+    // Daylight time where it can be read so: the twice-shown hour; a skipped one is standard.
+    std::int64_t standard = minute_of(local) - rule->second.standard_minutes;
+    return at_minute(in_summer(rule->second, standard - 60) ? standard - 60 : standard);
+}
+
 void pump() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))

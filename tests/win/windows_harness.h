@@ -28,6 +28,8 @@ public:
     std::uint64_t monotonic_ms() override { return now_ms; }
     SYSTEMTIME local_time() override { return local; }
     std::int64_t seconds_since_1970() override { return epoch_seconds; }
+    std::optional<ZoneClock> zone_time(std::wstring_view zone, const SYSTEMTIME& utc) override;
+    std::optional<SYSTEMTIME> zone_utc(std::wstring_view zone, const SYSTEMTIME& local) override;
     void beep(unsigned hertz, unsigned milliseconds) override { beeps.push_back({hertz, milliseconds}); }
     void play_sound(const std::wstring& path) override { sounds.push_back(path); }
     std::optional<std::wstring> choose_file_to_open(HWND, std::wstring_view, std::wstring_view,
@@ -59,6 +61,15 @@ public:
     std::vector<std::wstring> file_extensions;   // the default extension of every file-open dialog shown
     std::optional<std::wstring> chosen_file;     // what the user picks; empty cancels
     std::vector<std::wstring> opened;            // every document handed to the shell
+
+    // A zone as the test says it runs: its standard hours, and one span of
+    // summer time (an hour more) from one UTC moment to another.
+    struct ZoneRule {
+        int standard_minutes = 0;  // ahead of UTC
+        SYSTEMTIME summer_from{}, summer_until{};
+    };
+    std::map<std::wstring, ZoneRule, std::less<>> zones;  // any other zone is unknown
+    bool system_zones = false;  // answer from the system's own database instead
 
     struct Drive {
         unsigned type = DRIVE_FIXED;

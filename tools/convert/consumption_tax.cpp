@@ -1,4 +1,4 @@
-// Tax included in a price or added to it, to the truncated yen.
+// Tax included in a price or added to it, rounded to the yen as the user chose.
 #include "tools/convert/consumption_tax.h"
 
 #include <cstdio>
@@ -24,20 +24,23 @@ std::string grouped_digits(std::int32_t value) {
     return digits;
 }
 
-TaxLines calculate_tax(std::int32_t price, std::int32_t rate, TaxMode mode) {
-    // Each step rounds to double; the multiplier is 0.01, not a division by 100.
-    const double p = price;
-    if (mode == TaxMode::included) {
-        const double t = p * 100.0 / (rate + 100);
-        auto base = std::int32_t(t);
-        const auto tax = std::int32_t(rate * t * 0.01);
-        // The tax is the truncated figure; the price without it takes the rest.
-        if (base + tax != price) base = price - tax;
-        return {line("本体価格は　　", base), line("消費税金額は　", tax)};
-    }
-    const auto total = std::int32_t((rate + 100) * p * 0.01);
-    const auto tax = std::int32_t(rate * p * 0.01);
-    return {line("トータル価格は", total), line("消費税金額は　", tax)};
+TaxRounding rounding_from_stored(std::int32_t stored) {
+    return stored == 1 ? TaxRounding::half_up : stored == 2 ? TaxRounding::up : TaxRounding::down;
+}
+
+TaxLines calculate_tax(std::int32_t price, std::int32_t rate, TaxMode mode, TaxRounding rounding) {
+    // The tax is price × rate / 100 added, or price × rate / (100 + rate)
+    // included, worked in whole numbers so that no .5 or whole yen is lost
+    // to binary fractions.
+    const std::int64_t numerator = std::int64_t(price) * rate;
+    const std::int64_t denominator = mode == TaxMode::included ? 100 + rate : 100;
+    std::int64_t tax = numerator / denominator;
+    const std::int64_t remainder = numerator % denominator;
+    if (rounding == TaxRounding::up && remainder > 0) ++tax;
+    if (rounding == TaxRounding::half_up && 2 * remainder >= denominator) ++tax;
+    if (mode == TaxMode::included)
+        return {line("本体価格は　　", std::int32_t(price - tax)), line("消費税金額は　", std::int32_t(tax))};
+    return {line("トータル価格は", std::int32_t(price + tax)), line("消費税金額は　", std::int32_t(tax))};
 }
 
 std::int32_t rate_to_show(std::int32_t stored) {

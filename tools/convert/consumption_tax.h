@@ -11,6 +11,12 @@ inline constexpr std::int32_t largest_rate = 99;
 
 enum class TaxMode { included, added };
 
+// How fractions of a yen of tax go; the values are those kept as tax_round.
+enum class TaxRounding { down = 0, half_up = 1, up = 2 };
+
+// The rounding a stored tax_round stands for: itself, or down when it names none.
+TaxRounding rounding_from_stored(std::int32_t stored);
+
 struct TaxLines {
     std::string amount;  // the price without tax, or the total
     std::string tax;
@@ -21,7 +27,9 @@ std::string grouped_digits(std::int32_t value);
 
 // Price and rate as read from fields that hold 0..largest_price and
 // 0..largest_rate; within them nothing divides by zero or overflows.
-TaxLines calculate_tax(std::int32_t price, std::int32_t rate, TaxMode mode);
+// The tax is rounded; the other line is the price less it, or plus it.
+TaxLines calculate_tax(std::int32_t price, std::int32_t rate, TaxMode mode,
+                       TaxRounding rounding = TaxRounding::down);
 
 // The rate a stored tax_ritu shows in the field: itself, or 0 when the
 // field could not hold it.

@@ -45,7 +45,9 @@ void show_date_after(HWND dialog) {
     DateAfter after = date_after(picked_date(dialog, IDC_START_DATE), sign * count);
     set_item_text(dialog, IDC_DATE_RESULT, after.date);
     set_item_text(dialog, IDC_WEEKDAY_RESULT, after.weekday);
+    set_item_text(dialog, IDC_ERA_RESULT, after.era);
     result_line = after.date.empty() ? "" : after.date + " " + after.weekday + "曜日";
+    if (!after.era.empty()) result_line += "\r\n" + after.era;
 }
 
 }  // namespace

@@ -6,49 +6,75 @@
 namespace quivra {
 
 const std::array<City, city_count> cities{{
-    {"東京(日本)", 0},
-    {"ソウル(韓国)", 0},
-    {"ウランバートル(モンゴル)", -1},
-    {"ペキン(中国)", -1},
-    {"タイペイ(台湾)", -1},
-    {"ホンコン(中国)", -1},
-    {"マニラ(フィリピン)", -1},
-    {"ハノイ(ベトナム)", -2},
-    {"バンコク(タイ)", -2},
-    {"ジャカルタ(インドネシア)", -2},
-    {"シンガポール(シンガポール)", -1},
-    {"シドニー(オーストラリア)", 1},
-    {"ウェリントン(ニュージーランド)", 3},
-    {"モスクワ(ロシア)", -6},
-    {"リヤド(サウジアラビア)", -6},
-    {"イスタンブール(トルコ)", -6},
-    {"アテネ(ギリシァ)", -7},
-    {"ストックホルム(スゥエーデン)", -8},
-    {"ローマ(イタリア)", -8},
-    {"ウィーン(オーストリア)", -8},
-    {"ベルリン(ドイツ)", -8},
-    {"パリ(フランス)", -8},
-    {"マドリード(スペイン)", -8},
-    {"ロンドン(イギリス)", -9},
-    {"ニューヨーク(アメリカ)", -14},
-    {"オタワ(カナダ)", -14},
-    {"サンフランシスコ(アメリカ)", -17},
-    {"アンカレジ(アメリカ)", -18},
-    {"メキシコシティ(メキシコ)", -15},
-    {"ブラジリア(ブラジル)", -12},
-    {"ブエノスアイレス(アルゼンチン)", -12},
-    {"リマ(ペルー)", -14},
-    {"ホノルル(アメリカ)", -19},
-    {"カイロ(エジプト)", -7},
-    {"ナイロビ(ケニア)", -6},
-    {"プレトリア(南アフリカ共和国)", -7},
-    {"ラバト(モロッコ)", -8},
-    {"アクラ(ガーナ)", -9},
+    {"東京(日本)", 0, "Tokyo Standard Time"},
+    {"ソウル(韓国)", 0, "Korea Standard Time"},
+    {"ウランバートル(モンゴル)", -1, "Ulaanbaatar Standard Time"},
+    {"ペキン(中国)", -1, "China Standard Time"},
+    {"タイペイ(台湾)", -1, "Taipei Standard Time"},
+    {"ホンコン(中国)", -1, "China Standard Time"},
+    {"マニラ(フィリピン)", -1, "Singapore Standard Time"},
+    {"ハノイ(ベトナム)", -2, "SE Asia Standard Time"},
+    {"バンコク(タイ)", -2, "SE Asia Standard Time"},
+    {"ジャカルタ(インドネシア)", -2, "SE Asia Standard Time"},
+    {"シンガポール(シンガポール)", -1, "Singapore Standard Time"},
+    {"シドニー(オーストラリア)", 1, "AUS Eastern Standard Time"},
+    {"ウェリントン(ニュージーランド)", 3, "New Zealand Standard Time"},
+    {"モスクワ(ロシア)", -6, "Russian Standard Time"},
+    {"リヤド(サウジアラビア)", -6, "Arab Standard Time"},
+    {"イスタンブール(トルコ)", -6, "Turkey Standard Time"},
+    {"アテネ(ギリシァ)", -7, "GTB Standard Time"},
+    {"ストックホルム(スゥエーデン)", -8, "W. Europe Standard Time"},
+    {"ローマ(イタリア)", -8, "W. Europe Standard Time"},
+    {"ウィーン(オーストリア)", -8, "W. Europe Standard Time"},
+    {"ベルリン(ドイツ)", -8, "W. Europe Standard Time"},
+    {"パリ(フランス)", -8, "Romance Standard Time"},
+    {"マドリード(スペイン)", -8, "Romance Standard Time"},
+    {"ロンドン(イギリス)", -9, "GMT Standard Time"},
+    {"ニューヨーク(アメリカ)", -14, "Eastern Standard Time"},
+    {"オタワ(カナダ)", -14, "Eastern Standard Time"},
+    {"サンフランシスコ(アメリカ)", -17, "Pacific Standard Time"},
+    {"アンカレジ(アメリカ)", -18, "Alaskan Standard Time"},
+    {"メキシコシティ(メキシコ)", -15, "Central Standard Time (Mexico)"},
+    {"ブラジリア(ブラジル)", -12, "E. South America Standard Time"},
+    {"ブエノスアイレス(アルゼンチン)", -12, "Argentina Standard Time"},
+    {"リマ(ペルー)", -14, "SA Pacific Standard Time"},
+    {"ホノルル(アメリカ)", -19, "Hawaiian Standard Time"},
+    {"カイロ(エジプト)", -7, "Egypt Standard Time"},
+    {"ナイロビ(ケニア)", -6, "E. Africa Standard Time"},
+    {"プレトリア(南アフリカ共和国)", -7, "South Africa Standard Time"},
+    {"ラバト(モロッコ)", -8, "Morocco Standard Time"},
+    {"アクラ(ガーナ)", -9, "Greenwich Standard Time"},
 }};
 
 std::size_t city_row(std::int64_t stored) {
     return stored >= 0 && std::uint64_t(stored) < city_count ? std::size_t(stored) : 0;
 }
+
+namespace {
+
+std::string city_line(const City& city, int hour, int minute, int day, bool summer_time) {
+    const char* marker = day < 0 ? "前日" : day > 0 ? "翌日" : "";
+    char line[96];  // a 30-byte name, its tab, the time and both markers
+    std::snprintf(line, sizeof line, "%-30s\t%2d時%2d分 %s%s", city.name, hour, minute, marker,
+                  summer_time ? " 夏時間" : "");
+    return line;
+}
+
+constexpr std::int64_t minutes_a_day = 24 * 60;
+
+std::int64_t minute_number(const DateMinute& time) {
+    return day_number(time.date) * minutes_a_day + time.hour * 60 + time.minute;
+}
+
+DateMinute at_minute(std::int64_t minute) {
+    auto day = std::int32_t(minute / minutes_a_day);
+    auto in_day = int(minute % minutes_a_day);
+    return {add_days({1, 1, 1}, day - 1).value_or(Date{1, 1, 1}), in_day / 60, in_day % 60};
+}
+
+std::int64_t standard_minutes_from_utc(const City& city) { return (city.hours_from_japan + 9) * 60; }
+
+}  // namespace
 
 std::vector<std::string> world_times(std::int64_t chosen, int hour, int minute, bool summer_time) {
     const City& here = cities[city_row(chosen)];
@@ -56,18 +82,29 @@ std::vector<std::string> world_times(std::int64_t chosen, int hour, int minute, 
     lines.reserve(city_count);
     for (const City& city : cities) {
         int n = city.hours_from_japan - here.hours_from_japan + hour + (summer_time ? 1 : 0);
-        const char* marker = "";
         // Exactly 24 is midnight at the end of the same day: no marker.
-        if (n < 0) {
-            n += 24;
-            marker = "前日";
-        } else if (n > 24) {
-            n -= 24;
-            marker = "翌日";
-        }
-        char line[80];  // a 30-byte name, its tab, the time and a marker
-        std::snprintf(line, sizeof line, "%-30s\t%2d時%2d分 %s", city.name, n, minute, marker);
-        lines.emplace_back(line);
+        int day = n < 0 ? -1 : n > 24 ? 1 : 0;
+        lines.push_back(city_line(city, n - 24 * day, minute, day, false));
+    }
+    return lines;
+}
+
+std::vector<std::string> world_times_by_zone(std::int64_t chosen, const DateMinute& local, TimeZones& zones) {
+    const City& here = cities[city_row(chosen)];
+    std::optional<DateMinute> universal = zones.universal_time(here.zone, local);
+    const std::int64_t utc = universal ? minute_number(*universal)
+                                       : minute_number(local) - standard_minutes_from_utc(here);
+    std::vector<std::string> lines;
+    lines.reserve(city_count);
+    for (const City& city : cities) {
+        ZoneReading there = zones.local_time(city.zone, at_minute(utc))
+                                .value_or(ZoneReading{at_minute(utc + standard_minutes_from_utc(city)), false});
+        // Some databases call Morocco's own UTC+1 daylight time and its
+        // Ramadan hour back standard, or the other way round: summer time is
+        // daylight time that runs ahead of the city's standard hours.
+        bool summer_time = there.daylight && minute_number(there.time) - utc > standard_minutes_from_utc(city);
+        int day = day_number(there.time.date) - day_number(local.date);
+        lines.push_back(city_line(city, there.time.hour, there.time.minute, day, summer_time));
     }
     return lines;
 }

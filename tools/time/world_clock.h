@@ -4,14 +4,19 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "tools/time/calendar.h"
 
 namespace quivra {
 
 struct City {
     const char* name;
     std::int32_t hours_from_japan;  // standard time
+    const char* zone;               // the key of its zone in the system's time-zone database
 };
 
 inline constexpr std::size_t city_count = 38;
@@ -25,5 +30,36 @@ std::size_t city_row(std::int64_t stored);
 // One line per city, in table order: its time when it is hour:minute at the
 // chosen city, with summer time adding an hour to every row.
 std::vector<std::string> world_times(std::int64_t chosen, int hour, int minute, bool summer_time);
+
+// A moment to the minute, as a clock reads it.
+struct DateMinute {
+    Date date;
+    int hour;
+    int minute;
+};
+
+struct ZoneReading {
+    DateMinute time;
+    bool daylight;  // the zone's daylight-saving rule is in force
+};
+
+// The system's time-zone database, each zone named by its key; every
+// answer is empty when the system does not know the zone.
+class TimeZones {
+public:
+    virtual std::optional<ZoneReading> local_time(std::string_view zone, const DateMinute& utc) = 0;
+    // A time the clock skips is read as standard time, one it shows twice
+    // as daylight time.
+    virtual std::optional<DateMinute> universal_time(std::string_view zone, const DateMinute& local) = 0;
+
+protected:
+    ~TimeZones() = default;
+};
+
+// The same lines for the moment `local` at the chosen city, each city by
+// its own zone's rules for that date: the day marker compares with the
+// chosen date, and a city keeping summer time is marked " 夏時間". A zone the
+// system does not know keeps its standard hours from the table.
+std::vector<std::string> world_times_by_zone(std::int64_t chosen, const DateMinute& local, TimeZones& zones);
 
 }  // namespace quivra

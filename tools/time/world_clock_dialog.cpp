@@ -1,4 +1,4 @@
-// The world clock's window: the picker, the city list and the engine's report.
+// The world clock's window: the pickers, the city list and the engine's report.
 #include "tools/time/world_clock_dialog.h"
 
 #include <commctrl.h>
@@ -12,25 +12,74 @@
 namespace quivra {
 namespace {
 
+SYSTEMTIME as_system_time(const DateMinute& time) {
+    return {WORD(time.date.year), WORD(time.date.month), 0, WORD(time.date.day), WORD(time.hour),
+            WORD(time.minute), 0, 0};
+}
+
+DateMinute as_date_minute(const SYSTEMTIME& time) {
+    return {{time.wYear, time.wMonth, time.wDay}, time.wHour, time.wMinute};
+}
+
+// The engine's zones, answered by the platform's time-zone database.
+class PlatformZones final : public TimeZones {
+public:
+    std::optional<ZoneReading> local_time(std::string_view zone, const DateMinute& utc) override {
+        std::optional<ZoneClock> clock = platform().zone_time(widen(zone), as_system_time(utc));
+        if (!clock) return std::nullopt;
+        return ZoneReading{as_date_minute(clock->local), clock->daylight};
+    }
+    std::optional<DateMinute> universal_time(std::string_view zone, const DateMinute& local) override {
+        std::optional<SYSTEMTIME> utc = platform().zone_utc(widen(zone), as_system_time(local));
+        if (!utc) return std::nullopt;
+        return as_date_minute(*utc);
+    }
+};
+
+bool automatic(HWND dialog) { return IsDlgButtonChecked(dialog, IDC_WORLD_AUTOMATIC) == BST_CHECKED; }
+
+// The manual box means nothing while the zones decide, and the date nothing without them.
+void enable_for_mode(HWND dialog) {
+    EnableWindow(GetDlgItem(dialog, IDC_WORLD_SUMMER_TIME), !automatic(dialog));
+    EnableWindow(GetDlgItem(dialog, IDC_WORLD_DATE), automatic(dialog));
+}
+
 void open(HWND dialog) {
-    HWND picker = GetDlgItem(dialog, IDC_WORLD_TIME);
-    SendMessageW(picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
     SYSTEMTIME now = platform().local_time();
-    SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&now));
+    HWND time_picker = GetDlgItem(dialog, IDC_WORLD_TIME);
+    SendMessageW(time_picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
+    SendMessageW(time_picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&now));
+    HWND date_picker = GetDlgItem(dialog, IDC_WORLD_DATE);
+    SendMessageW(date_picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"yyyy'/'MM'/'dd"));
+    SendMessageW(date_picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&now));
     for (std::size_t row = 0; row < cities.size(); ++row)
         SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_INSERTSTRING, row,
                             reinterpret_cast<LPARAM>(widen(cities[row].name).c_str()));
     SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_SETCURSEL,
                         city_row(settings.world_def.at_startup), 0);
+    CheckDlgButton(dialog, IDC_WORLD_AUTOMATIC, settings.world_auto.at_startup ? BST_CHECKED : BST_UNCHECKED);
+    enable_for_mode(dialog);
+}
+
+SYSTEMTIME picked(HWND dialog, int picker) {
+    SYSTEMTIME time{};
+    SendDlgItemMessageW(dialog, picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    return time;
 }
 
 void report(HWND dialog) {
-    SYSTEMTIME time{};
-    SendDlgItemMessageW(dialog, IDC_WORLD_TIME, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    SYSTEMTIME time = picked(dialog, IDC_WORLD_TIME);
     // With no selection the first row stands in, and the box shows it.
     std::size_t row = city_row(SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_GETCURSEL, 0, 0));
     SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_SETCURSEL, row, 0);
     settings.world_def.set(std::int32_t(row));
+    if (automatic(dialog)) {
+        SYSTEMTIME date = picked(dialog, IDC_WORLD_DATE);
+        PlatformZones zones;
+        DateMinute moment{{date.wYear, date.wMonth, date.wDay}, time.wHour, time.wMinute};
+        show_lines(dialog, IDC_WORLD_TIMES, world_times_by_zone(std::int64_t(row), moment, zones));
+        return;
+    }
     bool summer_time = IsDlgButtonChecked(dialog, IDC_WORLD_SUMMER_TIME) == BST_CHECKED;
     show_lines(dialog, IDC_WORLD_TIMES, world_times(std::int64_t(row), time.wHour, time.wMinute, summer_time));
 }
@@ -43,8 +92,14 @@ INT_PTR CALLBACK world_clock_procedure(HWND dialog, UINT message, WPARAM wparam,
         open(dialog);
         return TRUE;
     case WM_COMMAND:
-        if (wparam != IDC_WORLD_REPORT) return FALSE;
-        report(dialog);
+        if (wparam == IDC_WORLD_REPORT) {
+            report(dialog);
+        } else if (wparam == IDC_WORLD_AUTOMATIC) {
+            settings.world_auto.set(automatic(dialog) ? 1 : 0);
+            enable_for_mode(dialog);
+        } else {
+            return FALSE;
+        }
         return TRUE;
     }
     return FALSE;
