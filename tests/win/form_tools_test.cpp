@@ -260,7 +260,7 @@ TEST_F(CopyingTest, CalculatorsCopyTheirLastAnswerOnePerLine) {
     EXPECT_EQ(copy_from(dates, IDC_DATE_AFTER), "before") << "nothing to copy before the first answer";
     set_picker(dates, IDC_START_DATE, {2004, 2, 0, 28, 0, 0, 0, 0});
     fill_and_press(dates, {{IDC_DAY_COUNT, L"1"}}, IDC_DATE_AFTER);
-    EXPECT_EQ(copy_from(dates, IDC_DATE_AFTER), "2004/ 2/29 日曜日");
+    EXPECT_EQ(copy_from(dates, IDC_DATE_AFTER), "2004/ 2/29 日曜日\r\n平成16年2月29日");
     click(dates, IDC_DAYS_BETWEEN);
     EXPECT_EQ(copy_from(dates, IDC_FIRST_DATE), "0日間");
     // An edit field copies what is selected in it, not the result.
