@@ -7,6 +7,7 @@
 
 #include <iterator>
 
+#include "base/win/system_minutes.h"
 #include "base/win/text.h"
 
 namespace quivra {
@@ -35,22 +36,6 @@ private:
 };
 
 std::wstring root_of(char letter) { return {wchar_t(letter), L':', L'\\'}; }
-
-constexpr std::int64_t ticks_per_minute = 600'000'000;
-
-std::int64_t minute_of(const SYSTEMTIME& time) {
-    FILETIME ticks{};
-    SystemTimeToFileTime(&time, &ticks);
-    return std::int64_t((std::uint64_t(ticks.dwHighDateTime) << 32) | ticks.dwLowDateTime) / ticks_per_minute;
-}
-
-SYSTEMTIME at_minute(std::int64_t minute) {
-    auto ticks = std::uint64_t(minute * ticks_per_minute);
-    FILETIME time{DWORD(ticks), DWORD(ticks >> 32)};
-    SYSTEMTIME out{};
-    FileTimeToSystemTime(&time, &out);
-    return out;
-}
 
 // Wine 8 has no SystemTimeToTzSpecificLocalTimeEx: a year's rules, read
 // by the zone's key, serve both there and on Windows.

@@ -12,6 +12,7 @@
 #include "app/tool_table.h"
 #include "base/win/message_loop.h"
 #include "base/win/settings_store.h"
+#include "base/win/system_minutes.h"
 #include "base/win/text.h"
 #include "res/shell_ids.h"
 
@@ -38,22 +39,6 @@ std::uint32_t FakePlatform::logical_drives() {
 }
 
 namespace {
-
-constexpr std::int64_t ticks_per_minute = 600'000'000;
-
-std::int64_t minute_of(const SYSTEMTIME& time) {
-    FILETIME ticks{};
-    SystemTimeToFileTime(&time, &ticks);
-    return std::int64_t((std::uint64_t(ticks.dwHighDateTime) << 32) | ticks.dwLowDateTime) / ticks_per_minute;
-}
-
-SYSTEMTIME at_minute(std::int64_t minute) {
-    auto ticks = std::uint64_t(minute * ticks_per_minute);
-    FILETIME time{DWORD(ticks), DWORD(ticks >> 32)};
-    SYSTEMTIME out{};
-    FileTimeToSystemTime(&time, &out);
-    return out;
-}
 
 bool in_summer(const FakePlatform::ZoneRule& rule, std::int64_t utc) {
     return utc >= minute_of(rule.summer_from) && utc < minute_of(rule.summer_until);
