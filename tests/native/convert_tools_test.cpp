@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
 #include <limits>
 #include <tuple>
 
@@ -39,6 +40,36 @@ TEST(ConsumptionTax, TruncatesTheTaxAndLetsThePriceTakeTheRest) {
         const std::string tax = "消費税金額は　" + std::string(c.tax) + "円です。";
         EXPECT_EQ(std::tuple(lines.amount, lines.tax), std::tuple(c.amount, tax)) << c.price << " at " << c.rate;
     }
+}
+
+TEST(ConsumptionTax, EachRoundingAtItsHalfYenAndAtTheLargestPriceAndTheLinesStillAddUp) {
+    constexpr auto down = TaxRounding::down, half = TaxRounding::half_up, up = TaxRounding::up;
+    const struct { std::int32_t price, rate; TaxMode mode; TaxRounding rounding; std::int32_t tax, other; } cases[] = {
+        {1234, 10, TaxMode::added, half, 123, 1357}, {1234, 10, TaxMode::added, up, 124, 1358},
+        {1235, 10, TaxMode::added, half, 124, 1359}, {1235, 10, TaxMode::added, down, 123, 1358},
+        {13, 4, TaxMode::included, half, 1, 12}, {13, 4, TaxMode::included, down, 0, 13},
+        {1149, 10, TaxMode::included, half, 104, 1045}, {1149, 10, TaxMode::included, up, 105, 1044},
+        {1000, 10, TaxMode::included, half, 91, 909},
+        // Whole yen that binary fractions would push over: no rule may move them.
+        {1100, 10, TaxMode::added, up, 110, 1210}, {1100, 10, TaxMode::included, up, 100, 1000},
+        {largest_price, largest_rate, TaxMode::added, up, 99'000'000, 198'999'999},
+        {largest_price, largest_rate, TaxMode::included, half, 49'748'743, 50'251'256},
+        {largest_price, largest_rate, TaxMode::included, up, 49'748'744, 50'251'255},
+    };
+    const auto line = [](const char* lead, std::int32_t yen) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%s%10s円です。", lead, grouped_digits(yen).c_str());
+        return std::string(text);
+    };
+    for (const auto& c : cases) {
+        TaxLines lines = calculate_tax(c.price, c.rate, c.mode, c.rounding);
+        const char* lead = c.mode == TaxMode::included ? "本体価格は　　" : "トータル価格は";
+        EXPECT_EQ(std::tuple(lines.tax, lines.amount), std::tuple(line("消費税金額は　", c.tax), line(lead, c.other)))
+            << c.price << " at " << c.rate << " rounding " << int(c.rounding);
+    }
+    EXPECT_EQ((std::vector{rounding_from_stored(1), rounding_from_stored(2), rounding_from_stored(3),
+                           rounding_from_stored(-1)}),
+              (std::vector{half, up, down, down}));
 }
 
 constexpr std::size_t yen = 0, dollar = 1, euro = 2, pound = 3, franc = 4, new_zealand = 7, rupee = 8;

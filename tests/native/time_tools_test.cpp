@@ -35,6 +35,19 @@ TEST(DateCalculator, ShowsTheDateAndItsWeekdayOrRefusesWhatCannotBe) {
     EXPECT_EQ(days_between({1999, 12, 31}, {2000, 3, 1}), 61);
 }
 
+TEST(EraDate, EachEraBeginsOnItsFirstDayWithYearOneAsGannen) {
+    const struct { Date date; const char* shown; } cases[] = {
+        {{1868, 9, 7}, ""}, {{1868, 9, 8}, "明治元年9月8日"}, {{1912, 7, 29}, "明治45年7月29日"},
+        {{1912, 7, 30}, "大正元年7月30日"}, {{1926, 12, 24}, "大正15年12月24日"}, {{1926, 12, 25}, "昭和元年12月25日"},
+        {{1989, 1, 7}, "昭和64年1月7日"}, {{1989, 1, 8}, "平成元年1月8日"}, {{2019, 4, 30}, "平成31年4月30日"},
+        {{2019, 5, 1}, "令和元年5月1日"}, {{2026, 12, 7}, "令和8年12月7日"}, {{65535, 12, 31}, "令和63517年12月31日"},
+        {{1, 1, 1}, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(era_date(c.date), c.shown) << c.date.year << "/" << c.date.month;
+    EXPECT_EQ(date_after({2019, 4, 30}, 1).era, "令和元年5月1日");
+    EXPECT_EQ(date_after({65535, 12, 31}, 1).era, "") << "no date, no era";
+}
+
 // Sakamoto's rule, which owes nothing to day numbers.
 int weekday_by_rule(const Date& date) {
     static constexpr int month_offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
@@ -244,6 +257,56 @@ TEST(WorldClock, KeepsTwentyFourAndSummerTimeMovesEveryRowTheChosenOneIncluded) 
     EXPECT_EQ((std::vector{time_part(summer[tokyo]), time_part(summer[london]),
                            time_part(world_times(wellington, 23, 59, true)[wellington])}),
               (std::vector<std::string>{"22時 0分 ", "13時 0分 ", "24時59分 "}));
+}
+
+// Tokyo without summer time; London an hour ahead from 2026/03/29 01:00 to
+// 2026/10/25 01:00 UTC, as the real rule has it. Any other zone is unknown.
+class TwoZones final : public TimeZones {
+public:
+    std::optional<ZoneReading> local_time(std::string_view zone, const DateMinute& utc) override {
+        if (zone == "Tokyo Standard Time") return ZoneReading{shifted(utc, 9 * 60), false};
+        if (zone != "GMT Standard Time") return std::nullopt;
+        bool summer = minutes(utc) >= minutes(spring) && minutes(utc) < minutes(autumn);
+        return ZoneReading{shifted(utc, summer ? 60 : 0), summer};
+    }
+    std::optional<DateMinute> universal_time(std::string_view zone, const DateMinute& local) override {
+        if (zone == "Tokyo Standard Time") return shifted(local, -9 * 60);
+        if (zone != "GMT Standard Time") return std::nullopt;
+        // Summer time for an hour the clock shows twice; standard for one it skips.
+        DateMinute as_summer = shifted(local, -60);
+        return local_time(zone, as_summer)->daylight ? as_summer : local;
+    }
+
+private:
+    static constexpr DateMinute spring{{2026, 3, 29}, 1, 0}, autumn{{2026, 10, 25}, 1, 0};
+    static std::int64_t minutes(const DateMinute& t) { return day_number(t.date) * 1440LL + t.hour * 60 + t.minute; }
+    static DateMinute shifted(const DateMinute& t, int by) {
+        std::int64_t m = minutes(t) + by;
+        return {*add_days({1, 1, 1}, std::int32_t(m / 1440) - 1), int(m % 1440 / 60), int(m % 60)};
+    }
+};
+
+TEST(WorldClockByZone, EachCityChangesOnItsOwnDateAndAnUnknownZoneKeepsItsTableHours) {
+    TwoZones zones;
+    const struct { std::int64_t chosen; DateMinute local; const char* london; const char* tokyo; } cases[] = {
+        {tokyo, {{2026, 3, 29}, 9, 59}, " 0時59分 ", " 9時59分 "},
+        {tokyo, {{2026, 3, 29}, 10, 0}, " 2時 0分  夏時間", "10時 0分 "},
+        {tokyo, {{2026, 10, 25}, 9, 59}, " 1時59分  夏時間", " 9時59分 "},
+        {tokyo, {{2026, 10, 25}, 10, 0}, " 1時 0分 ", "10時 0分 "},
+        {tokyo, {{2026, 7, 1}, 7, 30}, "23時30分 前日 夏時間", " 7時30分 "},
+        // London's skipped hour reads as standard time, its doubled hour as summer time.
+        {london, {{2026, 3, 29}, 1, 30}, " 2時30分  夏時間", "10時30分 "},
+        {london, {{2026, 10, 25}, 1, 30}, " 1時30分  夏時間", " 9時30分 "},
+        {london, {{2026, 12, 31}, 23, 0}, "23時 0分 ", " 8時 0分 翌日"},
+    };
+    for (const auto& c : cases) {
+        auto lines = world_times_by_zone(c.chosen, c.local, zones);
+        EXPECT_EQ(std::tuple(time_part(lines[london]), time_part(lines[tokyo])), std::tuple(c.london, c.tokyo))
+            << c.chosen << " at " << c.local.date.month << "/" << c.local.date.day << " " << c.local.hour << ":"
+            << c.local.minute;
+    }
+    // Sydney is unknown here: its standard hours from the table, never summer time.
+    EXPECT_EQ(time_part(world_times_by_zone(tokyo, {{2026, 12, 15}, 23, 30}, zones)[sydney]), " 0時30分 翌日");
 }
 
 TEST(WorldClock, AChoiceOutsideTheTableReportsForTheFirstRow) {
