@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <string_view>
 
 #include "base/win/settings_store.h"
@@ -28,8 +29,6 @@ void fill_and_press(HWND tool, std::initializer_list<std::pair<int, const wchar_
     click(tool, button);
 }
 
-bool checked(HWND tool, int id) { return IsDlgButtonChecked(tool, id) == BST_CHECKED; }
-
 TEST_F(FormToolsTest, DateCalculatorCountsDaysAndStepsBackWithTheWeekday) {
     HWND tool = open(IDC_OPEN_DATE_CALCULATOR);
     set_picker(tool, IDC_FIRST_DATE, {1999, 12, 0, 31, 0, 0, 0, 0});
@@ -42,7 +41,20 @@ TEST_F(FormToolsTest, DateCalculatorCountsDaysAndStepsBackWithTheWeekday) {
     click(tool, IDC_MINUS);
     fill_and_press(tool, {{IDC_DAY_COUNT, L"99999"}}, IDC_DATE_AFTER);
     EXPECT_EQ(text_of(tool, IDC_DATE_RESULT) + text_of(tool, IDC_WEEKDAY_RESULT), "1976/10/13水") << "9999 days at most";
+    EXPECT_EQ(text_of(tool, IDC_ERA_RESULT), "昭和51年10月13日");
     EXPECT_TRUE(checked(reopen(tool, IDC_OPEN_DATE_CALCULATOR), IDC_PLUS)) << "each opening starts with plus";
+}
+
+TEST_F(FormToolsTest, DateCalculatorNamesTheEraOfEachSideOfAChangeAndNothingBeforeTheFirst) {
+    HWND tool = open(IDC_OPEN_DATE_CALCULATOR);
+    const struct { SYSTEMTIME start; const wchar_t* days; const char* era; } cases[] = {
+        {moment(2019, 4, 29), L"1", "平成31年4月30日"}, {moment(2019, 4, 30), L"1", "令和元年5月1日"},
+        {moment(1868, 9, 8), L"1", "明治元年9月9日"}, {moment(1868, 9, 6), L"1", ""}};
+    for (const auto& c : cases) {
+        set_picker(tool, IDC_START_DATE, c.start);
+        fill_and_press(tool, {{IDC_DAY_COUNT, c.days}}, IDC_DATE_AFTER);
+        EXPECT_EQ(text_of(tool, IDC_ERA_RESULT), c.era) << c.start.wYear << "/" << c.start.wMonth << "/" << c.start.wDay;
+    }
 }
 
 TEST_F(FormToolsTest, TimeOfDayStartsAtTheOpeningTimeShowsTheOffsetsDayInTheOtherFieldAndClampsItsFields) {
@@ -123,6 +135,30 @@ TEST_F(FormToolsTest, TaxFieldsHoldOnlyWhatTheArithmeticCanTake) {
     fill_and_press(tool, {{IDC_TAX_PRICE, L"4294967296"}, {IDC_TAX_RATE, L"12345"}}, IDC_TAX_CALCULATE);
     EXPECT_EQ(text_of(tool, IDC_TAX_AMOUNT_RESULT), "トータル価格は198,999,998円です。");
     EXPECT_EQ(settings.tax_ritu.to_save, 99);
+}
+
+TEST_F(FormToolsTest, TaxRoundsAsChosenAndKeepsTheChoiceWhileTheRateButtonsFillTheField) {
+    HWND tool = open(IDC_OPEN_TAX);
+    EXPECT_TRUE(checked(tool, IDC_TAX_ROUND_DOWN)) << "a new user";
+    click(tool, IDC_TAX_ADDED);
+    click(tool, IDC_TAX_RATE_8);
+    EXPECT_EQ(text_of(tool, IDC_TAX_RATE), "8");
+    click(tool, IDC_TAX_RATE_10);
+    const struct { int button; const char* total; const char* tax; } rules[] = {
+        {IDC_TAX_ROUND_HALF_UP, "1,357", "123"}, {IDC_TAX_ROUND_UP, "1,358", "124"},
+        {IDC_TAX_ROUND_DOWN, "1,357", "123"}};
+    for (const auto& rule : rules) {
+        click(tool, rule.button);
+        fill_and_press(tool, {{IDC_TAX_PRICE, L"1234"}}, IDC_TAX_CALCULATE);
+        EXPECT_EQ(std::tuple(text_of(tool, IDC_TAX_AMOUNT_RESULT), text_of(tool, IDC_TAX_RESULT)),
+                  std::tuple("トータル価格は" + std::string(10 - std::strlen(rule.total), ' ') + rule.total + "円です。",
+                             "消費税金額は　" + std::string(7, ' ') + rule.tax + "円です。"));
+    }
+    click(tool, IDC_TAX_ROUND_UP);
+    EXPECT_TRUE(checked(reopen(tool, IDC_OPEN_TAX), IDC_TAX_ROUND_UP));
+    restart();
+    EXPECT_TRUE(saved("\r\ntax_round=2\r\n"));
+    EXPECT_TRUE(checked(open(IDC_OPEN_TAX), IDC_TAX_ROUND_UP));
 }
 
 // Characters as the keyboard delivers them to the focused key; '\r' is Enter.

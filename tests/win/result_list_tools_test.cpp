@@ -1,4 +1,7 @@
 // The tools that answer in a list: the unit converters, the currency converter and its rate editor, the world clock and the drive report.
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -6,6 +9,8 @@
 
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
+#include "base/win/system_minutes.h"
+#include "base/win/text.h"
 #include "res/dialogs/currency.h"
 #include "res/dialogs/drive_report.h"
 #include "res/dialogs/list_converters.h"
@@ -14,6 +19,7 @@
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
 #include "tools/convert/rate_editor.h"
+#include "tools/time/world_clock.h"
 
 namespace quivra::testing {
 namespace {
@@ -71,6 +77,90 @@ TEST_F(ResultListToolsTest, LateEveningInTokyoThenLondonInSummerTime) {
     click(tool, IDC_WORLD_REPORT);
     EXPECT_EQ(list_lines(tool, IDC_WORLD_TIMES).size(), lines.size()) << "a second report replaces the first";
     EXPECT_EQ(list_lines(tool, IDC_WORLD_TIMES).at(tokyo), "東京(日本)                    \t22時 0分 ");
+}
+
+constexpr int new_york = 24;
+
+std::string time_part(const std::string& line) { return line.substr(31); }
+
+void report_at(HWND tool, WORD year, WORD month, WORD day, WORD hour) {
+    set_picker(tool, IDC_WORLD_DATE, moment(year, month, day));
+    set_picker(tool, IDC_WORLD_TIME, moment(year, month, day, hour));
+    click(tool, IDC_WORLD_REPORT);
+}
+
+TEST_F(ResultListToolsTest, EachCityKeepsItsOwnSummerTimeAndTheChoiceIsKept) {
+    // The 2026 changes, in UTC; one span each, which is all these dates need.
+    fake.zones = {{L"Tokyo Standard Time", {9 * 60}},
+                  {L"AUS Eastern Standard Time", {10 * 60, moment(2026, 10, 3, 16), moment(2027, 4, 3, 16)}},
+                  {L"New Zealand Standard Time", {12 * 60, moment(2026, 9, 26, 14), moment(2027, 4, 3, 14)}},
+                  {L"GMT Standard Time", {0, moment(2026, 3, 29, 1), moment(2026, 10, 25, 1)}},
+                  {L"Eastern Standard Time", {-5 * 60, moment(2026, 3, 8, 7), moment(2026, 11, 1, 6)}}};
+    HWND tool = open(IDC_OPEN_WORLD_CLOCK);
+    EXPECT_TRUE(checked(tool, IDC_WORLD_AUTOMATIC)) << "a new user";
+    EXPECT_EQ(text_of(tool, IDC_WORLD_DATE), "2026/12/07") << "today";
+    report_at(tool, 2026, 12, 15, 12);
+    auto december = list_lines(tool, IDC_WORLD_TIMES);
+    EXPECT_EQ((std::vector{time_part(december.at(sydney)), time_part(december.at(wellington)),
+                           time_part(december.at(london)), time_part(december.at(new_york))}),
+              (std::vector<std::string>{"14時 0分  夏時間", "16時 0分  夏時間", " 3時 0分 ", "22時 0分 前日"}));
+    report_at(tool, 2026, 7, 15, 12);
+    auto july = list_lines(tool, IDC_WORLD_TIMES);
+    EXPECT_EQ(std::tuple(time_part(july.at(london)), time_part(july.at(sydney))),
+              std::tuple(" 4時 0分  夏時間", "13時 0分 "));
+
+    click(tool, IDC_WORLD_AUTOMATIC);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(tool, IDC_WORLD_SUMMER_TIME)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tool, IDC_WORLD_DATE)));
+    click(tool, IDC_WORLD_REPORT);
+    EXPECT_EQ(time_part(list_lines(tool, IDC_WORLD_TIMES).at(sydney)), "13時 0分 ") << "the table's hours";
+    tool = reopen(tool, IDC_OPEN_WORLD_CLOCK);
+    EXPECT_FALSE(checked(tool, IDC_WORLD_AUTOMATIC));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(tool, IDC_WORLD_DATE)));
+    restart();
+    EXPECT_TRUE(saved("\r\nworld_auto=0\r\n"));
+    EXPECT_FALSE(checked(open(IDC_OPEN_WORLD_CLOCK), IDC_WORLD_AUTOMATIC));
+}
+
+// A row's time as the system's own zone functions place a UTC moment, its
+// day marker against `chosen_day`, and summer time as an hour ahead of the
+// zone's standard time and of the city's own standard hours (Morocco keeps
+// UTC+1 all year, which some databases call daylight time).
+std::string system_row_time(const City& city, const SYSTEMTIME& utc, const SYSTEMTIME& chosen_day) {
+    DYNAMIC_TIME_ZONE_INFORMATION key{};
+    wcsncpy(key.TimeZoneKeyName, widen(city.zone).c_str(), std::size(key.TimeZoneKeyName) - 1);
+    TIME_ZONE_INFORMATION rules{};
+    SYSTEMTIME local{};
+    if (!GetTimeZoneInformationForYear(utc.wYear, &key, &rules) ||
+        !SystemTimeToTzSpecificLocalTime(&rules, &utc, &local))
+        return "unknown zone";
+    const std::int64_t day = minute_of(local) / (24 * 60) - minute_of(chosen_day) / (24 * 60);
+    char text[40];
+    std::snprintf(text, sizeof text, "%2d時%2d分 %s%s", local.wHour, local.wMinute,
+                  day < 0 ? "前日" : day > 0 ? "翌日" : "",
+                  minute_of(local) - minute_of(utc) >
+                          std::max<std::int64_t>(-(rules.Bias + rules.StandardBias), (city.hours_from_japan + 9) * 60)
+                      ? " 夏時間"
+                      : "");
+    return text;
+}
+
+TEST_F(ResultListToolsTest, NoonInTokyoAgreesWithTheSystemsZonesForEveryCity) {
+    fake.system_zones = true;
+    HWND tool = open(IDC_OPEN_WORLD_CLOCK);
+    for (WORD month : {1, 3, 7, 12}) {
+        const WORD day = month == 3 ? 29 : 15;
+        report_at(tool, 2026, month, day, 12);
+        auto lines = list_lines(tool, IDC_WORLD_TIMES);
+        ASSERT_EQ(lines.size(), cities.size());
+        for (std::size_t row = 0; row < cities.size(); ++row)
+            EXPECT_EQ(time_part(lines[row]), system_row_time(cities[row], moment(2026, month, day, 3), moment(2026, month, day)))
+                << cities[row].name << " on " << month << "/" << day;
+        if (month == 12) {
+            EXPECT_EQ(std::tuple(time_part(lines[sydney]), time_part(lines[london]), time_part(lines[new_york])),
+                      std::tuple("14時 0分  夏時間", " 3時 0分 ", "22時 0分 前日"));
+        }
+    }
 }
 
 TEST_F(ResultListToolsTest, TheCityOfTheLastReportIsKeptInTheRunAndAcrossARestartAndNoRowMeansTheFirst) {

@@ -96,6 +96,7 @@ void click(HWND dialog, int id);
 void choose_menu(HWND window, int id);
 
 std::string text_of(HWND dialog, int id);
+inline bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 std::filesystem::path settings_file();   // tarv.ini beside the test program
 std::string read_bytes(const std::filesystem::path& path);
@@ -126,6 +127,11 @@ protected:
 
 // Every line of a list box, in order.
 std::vector<std::string> list_lines(HWND dialog, int id);
+
+// A moment for a picker or a zone rule, to the hour.
+inline SYSTEMTIME moment(WORD year, WORD month, WORD day, WORD hour = 0) {
+    return {year, month, 0, day, hour, 0, 0, 0};
+}
 
 // A date or time picker set as the user would set it.
 void set_picker(HWND dialog, int id, SYSTEMTIME time);
