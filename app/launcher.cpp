@@ -52,8 +52,15 @@ void initialise(HWND launcher) {
     SetClassLongPtrW(launcher, GCLP_HICON, reinterpret_cast<LONG_PTR>(icons().program));
 }
 
+// A close requested while a tool's question is up would run inside this one and
+// outlive the launcher, so it is ignored.
 void close_launcher(HWND launcher) {
-    if (!every_tool_may_close()) return;
+    static bool closing = false;
+    if (closing) return;
+    closing = true;
+    bool may_close = every_tool_may_close();
+    closing = false;
+    if (!may_close) return;
     close_every_tool();
     save_position(0, launcher);
     save_settings();
@@ -82,6 +89,17 @@ INT_PTR CALLBACK launcher_procedure(HWND launcher, UINT message, WPARAM wparam, 
         return TRUE;
     case WM_CLOSE:
         close_launcher(launcher);
+        return TRUE;
+    // The session ends regardless; Windows itself lists the tools still counting.
+    case WM_QUERYENDSESSION:
+        SetWindowLongPtrW(launcher, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wparam) {
+            save_every_open_position();
+            save_settings();
+        }
+        SetWindowLongPtrW(launcher, DWLP_MSGRESULT, 0);
         return TRUE;
     case WM_DESTROY:
         tool_windows[0] = nullptr;

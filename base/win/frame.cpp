@@ -23,10 +23,11 @@ void centre_window(HWND window) {
     MoveWindow(window, centre.left, centre.top, width, height, TRUE);
 }
 
+// A destroyed window or a failed query would keep a rectangle nobody measured.
 void save_position(int position, HWND window) {
     RECT r;
-    GetWindowRect(window, &r);
-    settings.positions[position] = {r.left, r.top};
+    if (IsWindow(window) && GetWindowRect(window, &r))
+        settings.positions[position] = {r.left, r.top};
 }
 
 namespace {
@@ -111,6 +112,11 @@ bool every_tool_may_close() {
         if (HWND tool = tool_windows[position])
             if (SendMessageW(tool, launcher_closing_message, 0, 0)) return false;
     return true;
+}
+
+void save_every_open_position() {
+    for (int position = 0; position < position_rows; ++position)
+        if (HWND window = tool_windows[position]) save_position(position, window);
 }
 
 void close_every_tool() {

@@ -44,5 +44,7 @@ void open_tool(const Tool& tool);
 bool every_tool_may_close();
 // Closes every open tool in position order, each keeping its position.
 void close_every_tool();
+// Keeps where the launcher and every open tool stand, closing none of them.
+void save_every_open_position();
 
 }  // namespace quivra

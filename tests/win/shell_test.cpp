@@ -11,6 +11,7 @@
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
 #include "res/dialogs/list_converters.h"
+#include "res/dialogs/stopwatch.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
 
@@ -199,6 +200,23 @@ TEST_F(ShellTest, AToolsButtonBringsBackItsWindowWhereItWasAndExitClosesEveryToo
     EXPECT_TRUE(file.starts_with("dlg00_left=33\r\ndlg00_top=44\r\ndlg01_left=10\r\ndlg01_top=20\r\n"));
     EXPECT_TRUE(whole_file(file));
     EXPECT_TRUE(saved("\r\ndlg07_left=70\r\ndlg07_top=80\r\n") && saved("\r\ndlg12_left=120\r\ndlg12_top=130\r\n"));
+}
+
+// Windows ends the session without a 終了: nothing may be asked and nothing lost.
+TEST_F(ShellTest, TheEndOfTheSessionAsksNothingAndSavesAsExitWouldKeepingEveryPlace) {
+    HWND stopwatch = open(IDC_OPEN_STOPWATCH), speed = open(IDC_OPEN_SPEED), l = launcher_window;
+    click(stopwatch, IDC_STOPWATCH_BUTTON);
+    move_to(l, 33, 44);
+    move_to(speed, 120, 130);
+    fake.shown.clear();
+    EXPECT_TRUE(SendMessageW(l, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    SendMessageW(l, WM_ENDSESSION, FALSE, 0);
+    EXPECT_FALSE(fs::exists(settings_file())) << "a cancelled end keeps running";
+    SendMessageW(l, WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(fake.shown.empty());
+    std::string file = read_bytes(settings_file());
+    EXPECT_TRUE(file.starts_with("dlg00_left=33\r\ndlg00_top=44\r\n") && whole_file(file)) << file;
+    EXPECT_TRUE(saved("\r\ndlg12_left=120\r\ndlg12_top=130\r\n"));
 }
 
 // Held open without sharing, as another program might hold it.
