@@ -6,6 +6,8 @@
 #define IDC_STOPWATCH_START_TIME 402
 #define IDC_STOPWATCH_ELAPSED 403
 #define IDC_STOPWATCH_BUTTON 404
+#define IDC_STOPWATCH_LAP 406
+#define IDC_STOPWATCH_LAPS 407
 
 #define IDT_STOPWATCH 992        /* redraws the reading ten times a second */
 #define WM_STOPWATCH_BEGIN 0x0401 /* WM_USER + 1: posted to itself to begin */

@@ -100,6 +100,25 @@ TEST(Stopwatch, ReadsTheClockInTenthsAndKeepsTheReadingOfItsStop) {
     EXPECT_EQ(watch.reading(30'050), "0.0秒") << "every start begins at zero";
 }
 
+TEST(Stopwatch, LapsAddUpToTheirTotalsNewestFirstAndOnlyWhileRunning) {
+    Stopwatch watch;
+    watch.lap(1'000);
+    EXPECT_TRUE(watch.laps().empty()) << "idle";
+    watch.start(10'000);
+    // Laps that fall mid-tenth still add up to the total shown beside them.
+    for (std::uint64_t at : {11'250, 13'549, 10'000 + 600'050}) watch.lap(at);
+    EXPECT_EQ(watch.laps(), (std::vector<std::string>{"  3\t9分 56.5秒\t10分 0.0秒",
+                                                      "  2\t2.3秒\t3.5秒",
+                                                      "  1\t1.2秒\t1.2秒"}));
+    watch.stop(700'000);
+    watch.lap(700'100);
+    EXPECT_EQ(watch.laps().size(), 3u) << "stopped: the laps stay, none is added";
+    watch.start(800'000);
+    EXPECT_TRUE(watch.laps().empty()) << "a new start clears them";
+    watch.lap(800'400);
+    EXPECT_EQ(watch.laps(), std::vector<std::string>{"  1\t0.4秒\t0.4秒"});
+}
+
 TEST(Countdown, TimeLeftComesFromTheClockWhenTicksAreLostOrMerged) {
     Countdown countdown;
     constexpr std::uint64_t start = 7'000'000;

@@ -181,6 +181,45 @@ TEST_F(CountingToolsTest, StopwatchReadingStaysTrueWhileTheThreadIsBusy) {
     EXPECT_EQ(text_of(tool, IDC_STOPWATCH_ELAPSED), std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "秒");
 }
 
+// A key pressed and let go in whatever control has the focus.
+void press_key(WPARAM key) {
+    LPARAM scan = LPARAM(MapVirtualKeyW(UINT(key), MAPVK_VK_TO_VSC)) << 16;
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, scan | 1);
+    pump();
+    PostMessageW(GetFocus(), WM_KEYUP, key, scan | 1 | LPARAM(3) << 30);
+    pump();
+}
+
+TEST_F(CountingToolsTest, StopwatchLapsNewestFirstByButtonAndKeyWhileRunningOnly) {
+    HWND tool = open(IDC_OPEN_STOPWATCH);
+    EXPECT_FALSE(enabled(tool, IDC_STOPWATCH_LAP)) << "idle";
+    click(tool, IDC_STOPWATCH_BUTTON);
+    ASSERT_TRUE(enabled(tool, IDC_STOPWATCH_LAP));
+    fake.now_ms += 1'200;
+    click(tool, IDC_STOPWATCH_LAP);
+    fake.now_ms += 2'300;
+    SetFocus(GetDlgItem(tool, IDC_STOPWATCH_LAPS));
+    press_key('L');
+    EXPECT_EQ(list_lines(tool, IDC_STOPWATCH_LAPS),
+              (Texts{"  2\t2.3秒\t3.5秒", "  1\t1.2秒\t1.2秒"}));
+
+    // Space on the focused lap button works the start/stop button, not the lap.
+    SetFocus(GetDlgItem(tool, IDC_STOPWATCH_LAP));
+    fake.now_ms += 500;
+    press_key(VK_SPACE);
+    EXPECT_EQ(text_of(tool, IDC_STOPWATCH_ELAPSED), "4.0秒");
+    EXPECT_EQ(list_lines(tool, IDC_STOPWATCH_LAPS).size(), 2u) << "laps stay after the stop";
+    EXPECT_FALSE(enabled(tool, IDC_STOPWATCH_LAP));
+    press_key('L');
+    EXPECT_EQ(list_lines(tool, IDC_STOPWATCH_LAPS).size(), 2u) << "no lap while stopped";
+
+    press_key(VK_SPACE);
+    EXPECT_TRUE(list_lines(tool, IDC_STOPWATCH_LAPS).empty()) << "a new start clears the laps";
+    fake.answers = {true};
+    choose_menu(tool, IDM_EXIT);
+    EXPECT_EQ(fake.shown, Texts{stopwatch_question}) << "started again by Space, so it asks";
+}
+
 TEST_F(CountingToolsTest, LaunchersCloseAsksEachInPositionOrderAndAnyNoCancelsIt) {
     HWND timer = start_a_minute("");
     HWND stopwatch = open(IDC_OPEN_STOPWATCH);

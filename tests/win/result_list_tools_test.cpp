@@ -15,6 +15,7 @@
 #include "res/dialogs/drive_report.h"
 #include "res/dialogs/list_converters.h"
 #include "res/dialogs/rate_editor.h"
+#include "res/dialogs/stopwatch.h"
 #include "res/dialogs/world_clock.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
@@ -195,7 +196,8 @@ TEST_F(ResultListToolsTest, EveryResultListShowsWholeRowsAndKeepsAMarginBelow) {
     struct Tool { int command, button, list; };
     std::vector<Tool> tools = {{IDC_OPEN_WORLD_CLOCK, IDC_WORLD_REPORT, IDC_WORLD_TIMES},
                                {IDC_OPEN_CURRENCY, IDC_CURRENCY_CONVERT, IDC_CURRENCY_RESULTS},
-                               {IDC_OPEN_DRIVES, IDC_DRIVE_EXAMINE, IDC_DRIVE_LIST}};
+                               {IDC_OPEN_DRIVES, IDC_DRIVE_EXAMINE, IDC_DRIVE_LIST},
+                               {IDC_OPEN_STOPWATCH, IDC_STOPWATCH_BUTTON, IDC_STOPWATCH_LAPS}};
     for (auto [command, base] : converters) tools.push_back({command, base + IDC_LIST_CONVERT, base + IDC_LIST_RESULTS});
     for (auto& t : tools) {
         SCOPED_TRACE(t.command);

@@ -26,6 +26,18 @@ std::string start_time_text(int hour, int minute, int second) {
 void Stopwatch::start(std::uint64_t now_ms) {
     running_ = true;
     started_ms_ = now_ms;
+    last_lap_tenths_ = 0;
+    laps_.clear();
+}
+
+void Stopwatch::lap(std::uint64_t now_ms) {
+    if (!running_) return;
+    std::int64_t total = std::int64_t((now_ms - started_ms_) / 100);
+    char number[16];
+    std::snprintf(number, sizeof number, "%3d", int(laps_.size() + 1));
+    laps_.insert(laps_.begin(), std::string(number) + "\t" + elapsed_text(total - last_lap_tenths_) +
+                                    "\t" + elapsed_text(total));
+    last_lap_tenths_ = total;
 }
 
 void Stopwatch::stop(std::uint64_t now_ms) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quivra {
 
@@ -19,11 +20,19 @@ public:
     bool running() const { return running_; }
     // Up to now while running; the reading at the stop once stopped.
     std::string reading(std::uint64_t now_ms) const;
+    // While running, adds "%3d\t%s\t%s": the lap's number, its own time
+    // and the total, in the reading's format; a start clears them.
+    void lap(std::uint64_t now_ms);
+    // Newest first.
+    const std::vector<std::string>& laps() const { return laps_; }
 
 private:
     bool running_ = false;
     std::uint64_t started_ms_ = 0;
     std::uint64_t stopped_ms_ = 0;
+    // In whole tenths, so that the laps add up to the total they show.
+    std::int64_t last_lap_tenths_ = 0;
+    std::vector<std::string> laps_;
 };
 
 }  // namespace quivra

@@ -1,6 +1,10 @@
 // The stopwatch's window: starts and stops the engine and shows its reading.
 #include "tools/time/stopwatch_dialog.h"
 
+#include <commctrl.h>
+
+#include <iterator>
+
 #include "base/win/display_font.h"
 #include "base/win/frame.h"
 #include "base/win/platform.h"
@@ -17,12 +21,26 @@ constexpr char closing_question[] = "ストップウォッチは作動中です�
 Stopwatch stopwatch;
 HFONT display_font;
 
+// Lap, then total: wide enough for "1時間 0分 0.0秒".
+constexpr int lap_tab_stops[] = {20, 80};
+
 void show_reading(HWND dialog) {
     set_item_text(dialog, IDC_STOPWATCH_ELAPSED, stopwatch.reading(platform().monotonic_ms()));
 }
 
+// Focus leaves the lap button before it is disabled, or the keys go nowhere.
+void allow_laps(HWND dialog, bool allowed) {
+    HWND lap = GetDlgItem(dialog, IDC_STOPWATCH_LAP);
+    if (!allowed && GetFocus() == lap)
+        SendMessageW(dialog, WM_NEXTDLGCTL, WPARAM(GetDlgItem(dialog, IDC_STOPWATCH_BUTTON)), TRUE);
+    EnableWindow(lap, allowed);
+}
+
+void show_laps(HWND dialog) { show_lines(dialog, IDC_STOPWATCH_LAPS, stopwatch.laps()); }
+
 void stop(HWND dialog) {
     stopwatch.stop(platform().monotonic_ms());
+    allow_laps(dialog, false);
     KillTimer(dialog, IDT_STOPWATCH);
     show_reading(dialog);
 }
@@ -42,7 +60,52 @@ void press(HWND dialog) {
         return;
     }
     stopwatch.start(platform().monotonic_ms());
+    show_laps(dialog);
+    allow_laps(dialog, true);
     PostMessageW(dialog, WM_STOPWATCH_BEGIN, 0, 0);
+}
+
+void lap(HWND dialog) {
+    if (!stopwatch.running()) return;
+    stopwatch.lap(platform().monotonic_ms());
+    show_laps(dialog);
+}
+
+bool is_key(WPARAM key) { return key == VK_SPACE || key == 'L'; }
+bool is_key_character(WPARAM c) { return c == ' ' || c == 'l' || c == 'L'; }
+
+// Space and L reach the window whatever control has the focus: a focused
+// button would otherwise take Space for itself, and the list L.
+LRESULT CALLBACK key_procedure(HWND control, UINT message, WPARAM wparam, LPARAM lparam,
+                               UINT_PTR, DWORD_PTR) {
+    bool plain = GetKeyState(VK_CONTROL) >= 0;
+    switch (message) {
+    case WM_GETDLGCODE:
+        if (const MSG* m = reinterpret_cast<const MSG*>(lparam); m && plain &&
+            ((m->message == WM_KEYDOWN && is_key(m->wParam)) ||
+             (m->message == WM_CHAR && is_key_character(m->wParam))))
+            return DefSubclassProc(control, message, wparam, lparam) | DLGC_WANTMESSAGE;
+        break;
+    case WM_KEYDOWN:
+        if (!plain || !is_key(wparam)) break;
+        if (!(lparam & (1 << 30))) {  // not the key's repeat
+            HWND dialog = GetParent(control);
+            wparam == VK_SPACE ? press(dialog) : lap(dialog);
+        }
+        return 0;
+    case WM_KEYUP:
+        if (plain && is_key(wparam)) return 0;
+        break;
+    case WM_CHAR:
+        if (plain && is_key_character(wparam)) return 0;
+        break;
+    }
+    return DefSubclassProc(control, message, wparam, lparam);
+}
+
+void take_keys_in_every_control(HWND dialog) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SetWindowSubclass(child, key_procedure, 0, 0);
 }
 
 // False when the user keeps it running; otherwise it has stopped.
@@ -61,10 +124,14 @@ INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, L
         stopwatch = {};
         display_font = create_display_font();
         SendDlgItemMessageW(dialog, IDC_STOPWATCH_ELAPSED, WM_SETFONT, WPARAM(display_font), FALSE);
+        SendDlgItemMessageW(dialog, IDC_STOPWATCH_LAPS, LB_SETTABSTOPS, std::size(lap_tab_stops),
+                            LPARAM(lap_tab_stops));
+        take_keys_in_every_control(dialog);
         return TRUE;
     case WM_COMMAND:
-        if (wparam != IDC_STOPWATCH_BUTTON) return FALSE;
-        press(dialog);
+        if (wparam == IDC_STOPWATCH_BUTTON) press(dialog);
+        else if (wparam == IDC_STOPWATCH_LAP) lap(dialog);
+        else return FALSE;
         return TRUE;
     case WM_STOPWATCH_BEGIN:
         begin(dialog);
