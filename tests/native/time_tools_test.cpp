@@ -182,6 +182,10 @@ TEST(TimeCalculator, ChainsDurationsLikeADeskCalculatorAndKeepsTheLastRemainder)
     EXPECT_EQ(after("F1H30M").entry_line, "-1時間30分");
     CalculatorDisplay cleared = after("5*3=A");
     EXPECT_EQ(cleared.result_line + cleared.operator_box + cleared.entry_line + cleared.status, "");
+    TimeCalculator calculator;
+    EXPECT_EQ(std::tuple(type(calculator, "+"), type(calculator, "5+"), type(calculator, "-"), type(calculator, "3=")),
+              std::tuple(Effect::operator_changed, Effect::none, Effect::operator_changed, Effect::none))
+        << "only an operator that takes an operand is carried out";
 }
 
 TEST(TimeCalculator, RefusedKeysOnlyBeepAndSayWhy) {

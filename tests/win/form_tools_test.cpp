@@ -194,6 +194,16 @@ TEST_F(FormToolsTest, TimeCalculatorBeepsAtARefusedKeyAndIsKeyedFromTheKeyboardO
     click(tool, IDC_CALC_PLUS);
     type("\r");
     EXPECT_EQ(text_of(tool, IDC_CALC_OPERATOR), "＝") << "Enter after a click";
+    // A key that took no operand leaves the focus on itself, so Enter presses it again.
+    click(tool, IDC_CALC_PLUS);
+    EXPECT_EQ(GetFocus(), GetDlgItem(tool, IDC_CALC_PLUS));
+    type("\r");
+    EXPECT_EQ(text_of(tool, IDC_CALC_OPERATOR), "＋") << "Enter after ＋ on an empty entry";
+    click(tool, IDC_CALC_DIGIT_0);
+    type("\r");
+    EXPECT_EQ(fake.beeps.size(), 3u) << "Enter after a refused key refuses it again";
+    click(tool, IDC_CALC_DIGIT_1);
+    EXPECT_EQ(GetFocus(), GetDlgItem(tool, IDC_CALC_EQUALS));
 
     type("A1H30+45m\r");
     EXPECT_EQ(text_of(tool, IDC_CALC_RESULT), "1時間45分30秒");

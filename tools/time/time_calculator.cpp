@@ -186,9 +186,11 @@ Effect TimeCalculator::press_operator(Key key) {
             }
         }
         clear_entry();
+        pending_ = key;
+        return Effect::none;
     }
     pending_ = key;
-    return Effect::none;
+    return Effect::operator_changed;
 }
 
 void TimeCalculator::clear_entry() {

@@ -14,7 +14,9 @@ enum class Key {
 };
 
 // What the window does besides showing the display.
-enum class Effect { none, beep, overflow_report };
+// What a key did: carried out, refused with a beep, or overflowed; an
+// operator on an empty entry only changes the pending operator.
+enum class Effect { none, beep, overflow_report, operator_changed };
 
 inline constexpr const char* overflow_message =
     "ごめんなさい！\n時間の値が大きすぎて計算できません。\nクリアしてやり直して下さい。";

@@ -55,7 +55,11 @@ void press(HWND dialog, Key key) {
     if (effect == Effect::beep) platform().beep(400, 80);
     else if (effect == Effect::overflow_report) platform().inform(dialog, overflow_message);
     show(dialog);
-    SendMessageW(dialog, WM_NEXTDLGCTL, equals_key(dialog), TRUE);
+    // Only a key that took effect hands Enter back to ＝. Otherwise the focus
+    // stays, and a clicked key becomes the default so that Enter presses it.
+    HWND focus = GetFocus();
+    if (effect == Effect::none) SendMessageW(dialog, WM_NEXTDLGCTL, equals_key(dialog), TRUE);
+    else if (focus && GetParent(focus) == dialog) SendMessageW(dialog, WM_NEXTDLGCTL, WPARAM(focus), TRUE);
 }
 
 void open(HWND dialog) {
