@@ -219,6 +219,19 @@ TEST_F(ShellTest, TheEndOfTheSessionAsksNothingAndSavesAsExitWouldKeepingEveryPl
     EXPECT_TRUE(saved("\r\ndlg12_left=120\r\ndlg12_top=130\r\n"));
 }
 
+TEST_F(ShellTest, ASecondExitWhileTheFirstAsksIsIgnoredAndThePlaceIsKept) {
+    HWND stopwatch = open(IDC_OPEN_STOPWATCH), l = launcher_window;
+    click(stopwatch, IDC_STOPWATCH_BUTTON);
+    move_to(l, 33, 44);
+    fake.shown.clear();
+    fake.answers = {true, true};
+    fake.while_box_is_up = [&] { choose_menu(l, IDM_EXIT); };
+    choose_menu(l, IDM_EXIT);
+    EXPECT_EQ(fake.shown.size(), 1u) << "one question";
+    EXPECT_FALSE(IsWindow(l));
+    EXPECT_TRUE(read_bytes(settings_file()).starts_with("dlg00_left=33\r\ndlg00_top=44\r\n"));
+}
+
 // Held open without sharing, as another program might hold it.
 struct LockedFile {
     HANDLE handle = CreateFileW(settings_file().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
