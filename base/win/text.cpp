@@ -30,11 +30,13 @@ void set_item_text(HWND dialog, int id, std::string_view cp932) {
     SetDlgItemTextW(dialog, id, widen(cp932).c_str());
 }
 
-std::string window_text(HWND window) {
+std::wstring wide_window_text(HWND window) {
     std::wstring wide(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
     wide.resize(std::size_t(GetWindowTextW(window, wide.data(), int(wide.size()))));
-    return narrow(wide);
+    return wide;
 }
+
+std::string window_text(HWND window) { return narrow(wide_window_text(window)); }
 
 std::string item_text(HWND dialog, int id) { return window_text(GetDlgItem(dialog, id)); }
 

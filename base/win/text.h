@@ -16,6 +16,7 @@ std::string narrow(std::wstring_view wide);
 
 void set_item_text(HWND dialog, int id, std::string_view cp932);
 std::string item_text(HWND dialog, int id);
+std::wstring wide_window_text(HWND window);
 std::string window_text(HWND window);
 
 // Replaces every line of a list box.

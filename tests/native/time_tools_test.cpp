@@ -142,13 +142,17 @@ TEST(Countdown, ATimeOfDayMustLieTenSecondsAheadTodayAndFallsOnItsSecond) {
     EXPECT_EQ(countdown_to({13, 0, 0}, {12, 0, 0, 400}), 3'599'600);
 }
 
-TEST(TimerValues, TextIsCutToItsBytesWhereACharacterEnds) {
+TEST(TimerValues, TextIsMeasuredInShiftJisBytesAndRefusedWholeBeyondItsLimit) {
     auto repeated = [](std::string_view piece, int n) { std::string text; while (n--) text += piece; return text; };
-    EXPECT_EQ(cut_to_bytes(repeated("あ", 64), alarm_max_bytes), repeated("あ", 63))
-        << "the 64th character would need bytes 127 and 128";
-    EXPECT_EQ(cut_to_bytes(repeated("あ", 127) + "xy", tmsg_max_bytes), repeated("あ", 127) + "x");
-    EXPECT_EQ(cut_to_bytes(repeated("ｱ", 300), tmsg_max_bytes), repeated("ｱ", 255))
-        << "half-width katakana take one byte each";
+    auto fits = [](TimerText field, const std::string& text) { return timer_text_refusal(field, text, true).empty(); };
+    EXPECT_TRUE(fits(TimerText::alarm_path, repeated("あ", 63) + "x"));
+    EXPECT_FALSE(fits(TimerText::alarm_path, repeated("あ", 64))) << "64 characters, 128 bytes";
+    EXPECT_TRUE(fits(TimerText::message, repeated("お", 127)));
+    EXPECT_FALSE(fits(TimerText::message, repeated("お", 200)));
+    EXPECT_TRUE(fits(TimerText::message, repeated("ｱ", 255))) << "half-width katakana take one byte each";
+    EXPECT_FALSE(fits(TimerText::message, repeated("ｱ", 256)));
+    EXPECT_NE(timer_text_refusal(TimerText::message, "?", false), timer_text_refusal(TimerText::message, repeated("ｱ", 256), true))
+        << "a character Shift-JIS lacks is named as such, however short the text";
 }
 
 // Keys by their mnemonics, in the order of Key: digits, C (ＣＥ), A (ＡＣ), * / + - =, H M S, F (sign).

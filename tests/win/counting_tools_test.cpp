@@ -79,14 +79,18 @@ TEST_F(CountingToolsTest, TimerRefusalsKeepTheTypedAlarmPathButNothingElse) {
     set_picker(tool, IDC_RING_TIME, ring_at);
     std::string long_path = "C:\\";
     for (int i = 0; i < 62; ++i) long_path += "鐘";
-    set_item_text(tool, IDC_ALARM_FILE, long_path + "ab");
+    set_item_text(tool, IDC_ALARM_FILE, long_path + "a");
+    EXPECT_EQ(text_of(tool, IDC_ALARM_FILE), "") << "128 bytes, refused whole";
+    EXPECT_NE(text_of(tool, IDC_TIMER_STATUS), "");
+    set_item_text(tool, IDC_ALARM_FILE, long_path);
+    EXPECT_EQ(text_of(tool, IDC_TIMER_STATUS), "");
     click(tool, IDC_TIMER_START);
     EXPECT_EQ(settings.alarm.to_save, "") << "too soon: nothing kept";
 
     ring_at.wSecond = 10;
     set_picker(tool, IDC_RING_TIME, ring_at);
     click(tool, IDC_TIMER_START);
-    EXPECT_EQ(settings.alarm.to_save, long_path) << "kept, cut where a character ends";
+    EXPECT_EQ(settings.alarm.to_save, long_path);
     const std::string wildcard = narrow((bell().parent_path() / L"*.wav").wstring());
     for (const std::string& cannot_sound : {narrow(bell().parent_path().wstring()), wildcard}) {
         set_item_text(tool, IDC_ALARM_FILE, cannot_sound);
@@ -97,6 +101,37 @@ TEST_F(CountingToolsTest, TimerRefusalsKeepTheTypedAlarmPathButNothingElse) {
     EXPECT_EQ(fake.shown, boxes);
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_TRUE(saved("\r\nalarm=" + wildcard + "\r\ntmsg_sw=0\r\ntmsg=\r\n"));
+}
+
+TEST_F(CountingToolsTest, TimerMessageHoldsOnlyWhatCanBeKeptWhetherTypedOrPasted) {
+    HWND tool = start_a_minute("");
+    click(tool, IDC_TIMER_CANCEL);
+    HWND message = GetDlgItem(tool, IDC_MESSAGE);
+    auto type = [&](std::wstring_view keys) { for (wchar_t key : keys) SendMessageW(message, WM_CHAR, key, 0); };
+    type(std::wstring(200, L'お'));
+    const std::string full = text_of(tool, IDC_MESSAGE);
+    EXPECT_EQ(full.size(), 254u) << "the 128th お would need bytes 255 and 256";
+    EXPECT_NE(text_of(tool, IDC_TIMER_STATUS), "") << "the refusal says why";
+
+    SendMessageW(message, EM_SETSEL, 0, 0);
+    type(L"xy");
+    EXPECT_EQ(text_of(tool, IDC_MESSAGE), "x" + full) << "the last byte takes x, not y";
+    ASSERT_TRUE(OpenClipboard(tool));
+    EmptyClipboard();
+    const wchar_t emoji[] = L"\U0001F600";
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof emoji);
+    std::copy_n(emoji, std::size(emoji), static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    SetWindowTextW(message, L"");
+    SendMessageW(message, WM_PASTE, 0, 0);
+    EXPECT_EQ(text_of(tool, IDC_MESSAGE), "");
+    type(L"a\U0001F600");
+    EXPECT_EQ(text_of(tool, IDC_MESSAGE), "a") << "typed, a character Shift-JIS lacks is refused too";
+
+    click(tool, IDC_TIMER_START);
+    EXPECT_EQ(settings.tmsg.to_save, "a");
 }
 
 TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp) {

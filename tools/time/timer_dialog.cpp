@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "base/win/frame.h"
+#include "base/win/kept_text_field.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
@@ -33,6 +34,8 @@ constexpr Ids idle_controls = {IDC_AT_TIME,  IDC_HOURS_LATER, IDC_MINUTES_LATER,
                                IDC_BROWSE,   IDC_TRY_SOUND,   IDC_SHOW_MESSAGE,  IDC_TIMER_START};
 
 Countdown countdown;
+KeptTextField alarm_field;
+KeptTextField message_field;
 
 bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -74,6 +77,12 @@ void open(HWND dialog) {
     SetDlgItemInt(dialog, IDC_MINUTES, 3, FALSE);
     SendDlgItemMessageW(dialog, IDC_ALARM_FILE, EM_LIMITTEXT, alarm_max_bytes, 0);
     SendDlgItemMessageW(dialog, IDC_MESSAGE, EM_LIMITTEXT, tmsg_max_bytes, 0);
+    alarm_field.attach(GetDlgItem(dialog, IDC_ALARM_FILE), [](std::string_view text, bool representable) {
+        return timer_text_refusal(TimerText::alarm_path, text, representable);
+    });
+    message_field.attach(GetDlgItem(dialog, IDC_MESSAGE), [](std::string_view text, bool representable) {
+        return timer_text_refusal(TimerText::message, text, representable);
+    });
     set_item_text(dialog, IDC_ALARM_FILE, settings.alarm.to_save);
     CheckDlgButton(dialog, IDC_SHOW_MESSAGE, settings.tmsg_sw.to_save ? BST_CHECKED : BST_UNCHECKED);
     set_item_text(dialog, IDC_MESSAGE, settings.tmsg.to_save);
@@ -90,9 +99,13 @@ bool is_file(const std::string& cp932_path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void keep_alarm_path(HWND dialog) {
-    settings.alarm.to_save = cut_to_bytes(item_text(dialog, IDC_ALARM_FILE), alarm_max_bytes);
+// The refusal shows where the countdown shows, while there is none.
+void check_text(HWND dialog, KeptTextField& field) {
+    std::string_view refusal = field.check();
+    if (!countdown.running()) set_item_text(dialog, IDC_TIMER_STATUS, refusal);
 }
+
+void keep_alarm_path(HWND dialog) { settings.alarm.to_save = item_text(dialog, IDC_ALARM_FILE); }
 
 std::optional<std::int64_t> chosen_length_ms(HWND dialog) {
     if (checked(dialog, IDC_AT_TIME)) {
@@ -124,7 +137,7 @@ void start(HWND dialog) {
     if (!is_file(settings.alarm.to_save)) return platform().inform(dialog, no_alarm_file);
     settings.tmsg_sw.to_save = checked(dialog, IDC_SHOW_MESSAGE);
     if (settings.tmsg_sw.to_save)
-        settings.tmsg.to_save = cut_to_bytes(item_text(dialog, IDC_MESSAGE), tmsg_max_bytes);
+        settings.tmsg.to_save = item_text(dialog, IDC_MESSAGE);
     countdown.start(*length_ms, platform().monotonic_ms());
     show_running(dialog);
     PostMessageW(dialog, WM_COUNTDOWN_BEGIN, 0, 0);
@@ -206,6 +219,8 @@ INT_PTR CALLBACK timer_procedure(HWND dialog, UINT message, WPARAM wparam, LPARA
         open(dialog);
         return TRUE;
     case WM_COMMAND:
+        if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == IDC_ALARM_FILE) check_text(dialog, alarm_field);
+        if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == IDC_MESSAGE) check_text(dialog, message_field);
         if (HIWORD(wparam) == 0) apply_idle_rule(dialog);
         return command(dialog, wparam);
     case WM_COUNTDOWN_BEGIN:

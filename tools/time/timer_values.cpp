@@ -1,31 +1,19 @@
-// The timer's values cut or refused at their byte limits.
+// The timer's values refused at their byte limits, never cut.
 #include "tools/time/timer_values.h"
-
-#include <algorithm>
 
 #include "base/settings.h"
 
 namespace quivra {
 
-namespace {
-
-bool is_lead_byte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+std::string_view timer_text_refusal(TimerText field, std::string_view cp932, bool representable) {
+    if (!representable) return "Shift-JISにない文字は使えません。";
+    if (field == TimerText::alarm_path && cp932.size() > alarm_max_bytes)
+        return "ファイル名は半角127字（全角63字）まで";
+    if (field == TimerText::message && cp932.size() > tmsg_max_bytes)
+        return "メッセージは半角255字（全角127字）まで";
+    return {};
 }
 
-}  // namespace
-
-std::string cut_to_bytes(std::string_view cp932, std::size_t max_bytes) {
-    std::size_t end = 0;
-    while (end < cp932.size()) {
-        std::size_t width = is_lead_byte(static_cast<unsigned char>(cp932[end])) ? 2 : 1;
-        if (end + width > max_bytes) break;
-        end += width;
-    }
-    return std::string(cp932.substr(0, std::min(end, cp932.size())));
-}
-
-// Cutting a chosen path would name another file, so it is refused instead.
 std::string_view alarm_path_refusal(std::string_view cp932_path, bool representable) {
     if (!representable)
         return "選択されたファイルの名前には使えない文字が含まれています。別のファイルを選んで下さい。";
