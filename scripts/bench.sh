@@ -101,5 +101,7 @@ real_ms=$(field real_ms "$stopwatch_run")
 awk "BEGIN { printf \"  stopwatch after %d s: reads %.1f s, real %.3f s (±%.1f ms), off by %+.0f ms\\n\", \
     $counting_seconds, $reading_ms / 1000, $real_ms / 1000, $(field uncertainty_ms "$stopwatch_run"), \
     $reading_ms - $real_ms }"
+echo "  stopwatch tenths shown while running: $(field shown_tenths "$stopwatch_run")," \
+    "skipped: $(field skipped_tenths "$stopwatch_run")"
 echo "  countdown of $counting_seconds s: rang $(field lateness_ms "$countdown_run") ms after its moment," \
     "its box showed after $(field box_ms "$countdown_run") ms"

@@ -130,16 +130,25 @@ int time_stopwatch(int seconds) {
     const double before_start = now_ms();
     press(stopwatch, IDC_STOPWATCH_BUTTON);
     const double after_start = now_ms();
-    Sleep(DWORD(seconds) * 1000);
+    // Read every few milliseconds: a tenth the window never showed was skipped.
+    HWND reading = GetDlgItem(stopwatch, IDC_STOPWATCH_ELAPSED);
+    long long last = 0, shown = 0, skipped = 0;
+    while (now_ms() < after_start + seconds * 1000.0) {
+        Sleep(3);
+        long long tenths = tenths_of(text_of(reading));
+        if (tenths == last) continue;
+        ++shown;
+        skipped += tenths - last - 1;
+        last = tenths;
+    }
     const double before_stop = now_ms();
     press(stopwatch, IDC_STOPWATCH_BUTTON);
     const double after_stop = now_ms();
     // The clicks took this long to be handled; each moment lies within its click.
     const double real = (before_stop + after_stop - before_start - after_start) / 2;
     const double uncertainty = (after_start - before_start + after_stop - before_stop) / 2;
-    std::printf("reading_ms=%lld real_ms=%.1f uncertainty_ms=%.1f\n",
-                tenths_of(text_of(GetDlgItem(stopwatch, IDC_STOPWATCH_ELAPSED))) * 100, real,
-                uncertainty);
+    std::printf("reading_ms=%lld real_ms=%.1f uncertainty_ms=%.1f shown_tenths=%lld skipped_tenths=%lld\n",
+                tenths_of(text_of(reading)) * 100, real, uncertainty, shown, skipped);
     PostMessageW(launcher, WM_CLOSE, 0, 0);
     return 0;
 }

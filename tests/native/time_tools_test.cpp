@@ -100,6 +100,18 @@ TEST(Stopwatch, ReadsTheClockInTenthsAndKeepsTheReadingOfItsStop) {
     EXPECT_EQ(watch.reading(30'050), "0.0秒") << "every start begins at zero";
 }
 
+TEST(Stopwatch, RedrawsTimedForTheNextTenthShowEveryTenthThoughEachArrivesLate) {
+    Stopwatch watch;
+    watch.start(1'000'003);
+    std::vector<std::string> shown, every;
+    for (std::uint64_t now = 1'000'003, late_ms = 9; shown.size() < 30; late_ms = 9 + shown.size() % 3 * 30) {
+        now += std::uint64_t(watch.ms_to_next_tenth(now)) + late_ms;
+        shown.push_back(watch.reading(now));
+        every.push_back(elapsed_text(std::int64_t(shown.size())));
+    }
+    EXPECT_EQ(shown, every) << "ticks 9 to 69 ms late, as a busy system delivers them";
+}
+
 TEST(Stopwatch, LapsAddUpToTheirTotalsNewestFirstAndOnlyWhileRunning) {
     Stopwatch watch;
     watch.lap(1'000);

@@ -53,4 +53,8 @@ std::string Stopwatch::reading(std::uint64_t now_ms) const {
     return elapsed_text(std::int64_t((end - started_ms_) / 100));
 }
 
+std::int64_t Stopwatch::ms_to_next_tenth(std::uint64_t now_ms) const {
+    return 100 - std::int64_t((now_ms - started_ms_) % 100);
+}
+
 }  // namespace quivra

@@ -20,6 +20,8 @@ public:
     bool running() const { return running_; }
     // Up to now while running; the reading at the stop once stopped.
     std::string reading(std::uint64_t now_ms) const;
+    // While running, how long until the reading shows its next tenth (1 to 100).
+    std::int64_t ms_to_next_tenth(std::uint64_t now_ms) const;
     // While running, adds "%3d\t%s\t%s": the lap's number, its own time
     // and the total, in the reading's format; a start clears them.
     void lap(std::uint64_t now_ms);
