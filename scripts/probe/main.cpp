@@ -1,6 +1,6 @@
 // Drives quivra.exe from outside, for the screenshot and benchmark scripts:
 //   quivra_probe [--desktop NAME] rect
-//   quivra_probe [--desktop NAME] send COMMAND [BUTTON...]
+//   quivra_probe [--desktop NAME] send COMMAND [BUTTON | COMBO=ROW ...]
 //   quivra_probe start PROGRAM (--title TITLE | --class CLASS)
 //   quivra_probe [--desktop NAME] soak CYCLES RECIPE...
 //   quivra_probe [--desktop NAME] quit
@@ -23,7 +23,7 @@ constexpr DWORD desktop_timeout_ms = 30000;
 
 constexpr char usage[] =
     "usage: quivra_probe [--desktop NAME] rect\n"
-    "       quivra_probe [--desktop NAME] send COMMAND [BUTTON...]\n"
+    "       quivra_probe [--desktop NAME] send COMMAND [BUTTON | COMBO=ROW ...]\n"
     "       quivra_probe start PROGRAM (--title TITLE | --class CLASS)\n"
     "       quivra_probe [--desktop NAME] soak CYCLES RECIPE...\n"
     "       quivra_probe [--desktop NAME] quit\n"
@@ -56,13 +56,17 @@ int run(std::vector<std::wstring> args) {
     }
     if (args.size() == 1 && args[0] == L"rect") return quivra::print_launcher_rectangle();
     if (args.size() >= 2 && args[0] == L"send") {
-        std::vector<int> ids;
-        for (size_t i = 1; i < args.size(); ++i) {
-            std::optional<int> id = number(args[i]);
-            if (!id) return -1;
-            ids.push_back(*id);
+        std::optional<int> command = number(args[1]);
+        if (!command) return -1;
+        std::vector<quivra::Step> steps;
+        for (size_t i = 2; i < args.size(); ++i) {
+            std::size_t equals = args[i].find(L'=');
+            std::optional<int> id = number(args[i].substr(0, equals));
+            std::optional<int> row = equals == std::wstring::npos ? -1 : number(args[i].substr(equals + 1));
+            if (!id || !row) return -1;
+            steps.push_back({*id, *row});
         }
-        return quivra::send_command(ids[0], {ids.begin() + 1, ids.end()});
+        return quivra::send_command(*command, steps);
     }
     if (args.size() >= 3 && args[0] == L"soak") {
         std::optional<int> cycles = number(args[1]);

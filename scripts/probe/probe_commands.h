@@ -10,9 +10,16 @@ namespace quivra {
 // "x y width height" of the launcher's outer rectangle, in screen pixels.
 int print_launcher_rectangle();
 
-// Sends a launcher command, presses `buttons` in the window it opens and
+// One step in an opened window: press a button, choose a menu command, or
+// (with a row) choose that row of a combo box as the user would.
+struct Step {
+    int id = 0;
+    int row = -1;
+};
+
+// Sends a launcher command, takes `steps` in the window it opens and
 // prints that window's rectangle as above.
-int send_command(int command, const std::vector<int>& buttons);
+int send_command(int command, const std::vector<Step>& steps);
 
 // Starts `program` and prints "ms=… peak_kib=…": the time until its window
 // with this caption (or class) shows, and its peak working set by then.

@@ -93,4 +93,15 @@ bool press(HWND window, int button) {
     return true;
 }
 
+// As a user's choice in the list: the selection, then the notice its owner acts on.
+bool choose_row(HWND window, int combo, int row) {
+    HWND control = GetDlgItem(window, combo);
+    if (!control || SendMessageW(control, CB_SETCURSEL, row, 0) != row) {
+        std::fprintf(stderr, "The window has no combo box %d with a row %d.\n", combo, row);
+        return false;
+    }
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE), LPARAM(control));
+    return true;
+}
+
 }  // namespace quivra

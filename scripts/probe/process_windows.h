@@ -24,4 +24,8 @@ HWND open_from(HWND window, int command);
 // Clicks a control of another process's window; false when there is none.
 bool press(HWND window, int button);
 
+// Chooses a row of another process's combo box, as a user would; false when
+// there is no such box or row.
+bool choose_row(HWND window, int combo, int row);
+
 }  // namespace quivra

@@ -36,17 +36,20 @@ int print_launcher_rectangle() {
     return print_rectangle(launcher);
 }
 
-int send_command(int command, const std::vector<int>& buttons) {
+int send_command(int command, const std::vector<Step>& steps) {
     HWND launcher = activated_launcher();
     if (!launcher) return 1;
     HWND opened = open_from(launcher, command);
     if (!opened) return 1;
-    for (int button : buttons) {
+    for (Step step : steps) {
         // An id no control has is a menu command; the window it opens is pictured instead.
-        if (GetDlgItem(opened, button))
-            press(opened, button);
-        else if (!(opened = open_from(opened, button)))
+        if (step.row >= 0) {
+            if (!choose_row(opened, step.id, step.row)) return 1;
+        } else if (GetDlgItem(opened, step.id)) {
+            press(opened, step.id);
+        } else if (!(opened = open_from(opened, step.id))) {
             return 1;
+        }
     }
     repaint(opened);
     return print_rectangle(opened);
