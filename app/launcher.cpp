@@ -8,6 +8,7 @@
 #include "base/win/settings_store.h"
 #include "app/tool_table.h"
 #include "res/shell_ids.h"
+#include "tools/convert/currency.h"
 
 namespace quivra {
 
@@ -38,7 +39,9 @@ const Icons& icons() {
 void initialise(HWND launcher) {
     tool_windows[0] = launcher;
     SetWindowTextW(launcher, version_title);
-    if (load_settings()) {
+    bool file_was_read = load_settings();
+    fill_default_rates(settings.rates);
+    if (file_was_read) {
         const Position& row = settings.positions[0];
         SetWindowPos(launcher, nullptr, row.left, row.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);

@@ -6,12 +6,11 @@
 #include <limits>
 #include <variant>
 
+#include "base/decimal.h"
+#include "base/shift_jis.h"
+
 namespace quivra {
 namespace {
-
-constexpr std::array<std::int32_t, 16> default_rates = {
-    100, 12125, 12631, 19669, 8676, 7847, 6978, 6431,
-    270, 7005, 288, 244, 1585, 347, 1013, 1453};
 
 // Where a key's value lives; its type says how the key is read and written.
 struct TextValue {
@@ -71,24 +70,6 @@ std::string_view from(std::string_view text, std::size_t index) {
     return index < text.size() ? text.substr(index) : std::string_view{};
 }
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Decimal text as the C library reads it: blanks, a sign, digits, and
-// anything else ends the number. Saturates instead of overflowing.
-std::int64_t read_decimal(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && is_blank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    constexpr std::int64_t cap = std::int64_t{1} << 40;
-    std::int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min(cap, value * 10 + (text[i] - '0'));
-    return negative ? -value : value;
-}
-
 std::int32_t read_int32(std::string_view text) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         read_decimal(text), std::numeric_limits<std::int32_t>::min(),
@@ -101,20 +82,11 @@ bool read_index(std::string_view after_name, int limit, int& index) {
     return index >= 0 && index < limit;
 }
 
-bool is_lead_byte(char c) {
-    auto byte = static_cast<unsigned char>(c);
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 // A text value as one line of the file can hold it: no line end, NUL or
 // Ctrl-Z, and at most max_bytes, cut between two characters.
 std::string stored_text(std::string_view text, std::size_t max_bytes) {
     text = text.substr(0, text.find_first_of(std::string_view("\0\r\n\x1a", 4)));
-    if (text.size() <= max_bytes) return std::string(text);
-    std::size_t end = 0;
-    for (std::size_t width; end + (width = is_lead_byte(text[end]) ? 2 : 1) <= max_bytes;)
-        end += width;
-    return std::string(text.substr(0, end));
+    return std::string(cut_to_whole_characters(text, max_bytes));
 }
 
 void read_key(Settings& s, const Key& key, std::string_view line) {
@@ -201,11 +173,6 @@ void validate_positions(Settings& settings, int screen_width, int screen_height)
         if (p.left < 0 || p.left > screen_width - 100) p.left = 0;
         if (p.top < 0 || p.top > screen_height - 100) p.top = 0;
     }
-}
-
-void fill_default_rates(Settings& settings) {
-    for (std::size_t row = 0; row < default_rates.size(); ++row)
-        if (settings.rates[row] == 0) settings.rates[row] = default_rates[row];
 }
 
 std::string settings_file_text(const Settings& settings) {

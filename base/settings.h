@@ -65,9 +65,6 @@ void read_settings(Settings& settings, std::string_view shift_jis_text);
 // Resets each coordinate that lies off a screen of the given size.
 void validate_positions(Settings& settings, int screen_width, int screen_height);
 
-// Gives the sixteen currencies their default rate where none is stored.
-void fill_default_rates(Settings& settings);
-
 // The whole file as it is written at exit, with CRLF line ends.
 std::string settings_file_text(const Settings& settings);
 

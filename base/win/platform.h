@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/drive_space.h"
+
 namespace quivra {
 
 struct WindowsVersion {
@@ -17,11 +19,6 @@ struct WindowsVersion {
     unsigned build = 0;
 };
 
-// What the extended free-space query answers, in bytes.
-struct ExtendedFreeSpace {
-    std::uint64_t free_bytes = 0;
-    std::uint64_t total_bytes = 0;
-};
 
 // What the classic free-space query answers: 32-bit counts.
 struct ClassicFreeSpace {
@@ -91,7 +88,7 @@ public:
     virtual unsigned drive_type(char letter) = 0;
     // Each empty when the query fails (a drive with no medium, say). The
     // queries never make the system put up a box of its own.
-    virtual std::optional<ExtendedFreeSpace> extended_free_space(char letter) = 0;
+    virtual std::optional<DriveSpace> extended_free_space(char letter) = 0;
     virtual std::optional<ClassicFreeSpace> classic_free_space(char letter) = 0;
     virtual std::optional<VolumeInformation> volume_information(char letter) = 0;
 };

@@ -148,12 +148,12 @@ public:
     }
     std::uint32_t logical_drives() override { return GetLogicalDrives(); }
     unsigned drive_type(char letter) override { return GetDriveTypeW(root_of(letter).c_str()); }
-    std::optional<ExtendedFreeSpace> extended_free_space(char letter) override {
+    std::optional<DriveSpace> extended_free_space(char letter) override {
         QuietDriveErrors quiet;
         ULARGE_INTEGER available, total, free;
         if (!GetDiskFreeSpaceExW(root_of(letter).c_str(), &available, &total, &free))
             return std::nullopt;
-        return ExtendedFreeSpace{free.QuadPart, total.QuadPart};
+        return DriveSpace{free.QuadPart, total.QuadPart};
     }
     std::optional<ClassicFreeSpace> classic_free_space(char letter) override {
         QuietDriveErrors quiet;

@@ -69,7 +69,6 @@ bool load_settings() {
     file_may_be_replaced = reading != Reading::unreadable;
     read_settings(settings, as_shift_jis(std::move(bytes), shift_jis_from_utf16));
     validate_positions(settings, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    fill_default_rates(settings);
     return reading == Reading::read;
 }
 

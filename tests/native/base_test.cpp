@@ -13,6 +13,7 @@
 #include "base/field_number.h"
 #include "base/settings.h"
 #include "tests/fuzz/settings_reader_checks.h"
+#include "tools/convert/currency.h"
 
 namespace quivra {
 namespace {
@@ -45,7 +46,7 @@ Settings loaded(std::string_view file) {
     Settings s;
     read_settings(s, as_shift_jis(std::string(file), test_shift_jis));
     validate_positions(s, 1024, 768);
-    fill_default_rates(s);
+    fill_default_rates(s.rates);
     return s;
 }
 

@@ -77,7 +77,7 @@ constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
 
 std::array<std::int32_t, rate_entries> default_rates() {
     Settings settings;
-    fill_default_rates(settings);
+    fill_default_rates(settings.rates);
     return settings.rates;
 }
 

@@ -312,8 +312,8 @@ constexpr std::uint64_t gb = std::uint64_t(1) << 30;
 
 TEST_F(ResultListToolsTest, DriveReportIsRebuiltTheUnitTakesEffectAtTheNextPressAndOldSystemsGetTheClassicCounts) {
     // A: is never examined; the optical drive has no disc.
-    fake.drives['A'] = {DRIVE_REMOVABLE, ExtendedFreeSpace{gb, gb}, {}, VolumeInformation{"FD", "FAT"}};
-    fake.drives['C'] = {DRIVE_FIXED, ExtendedFreeSpace{10 * gb, 40 * gb}, {}, VolumeInformation{"システム", "NTFS"}};
+    fake.drives['A'] = {DRIVE_REMOVABLE, DriveSpace{gb, gb}, {}, VolumeInformation{"FD", "FAT"}};
+    fake.drives['C'] = {DRIVE_FIXED, DriveSpace{10 * gb, 40 * gb}, {}, VolumeInformation{"システム", "NTFS"}};
     fake.drives['Q'] = {DRIVE_CDROM, {}, {}, {}};
     HWND tool = open(IDC_OPEN_DRIVES);
     click(tool, IDC_DRIVE_EXAMINE);
@@ -330,7 +330,7 @@ TEST_F(ResultListToolsTest, DriveReportIsRebuiltTheUnitTakesEffectAtTheNextPress
     EXPECT_EQ(list_lines(tool, IDC_DRIVE_LIST).at(2), "残りは 20971520kb( 50% )ドライブ容量は 41943040kbです");
 
     // Old systems use the classic counts: 16 TiB in 4 KiB clusters needs more than 32 bits.
-    fake.drives = {{'D', {DRIVE_FIXED, ExtendedFreeSpace{1, 1}, ClassicFreeSpace{8, 512, 0x7FFFFFFF, 0xFFFFFFFF},
+    fake.drives = {{'D', {DRIVE_FIXED, DriveSpace{1, 1}, ClassicFreeSpace{8, 512, 0x7FFFFFFF, 0xFFFFFFFF},
                           VolumeInformation{"OLD", "FAT"}}}};
     fake.version = {2, 3, 1057};
     click(tool, IDC_DRIVE_MEGABYTES);

@@ -41,7 +41,7 @@ public:
     WindowsVersion windows_version() override { return version; }
     std::uint32_t logical_drives() override;
     unsigned drive_type(char letter) override { return drive(letter).type; }
-    std::optional<ExtendedFreeSpace> extended_free_space(char letter) override { return drive(letter).extended; }
+    std::optional<DriveSpace> extended_free_space(char letter) override { return drive(letter).extended; }
     std::optional<ClassicFreeSpace> classic_free_space(char letter) override { return drive(letter).classic; }
     std::optional<VolumeInformation> volume_information(char letter) override { return drive(letter).volume; }
 
@@ -73,7 +73,7 @@ public:
 
     struct Drive {
         unsigned type = DRIVE_FIXED;
-        std::optional<ExtendedFreeSpace> extended;
+        std::optional<DriveSpace> extended;
         std::optional<ClassicFreeSpace> classic;
         std::optional<VolumeInformation> volume;
     };

@@ -14,6 +14,9 @@ namespace quivra {
 // index of its rate.
 extern const std::array<const char*, 16> currency_names;
 
+// Gives each currency its default rate where none is stored.
+void fill_default_rates(std::span<std::int32_t> rates);
+
 inline constexpr std::uint32_t largest_amount = 99'999'999;
 
 // The row a stored selection names, or the first row when it names none.

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/drive_space.h"
+
 namespace quivra {
 
 enum class FreeSpaceQuery { extended, classic, none };
@@ -18,11 +20,6 @@ extern const char unknown_system_line[];
 
 // Drive letters present in the mask, from B: up (A: is never examined).
 std::vector<char> drive_letters(std::uint32_t mask);
-
-struct DriveSpace {
-    std::uint64_t free_bytes = 0;
-    std::uint64_t total_bytes = 0;
-};
 
 // The classic query's 32-bit counts, multiplied without overflow.
 DriveSpace classic_space(std::uint32_t sectors_per_cluster, std::uint32_t bytes_per_sector,

@@ -10,11 +10,7 @@ namespace quivra {
 namespace {
 
 std::optional<DriveSpace> free_space(char letter, FreeSpaceQuery query) {
-    if (query == FreeSpaceQuery::extended) {
-        auto space = platform().extended_free_space(letter);
-        if (!space) return std::nullopt;
-        return DriveSpace{space->free_bytes, space->total_bytes};
-    }
+    if (query == FreeSpaceQuery::extended) return platform().extended_free_space(letter);
     auto space = platform().classic_free_space(letter);
     if (!space) return std::nullopt;
     return classic_space(space->sectors_per_cluster, space->bytes_per_sector,
