@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "base/settings.h"
+#include "base/stored_row.h"
 #include "tools/time/calendar.h"
 #include "tools/time/countdown.h"
 #include "tools/time/date_calculator.h"
@@ -351,10 +352,10 @@ TEST(WorldClockByZone, EachCityChangesOnItsOwnDateAndAnUnknownZoneKeepsItsTableH
 TEST(WorldClock, AChoiceOutsideTheTableReportsForTheFirstRow) {
     const auto first = world_times(tokyo, 9, 0, false);
     for (std::int64_t stored : {std::int64_t(-1), std::int64_t(city_count), std::int64_t(INT_MIN)}) {
-        EXPECT_EQ(city_row(stored), 0u);
+        EXPECT_EQ(stored_row(stored, city_count), 0u);
         EXPECT_EQ(world_times(stored, 9, 0, false), first) << stored;
     }
-    EXPECT_EQ(city_row(std::int64_t(city_count) - 1), city_count - 1);
+    EXPECT_EQ(stored_row(std::int64_t(city_count) - 1, city_count), city_count - 1);
 }
 
 }  // namespace

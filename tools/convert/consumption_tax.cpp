@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "base/stored_row.h"
+
 namespace quivra {
 namespace {
 
@@ -44,7 +46,7 @@ TaxLines calculate_tax(std::int32_t price, std::int32_t rate, TaxMode mode, TaxR
 }
 
 std::int32_t rate_to_show(std::int32_t stored) {
-    return stored >= 0 && stored <= largest_rate ? stored : 0;
+    return std::int32_t(stored_row(stored, std::size_t(largest_rate) + 1));
 }
 
 }  // namespace quivra

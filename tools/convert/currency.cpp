@@ -50,11 +50,6 @@ std::string amount_line(const char* name, std::uint64_t rate_from, std::uint64_t
 
 }  // namespace
 
-std::size_t currency_row(std::int32_t stored_selection) {
-    if (stored_selection < 0 || std::size_t(stored_selection) >= currency_names.size()) return 0;
-    return std::size_t(stored_selection);
-}
-
 std::vector<std::string> convert_to_every_currency(std::span<const std::int32_t> rates,
                                                    std::uint32_t amount, std::size_t from_row) {
     assert(from_row < currency_names.size() && rates.size() >= currency_names.size());

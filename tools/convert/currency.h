@@ -19,9 +19,6 @@ void fill_default_rates(std::span<std::int32_t> rates);
 
 inline constexpr std::uint32_t largest_amount = 99'999'999;
 
-// The row a stored selection names, or the first row when it names none.
-std::size_t currency_row(std::int32_t stored_selection);
-
 // One line per currency: `amount` units of currency `from_row` in that
 // currency, truncated to the sen, at rates in hundredths of a yen.
 std::vector<std::string> convert_to_every_currency(std::span<const std::int32_t> rates,

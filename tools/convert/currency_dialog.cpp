@@ -1,6 +1,7 @@
 // The currency converter's window: reads the amount and currency, shows the engine's lines.
 #include "tools/convert/currency_dialog.h"
 
+#include "base/win/drop_down.h"
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
@@ -14,11 +15,8 @@ namespace {
 void open(HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_CURRENCY_AMOUNT, EM_LIMITTEXT, 8, 0);
     set_item_text(dialog, IDC_CURRENCY_AMOUNT, "1000");
-    for (std::size_t row = 0; row < currency_names.size(); ++row)
-        SendDlgItemMessageW(dialog, IDC_CURRENCY_FROM, CB_INSERTSTRING, row,
-                            reinterpret_cast<LPARAM>(widen(currency_names[row]).c_str()));
-    SendDlgItemMessageW(dialog, IDC_CURRENCY_FROM, CB_SETCURSEL,
-                        currency_row(settings.cash_def.at_startup), 0);
+    fill_drop_down(dialog, IDC_CURRENCY_FROM, currency_names.size(),
+                   [](std::size_t row) { return currency_names[row]; }, settings.cash_def.at_startup);
 }
 
 void convert(HWND dialog) {

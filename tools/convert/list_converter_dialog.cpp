@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "base/win/drop_down.h"
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
@@ -44,14 +45,9 @@ void open(HWND dialog, const ListConverter& tool) {
     SendDlgItemMessageW(dialog, tool.base + value_field, EM_LIMITTEXT, 4, 0);
     SetDlgItemInt(dialog, tool.base + value_field, 1, FALSE);
     const auto& units = tool.table.units;
-    for (std::size_t row = 0; row < units.size(); ++row)
-        SendDlgItemMessageW(dialog, tool.base + unit_list, CB_INSERTSTRING, row,
-                            reinterpret_cast<LPARAM>(widen(units[row].name).c_str()));
+    fill_drop_down(dialog, tool.base + unit_list, units.size(), [&](std::size_t row) { return units[row].name; },
+                   (settings.*tool.selection).at_startup);
     set_result_tab_stop(dialog, tool);
-    // A hand-edited file may name no row at all; the first row stands in.
-    std::int32_t row = (settings.*tool.selection).at_startup;
-    if (row < 0 || std::size_t(row) >= units.size()) row = 0;
-    SendDlgItemMessageW(dialog, tool.base + unit_list, CB_SETCURSEL, WPARAM(row), 0);
 }
 
 void convert(HWND dialog, const ListConverter& tool) {

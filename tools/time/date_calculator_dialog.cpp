@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "base/win/copying.h"
+#include "base/win/pickers.h"
 #include "base/win/text.h"
 #include "res/dialogs/date_calculator.h"
 #include "tools/time/date_calculator.h"
@@ -15,17 +16,12 @@ namespace {
 std::string result_line;
 
 Date picked_date(HWND dialog, int picker) {
-    SYSTEMTIME time{};
-    SendDlgItemMessageW(dialog, picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    SYSTEMTIME time = picked(dialog, picker);
     return {time.wYear, time.wMonth, time.wDay};
 }
 
-// The results read year/month/day, so the pickers do too, in any locale.
-constexpr wchar_t picker_format[] = L"yyyy'/'MM'/'dd";
-
 void open(HWND dialog) {
-    for (int picker : {IDC_FIRST_DATE, IDC_SECOND_DATE, IDC_START_DATE})
-        SendDlgItemMessageW(dialog, picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(picker_format));
+    for (int picker : {IDC_FIRST_DATE, IDC_SECOND_DATE, IDC_START_DATE}) set_up_picker(dialog, picker, date_format);
     CheckDlgButton(dialog, IDC_PLUS, BST_CHECKED);
     SendDlgItemMessageW(dialog, IDC_DAY_COUNT_UPDOWN, UDM_SETRANGE, 0, MAKELPARAM(9999, 0));
     SendDlgItemMessageW(dialog, IDC_DAY_COUNT, EM_LIMITTEXT, 4, 0);

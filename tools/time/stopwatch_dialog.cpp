@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/win/closing_question.h"
 #include "base/win/display_font.h"
 #include "base/win/frame.h"
 #include "base/win/platform.h"
@@ -116,14 +117,6 @@ void take_keys_in_every_control(HWND dialog) {
         SetWindowSubclass(child, key_procedure, 0, 0);
 }
 
-// False when the user keeps it running; otherwise it has stopped.
-bool may_close(HWND dialog) {
-    if (!stopwatch.running()) return true;
-    if (!platform().ask(dialog, closing_question)) return false;
-    stop(dialog);
-    return true;
-}
-
 }  // namespace
 
 INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
@@ -155,7 +148,7 @@ INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, L
         return TRUE;
     case WM_CLOSE:
     case launcher_closing_message:
-        return !may_close(dialog);
+        return !may_close_counting(dialog, stopwatch.running(), closing_question, stop);
     case WM_DESTROY:
         KillTimer(dialog, IDT_STOPWATCH);
         stopwatch = {};

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "base/win/copying.h"
+#include "base/win/pickers.h"
 #include "base/win/platform.h"
 #include "base/win/text.h"
 #include "res/dialogs/time_of_day.h"
@@ -16,8 +17,7 @@ constexpr std::int32_t most_to_convert = 999;
 constexpr std::int32_t most_to_offset = 99;
 
 std::int32_t picked_time(HWND dialog, int picker) {
-    SYSTEMTIME time{};
-    SendDlgItemMessageW(dialog, picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    SYSTEMTIME time = picked(dialog, picker);
     return time.wHour * 3600 + time.wMinute * 60 + time.wSecond;
 }
 
@@ -33,13 +33,9 @@ void open(HWND dialog) {
     limit_field(dialog, IDC_TOD_SECONDS, IDC_TOD_SECONDS_UPDOWN, most_to_convert, 3);
     limit_field(dialog, IDC_TOD_OFFSET_HOURS, IDC_TOD_OFFSET_HOURS_UPDOWN, most_to_offset, 2);
     limit_field(dialog, IDC_TOD_OFFSET_MINUTES, IDC_TOD_OFFSET_MINUTES_UPDOWN, most_to_offset, 2);
-    // The locale's own time format may drop the seconds or add AM/PM.
     SYSTEMTIME now = platform().local_time();
-    for (int picker : {IDC_TOD_FIRST_TIME, IDC_TOD_SECOND_TIME, IDC_TOD_START_TIME}) {
-        HWND control = GetDlgItem(dialog, picker);
-        SendMessageW(control, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
-        SendMessageW(control, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&now));
-    }
+    for (int picker : {IDC_TOD_FIRST_TIME, IDC_TOD_SECOND_TIME, IDC_TOD_START_TIME})
+        set_up_picker(dialog, picker, time_format, &now);
 }
 
 void show_conversion(HWND dialog) {

@@ -7,8 +7,10 @@
 #include <initializer_list>
 #include <iterator>
 
+#include "base/win/closing_question.h"
 #include "base/win/frame.h"
 #include "base/win/kept_text_field.h"
+#include "base/win/pickers.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
@@ -67,9 +69,8 @@ void show_idle(HWND dialog) {
 void open(HWND dialog) {
     countdown = {};
     CheckRadioButton(dialog, IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
-    SendDlgItemMessageW(dialog, IDC_RING_TIME, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
     SYSTEMTIME now = platform().local_time();
-    SendDlgItemMessageW(dialog, IDC_RING_TIME, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&now));
+    set_up_picker(dialog, IDC_RING_TIME, time_format, &now);
     for (int updown : {IDC_HOURS_UPDOWN, IDC_MINUTES_UPDOWN})
         SendDlgItemMessageW(dialog, updown, UDM_SETRANGE, 0, MAKELPARAM(99, 1));
     for (int field : {IDC_HOURS, IDC_MINUTES}) SendDlgItemMessageW(dialog, field, EM_LIMITTEXT, 2, 0);
@@ -109,8 +110,7 @@ void keep_alarm_path(HWND dialog) { settings.alarm.to_save = item_text(dialog, I
 
 std::optional<std::int64_t> chosen_length_ms(HWND dialog) {
     if (checked(dialog, IDC_AT_TIME)) {
-        SYSTEMTIME ring_at{};
-        SendDlgItemMessageW(dialog, IDC_RING_TIME, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&ring_at));
+        SYSTEMTIME ring_at = picked(dialog, IDC_RING_TIME);
         ring_at.wMilliseconds = 0;
         return countdown_to(clock_time(ring_at), clock_time(platform().local_time()));
     }
@@ -189,14 +189,6 @@ void browse(HWND dialog) {
     set_item_text(dialog, IDC_ALARM_FILE, path);
 }
 
-// False when the user keeps it counting; otherwise it has stopped.
-bool may_close(HWND dialog) {
-    if (!countdown.running()) return true;
-    if (!platform().ask(dialog, closing_question)) return false;
-    stop_counting(dialog);
-    return true;
-}
-
 bool command(HWND dialog, WPARAM id) {
     switch (id) {
     case IDC_TIMER_START: start(dialog); return true;
@@ -238,7 +230,7 @@ INT_PTR CALLBACK timer_procedure(HWND dialog, UINT message, WPARAM wparam, LPARA
         return TRUE;
     case WM_CLOSE:
     case launcher_closing_message:
-        return !may_close(dialog);
+        return !may_close_counting(dialog, countdown.running(), closing_question, stop_counting);
     case WM_DESTROY:
         stop_counting(dialog);
         return TRUE;

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "base/stored_row.h"
+
 namespace quivra {
 
 const std::array<City, city_count> cities{{
@@ -46,10 +48,6 @@ const std::array<City, city_count> cities{{
     {"アクラ(ガーナ)", -9, "Greenwich Standard Time"},
 }};
 
-std::size_t city_row(std::int64_t stored) {
-    return stored >= 0 && std::uint64_t(stored) < city_count ? std::size_t(stored) : 0;
-}
-
 namespace {
 
 std::string city_line(const City& city, int hour, int minute, int day, bool summer_time) {
@@ -77,7 +75,7 @@ std::int64_t standard_minutes_from_utc(const City& city) { return (city.hours_fr
 }  // namespace
 
 std::vector<std::string> world_times(std::int64_t chosen, int hour, int minute, bool summer_time) {
-    const City& here = cities[city_row(chosen)];
+    const City& here = cities[stored_row(chosen, city_count)];
     std::vector<std::string> lines;
     lines.reserve(city_count);
     for (const City& city : cities) {
@@ -90,7 +88,7 @@ std::vector<std::string> world_times(std::int64_t chosen, int hour, int minute, 
 }
 
 std::vector<std::string> world_times_by_zone(std::int64_t chosen, const DateMinute& local, TimeZones& zones) {
-    const City& here = cities[city_row(chosen)];
+    const City& here = cities[stored_row(chosen, city_count)];
     std::optional<DateMinute> universal = zones.universal_time(here.zone, local);
     const std::int64_t utc = universal ? minute_number(*universal)
                                        : minute_number(local) - standard_minutes_from_utc(here);

@@ -23,10 +23,6 @@ inline constexpr std::size_t city_count = 38;
 // The order is the combo box's and the report's, and world_def counts in it.
 extern const std::array<City, city_count> cities;
 
-// The row a stored selection stands for: itself when it names a row, else
-// the first, so a hand-edited file can never make a report read past the table.
-std::size_t city_row(std::int64_t stored);
-
 // One line per city, in table order: its time when it is hour:minute at the
 // chosen city, with summer time adding an hour to every row.
 std::vector<std::string> world_times(std::int64_t chosen, int hour, int minute, bool summer_time);

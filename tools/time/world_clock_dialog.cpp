@@ -3,6 +3,9 @@
 
 #include <commctrl.h>
 
+#include "base/stored_row.h"
+#include "base/win/drop_down.h"
+#include "base/win/pickers.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
@@ -46,31 +49,18 @@ void enable_for_mode(HWND dialog) {
 
 void open(HWND dialog) {
     SYSTEMTIME now = platform().local_time();
-    HWND time_picker = GetDlgItem(dialog, IDC_WORLD_TIME);
-    SendMessageW(time_picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
-    SendMessageW(time_picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&now));
-    HWND date_picker = GetDlgItem(dialog, IDC_WORLD_DATE);
-    SendMessageW(date_picker, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"yyyy'/'MM'/'dd"));
-    SendMessageW(date_picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&now));
-    for (std::size_t row = 0; row < cities.size(); ++row)
-        SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_INSERTSTRING, row,
-                            reinterpret_cast<LPARAM>(widen(cities[row].name).c_str()));
-    SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_SETCURSEL,
-                        city_row(settings.world_def.at_startup), 0);
+    set_up_picker(dialog, IDC_WORLD_TIME, time_format, &now);
+    set_up_picker(dialog, IDC_WORLD_DATE, date_format, &now);
+    fill_drop_down(dialog, IDC_WORLD_CITY, cities.size(), [](std::size_t row) { return cities[row].name; },
+                   settings.world_def.at_startup);
     CheckDlgButton(dialog, IDC_WORLD_AUTOMATIC, settings.world_auto.at_startup ? BST_CHECKED : BST_UNCHECKED);
     enable_for_mode(dialog);
-}
-
-SYSTEMTIME picked(HWND dialog, int picker) {
-    SYSTEMTIME time{};
-    SendDlgItemMessageW(dialog, picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
-    return time;
 }
 
 void report(HWND dialog) {
     SYSTEMTIME time = picked(dialog, IDC_WORLD_TIME);
     // With no selection the first row stands in, and the box shows it.
-    std::size_t row = city_row(SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_GETCURSEL, 0, 0));
+    std::size_t row = stored_row(SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_GETCURSEL, 0, 0), cities.size());
     SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_SETCURSEL, row, 0);
     settings.world_def.set(std::int32_t(row));
     if (automatic(dialog)) {
