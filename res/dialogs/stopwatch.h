@@ -10,5 +10,5 @@
 #define IDC_STOPWATCH_LAPS 407
 
 #define IDT_STOPWATCH 992        /* redraws the reading ten times a second */
-#define WM_STOPWATCH_BEGIN 0x0401 /* WM_USER + 1: posted to itself to begin */
-#define WM_STOPWATCH_STOP 0x0402  /* WM_USER + 2: stops without asking */
+#define WM_STOPWATCH_BEGIN (WM_USER + 1) /* posted to itself to begin */
+#define WM_STOPWATCH_STOP (WM_USER + 2) /* stops without asking */

@@ -24,5 +24,5 @@
 #define IDC_TIMER_STATUS 354
 
 #define IDT_COUNTDOWN 991          /* redraws the time left once a second */
-#define WM_COUNTDOWN_BEGIN 0x0401  /* WM_USER + 1: posted to itself to begin */
-#define WM_COUNTDOWN_STOP 0x0402   /* WM_USER + 2: stops without asking */
+#define WM_COUNTDOWN_BEGIN (WM_USER + 1) /* posted to itself to begin */
+#define WM_COUNTDOWN_STOP (WM_USER + 2) /* stops without asking */
