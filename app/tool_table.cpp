@@ -6,7 +6,7 @@
 #include "res/dialogs/date_calculator.h"
 #include "res/dialogs/drive_report.h"
 #include "res/dialogs/game.h"
-#include "res/dialogs/list_converters.h"
+#include "res/dialogs/list_converter.h"
 #include "res/dialogs/rate_editor.h"
 #include "res/dialogs/stopwatch.h"
 #include "res/dialogs/temperature.h"

@@ -31,7 +31,7 @@ cp "$program" "$scratch/"
 # the other scripts, where no window manager holds up a window's closing.
 timed_start() {
     (cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" explorer /desktop=bench,1024x768 \
-        "$windows_build/scripts/probe/quivra_probe.exe" start "$@")
+        "$windows_build/scripts/drive_and_measure/quivra_probe.exe" start "$@")
 }
 
 # Taken in turns, so that whatever else slows the machine weighs on both.
@@ -39,8 +39,8 @@ quivra=() notepad=() floor=() bare=()
 for run in $(seq 0 $runs); do
     quivra_run=$(timed_start quivra.exe --title "$launcher_title")
     notepad_run=$(timed_start 'C:\windows\notepad.exe' --class Notepad)
-    floor_run=$(timed_start "$windows_build/scripts/probe/quivra_floor.exe" --title "Quivra floor")
-    bare_run=$(timed_start "$windows_build/scripts/probe/quivra_bare_launcher.exe" \
+    floor_run=$(timed_start "$windows_build/scripts/drive_and_measure/quivra_floor.exe" --title "Quivra floor")
+    bare_run=$(timed_start "$windows_build/scripts/drive_and_measure/quivra_bare_launcher.exe" \
         --title "Quivra bare launcher")
     [ "$run" -eq 0 ] && continue  # the warm-up
     quivra+=("$quivra_run")
@@ -82,7 +82,7 @@ counting() {
         explorer /desktop=bench,1024x768 quivra.exe) >/dev/null 2>&1 &
     local program=$!
     (cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" \
-        "$windows_build/scripts/probe/quivra_probe.exe" --desktop bench "$1" "$counting_seconds")
+        "$windows_build/scripts/drive_and_measure/quivra_probe.exe" --desktop bench "$1" "$counting_seconds")
     wait "$program" || true
 }
 

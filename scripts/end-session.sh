@@ -15,7 +15,7 @@ cp "$windows_build/app/quivra.exe" "$scratch/"
 (cd "$scratch" && exec "$root/scripts/wine-run" "$WINEPREFIX" explorer /desktop=session,1024x768 quivra.exe) \
     >/dev/null 2>&1 &
 program=$!
-(cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" "$windows_build/scripts/probe/quivra_probe.exe" \
+(cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" "$windows_build/scripts/drive_and_measure/quivra_probe.exe" \
     --desktop session send 86 631=23 641) >/dev/null
 # wineboot reaches only the windows of its own desktop.
 (cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" explorer /desktop=session,1024x768 wineboot -e)

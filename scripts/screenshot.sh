@@ -43,7 +43,7 @@ xdotool mousemove 1023 767
 # The virtual desktop has Wine draw the captions and frames itself.
 (cd "$scratch" && exec "$root/scripts/wine-run" "$WINEPREFIX" \
     explorer /desktop=quivra,1024x768 quivra.exe) >/dev/null 2>&1 &
-rectangle=$("$root/scripts/wine-run" "$WINEPREFIX" "$windows_build/scripts/probe/quivra_probe.exe" \
+rectangle=$("$root/scripts/wine-run" "$WINEPREFIX" "$windows_build/scripts/drive_and_measure/quivra_probe.exe" \
     --desktop quivra "${probe_command[@]}")
 read -r x y width height <<<"$rectangle"
 import -window root -crop "${width}x${height}+${x}+${y}" +repage "$out"

@@ -47,7 +47,7 @@ recipes+=("$(id IDC_OPEN_WORLD_CLOCK):c$(id IDC_WORLD_REPORT)"
 
 start_display 300
 probe() {
-    "$root/scripts/wine-run" "$WINEPREFIX" "$windows_build/scripts/probe/quivra_probe.exe" \
+    "$root/scripts/wine-run" "$WINEPREFIX" "$windows_build/scripts/drive_and_measure/quivra_probe.exe" \
         --desktop soak "$@"
 }
 (cd "$scratch" && exec "$root/scripts/wine-run" "$WINEPREFIX" \

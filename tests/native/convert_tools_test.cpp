@@ -9,7 +9,7 @@
 #include "base/settings.h"
 #include "tools/convert/consumption_tax.h"
 #include "tools/convert/currency.h"
-#include "tools/convert/list_conversion.h"
+#include "tools/convert/list_converter.h"
 #include "tools/convert/rate_editor.h"
 #include "tools/convert/temperature.h"
 

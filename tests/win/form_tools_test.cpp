@@ -10,7 +10,7 @@
 #include "base/win/text.h"
 #include "res/dialogs/consumption_tax.h"
 #include "res/dialogs/date_calculator.h"
-#include "res/dialogs/list_converters.h"
+#include "res/dialogs/list_converter.h"
 #include "res/dialogs/temperature.h"
 #include "res/dialogs/time_calculator.h"
 #include "res/dialogs/time_of_day.h"

@@ -13,7 +13,7 @@
 #include "base/win/text.h"
 #include "res/dialogs/currency.h"
 #include "res/dialogs/drive_report.h"
-#include "res/dialogs/list_converters.h"
+#include "res/dialogs/list_converter.h"
 #include "res/dialogs/rate_editor.h"
 #include "res/dialogs/stopwatch.h"
 #include "res/dialogs/world_clock.h"

@@ -10,7 +10,7 @@
 #include "base/centring.h"
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
-#include "res/dialogs/list_converters.h"
+#include "res/dialogs/list_converter.h"
 #include "res/dialogs/stopwatch.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"

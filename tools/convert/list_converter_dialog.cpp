@@ -10,8 +10,8 @@
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
-#include "res/dialogs/list_converters.h"
-#include "tools/convert/list_conversion.h"
+#include "res/dialogs/list_converter.h"
+#include "tools/convert/list_converter.h"
 
 namespace quivra {
 

@@ -1,7 +1,8 @@
+// Opens a tool of a running quivra.exe, takes the given steps in it and prints its rectangle.
 #include <cstdio>
 
-#include "scripts/probe/probe_commands.h"
-#include "scripts/probe/process_windows.h"
+#include "scripts/drive_and_measure/probe_commands.h"
+#include "scripts/drive_and_measure/process_windows.h"
 
 namespace quivra {
 

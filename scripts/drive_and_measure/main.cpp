@@ -1,4 +1,5 @@
-// Drives quivra.exe from outside, for the screenshot and benchmark scripts:
+// quivra_probe: drives quivra.exe from outside, for the screenshot, benchmark,
+// soak and end-of-session scripts:
 //   quivra_probe [--desktop NAME] rect
 //   quivra_probe [--desktop NAME] send COMMAND [BUTTON | COMBO=ROW ...]
 //   quivra_probe start PROGRAM (--title TITLE | --class CLASS)
@@ -15,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "scripts/probe/probe_commands.h"
+#include "scripts/drive_and_measure/probe_commands.h"
 
 namespace {
 

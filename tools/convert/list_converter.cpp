@@ -1,5 +1,5 @@
 // A value in one unit, shown in every unit of its table.
-#include "tools/convert/list_conversion.h"
+#include "tools/convert/list_converter.h"
 
 #include <cassert>
 #include <cfloat>

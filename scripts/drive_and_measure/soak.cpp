@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "app/launcher.h"
-#include "scripts/probe/probe_commands.h"
-#include "scripts/probe/process_windows.h"
+#include "scripts/drive_and_measure/probe_commands.h"
+#include "scripts/drive_and_measure/process_windows.h"
 
 namespace quivra {
 

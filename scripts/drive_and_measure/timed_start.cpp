@@ -1,11 +1,12 @@
+// Times a program from being started to its window showing, with its peak working set.
 #include <windows.h>
 // After windows.h, which it relies on.
 #include <psapi.h>
 
 #include <cstdio>
 
-#include "scripts/probe/probe_commands.h"
-#include "scripts/probe/process_windows.h"
+#include "scripts/drive_and_measure/probe_commands.h"
+#include "scripts/drive_and_measure/process_windows.h"
 
 namespace quivra {
 

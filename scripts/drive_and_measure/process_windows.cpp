@@ -1,4 +1,5 @@
-#include "scripts/probe/process_windows.h"
+// Finds the windows of a running quivra.exe and works its controls from outside.
+#include "scripts/drive_and_measure/process_windows.h"
 
 #include <algorithm>
 #include <cstdio>

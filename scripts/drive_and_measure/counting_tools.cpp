@@ -11,8 +11,8 @@
 #include "res/dialogs/stopwatch.h"
 #include "res/dialogs/timer.h"
 #include "res/shell_ids.h"
-#include "scripts/probe/probe_commands.h"
-#include "scripts/probe/process_windows.h"
+#include "scripts/drive_and_measure/probe_commands.h"
+#include "scripts/drive_and_measure/process_windows.h"
 
 namespace quivra {
 
