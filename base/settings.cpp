@@ -17,37 +17,40 @@ struct TextValue {
     Kept<std::string> Settings::*member;
     std::size_t max_bytes;
 };
-using NumberValue = Kept<std::int32_t> Settings::*;
+struct NumberValue {
+    Kept<std::int32_t> Settings::*member;
+    std::int32_t default_value;  // when the file has no such key
+};
 // Keys with a two-digit row after the name: dlgNN_left, dlgNN_top.
 using PositionRows = std::array<Position, position_rows> Settings::*;
 // rateNN, written only where a rate is stored.
 using RateEntries = std::array<std::int32_t, rate_entries> Settings::*;
-// Read from at most ten characters, written as ten digits.
-using TenDigits = std::int64_t Settings::*;
+// Opaque: read from at most ten characters, written as ten digits.
+using CarriedCode = std::int64_t Settings::*;
 
 struct Key {
     std::string_view name;
-    std::variant<TextValue, NumberValue, PositionRows, RateEntries, TenDigits> value;
+    std::variant<TextValue, NumberValue, PositionRows, RateEntries, CarriedCode> value;
 };
 
-// In the order of the file.
-const std::array<Key, 16> keys = {{
+// In the order of the file, each number with its default; text defaults to empty.
+constexpr std::array<Key, 16> keys = {{
     {"dlg", &Settings::positions},
-    {"alarm", TextValue{&Settings::alarm, alarm_max_bytes}},
-    {"tmsg_sw", &Settings::tmsg_sw},
-    {"tmsg", TextValue{&Settings::tmsg, tmsg_max_bytes}},
-    {"world_def", &Settings::world_def},
-    {"len_def", &Settings::len_def},
-    {"weight_def", &Settings::weight_def},
-    {"area_def", &Settings::area_def},
-    {"vol_def", &Settings::vol_def},
-    {"speed_def", &Settings::speed_def},
-    {"tax_ritu", &Settings::tax_ritu},
-    {"cash_def", &Settings::cash_def},
+    {"alarm", TextValue{&Settings::alarm_path, alarm_path_max_bytes}},
+    {"tmsg_sw", NumberValue{&Settings::timer_message_shown, 0}},
+    {"tmsg", TextValue{&Settings::timer_message, timer_message_max_bytes}},
+    {"world_def", NumberValue{&Settings::world_city, 0}},
+    {"len_def", NumberValue{&Settings::length_unit, 0}},
+    {"weight_def", NumberValue{&Settings::weight_unit, 0}},
+    {"area_def", NumberValue{&Settings::area_unit, 0}},
+    {"vol_def", NumberValue{&Settings::volume_unit, 0}},
+    {"speed_def", NumberValue{&Settings::speed_unit, 0}},
+    {"tax_ritu", NumberValue{&Settings::tax_rate, 0}},
+    {"cash_def", NumberValue{&Settings::currency, 0}},
     {"rate", &Settings::rates},
     {"PASSCODE", &Settings::passcode},
-    {"world_auto", &Settings::world_auto},
-    {"tax_round", &Settings::tax_round},
+    {"world_auto", NumberValue{&Settings::world_zones_decide, 1}},
+    {"tax_round", NumberValue{&Settings::tax_rounding, 0}},
 }};
 
 struct PositionField {
@@ -99,7 +102,7 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
             if (assigned) (s.*text.member).set(stored_text(value, text.max_bytes));
         },
         [&](NumberValue number) {
-            if (assigned) (s.*number).set(read_int32(value));
+            if (assigned) (s.*number.member).set(read_int32(value));
         },
         // Files read so far never had their separators checked; neither are they now.
         [&](PositionRows rows) {
@@ -112,7 +115,7 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
         [&](RateEntries rates) {
             if (read_index(after, rate_entries, index)) (s.*rates)[index] = read_int32(from(after, 3));
         },
-        [&](TenDigits digits) {
+        [&](CarriedCode digits) {
             if (assigned) s.*digits = read_decimal(value.substr(0, 10));
         },
     }, key.value);
@@ -129,7 +132,7 @@ void write_key(std::string& out, const Settings& s, const Key& key) {
         [&](TextValue text) {
             put(out, key.name, stored_text((s.*text.member).to_save, text.max_bytes));
         },
-        [&](NumberValue number) { put(out, key.name, std::to_string((s.*number).to_save)); },
+        [&](NumberValue number) { put(out, key.name, std::to_string((s.*number.member).to_save)); },
         [&](PositionRows rows) {
             for (int row = 0; row < position_rows; ++row)
                 for (const PositionField& f : position_fields)
@@ -144,7 +147,7 @@ void write_key(std::string& out, const Settings& s, const Key& key) {
                     put(out, std::string(key.name) + two_digits(entry),
                         std::to_string((s.*rates)[entry]));
         },
-        [&](TenDigits digits) {
+        [&](CarriedCode digits) {
             char text[24];
             std::snprintf(text, sizeof text, "%010lld", static_cast<long long>(s.*digits));
             put(out, key.name, text);
@@ -153,6 +156,12 @@ void write_key(std::string& out, const Settings& s, const Key& key) {
 }
 
 }  // namespace
+
+Settings::Settings() {
+    for (const Key& key : keys)
+        if (const NumberValue* number = std::get_if<NumberValue>(&key.value))
+            (this->*number->member).set(number->default_value);
+}
 
 void read_settings(Settings& settings, std::string_view text) {
     text = text.substr(0, text.find('\x1a'));

@@ -10,8 +10,8 @@ namespace quivra {
 
 inline constexpr int position_rows = 20;
 inline constexpr int rate_entries = 20;
-inline constexpr std::size_t alarm_max_bytes = 127;
-inline constexpr std::size_t tmsg_max_bytes = 255;
+inline constexpr std::size_t alarm_path_max_bytes = 127;
+inline constexpr std::size_t timer_message_max_bytes = 255;
 
 // Top-left corner of a window's outer rectangle, in screen pixels.
 // For a tool, (0, 0) means "never placed": it opens centred.
@@ -33,26 +33,28 @@ struct Kept {
     bool operator==(const Kept&) const = default;
 };
 
+// Each member holds its key's default until a file is read.
 struct Settings {
+    Settings();
     std::array<Position, position_rows> positions{};
-    Kept<std::string> alarm;
-    Kept<std::int32_t> tmsg_sw;
-    Kept<std::string> tmsg;
-    Kept<std::int32_t> world_def;
-    Kept<std::int32_t> len_def;
-    Kept<std::int32_t> weight_def;
-    Kept<std::int32_t> area_def;
-    Kept<std::int32_t> vol_def;
-    Kept<std::int32_t> speed_def;
-    Kept<std::int32_t> tax_ritu;
-    Kept<std::int32_t> cash_def;
+    Kept<std::string> alarm_path;
+    Kept<std::int32_t> timer_message_shown;
+    Kept<std::string> timer_message;
+    Kept<std::int32_t> world_city;  // a row of the world clock's cities
+    Kept<std::int32_t> length_unit;  // rows of the list converters' unit tables
+    Kept<std::int32_t> weight_unit;
+    Kept<std::int32_t> area_unit;
+    Kept<std::int32_t> volume_unit;
+    Kept<std::int32_t> speed_unit;
+    Kept<std::int32_t> tax_rate;  // in percent
+    Kept<std::int32_t> currency;  // a row of the currency names
     // Exchange rates in hundredths of a yen; 0 means "no rate".
     std::array<std::int32_t, rate_entries> rates{};
     // Opaque; carried through unchanged. Ten digits do not fit 32 bits.
     std::int64_t passcode = 0;
     // The world clock reads summer time from the system's zones unless the user turned it off.
-    Kept<std::int32_t> world_auto{1, 1};
-    Kept<std::int32_t> tax_round;  // a TaxRounding
+    Kept<std::int32_t> world_zones_decide;
+    Kept<std::int32_t> tax_rounding;  // a TaxRounding
     bool operator==(const Settings&) const = default;
 };
 

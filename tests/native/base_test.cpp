@@ -51,8 +51,8 @@ Settings loaded(std::string_view file) {
 }
 
 std::vector<std::int32_t> numbers_of(const Settings& s) {
-    return {s.len_def.at_startup,   s.weight_def.at_startup, s.area_def.at_startup, s.vol_def.at_startup,
-            s.speed_def.at_startup, s.world_def.at_startup,  s.cash_def.at_startup};
+    return {s.length_unit.at_startup,   s.weight_unit.at_startup, s.area_unit.at_startup, s.volume_unit.at_startup,
+            s.speed_unit.at_startup, s.world_city.at_startup,  s.currency.at_startup};
 }
 
 TEST(SettingsFile, PositionsAreCheckedAgainstTheScreenOneCoordinateAtATime) {
@@ -75,10 +75,10 @@ TEST(SettingsFile, TextValuesKeepTheirLimitsAndAreCutBetweenCharacters) {
     const std::string alarm = "C:\\" + std::string(124, 'a'), tmsg = std::string(251, 'm') + "時間";
     // A double-byte character across the limit is dropped whole, with the rest of its line.
     Settings s = loaded("alarm=" + alarm + "\r\ntmsg=" + std::string(254, 'm') + "時zz len_def=5\n");
-    EXPECT_EQ(std::tuple(s.alarm.at_startup, s.tmsg.at_startup, s.len_def.at_startup),
+    EXPECT_EQ(std::tuple(s.alarm_path.at_startup, s.timer_message.at_startup, s.length_unit.at_startup),
               std::tuple(alarm, std::string(254, 'm'), 0)) << "127 bytes";
     s = loaded("alarm=" + std::string(126, 'a') + "お\ntmsg=" + tmsg);
-    EXPECT_EQ(std::tuple(s.alarm.at_startup, s.tmsg.at_startup), std::tuple(std::string(126, 'a'), tmsg))
+    EXPECT_EQ(std::tuple(s.alarm_path.at_startup, s.timer_message.at_startup), std::tuple(std::string(126, 'a'), tmsg))
         << "255 bytes on a last line without newline";
 }
 
@@ -86,18 +86,18 @@ TEST(SettingsFile, AKeyInsideAMessageIsPartOfTheMessage) {
     // "tmsg=" and 122 bytes: the old 127-byte pieces began a line at "alarm=".
     std::string message = std::string(122, 'm') + "alarm=C:\\x.wav len_def=9";
     Settings s = loaded("alarm=C:\\ring.wav\r\ntmsg=" + message + "\r\nlen_def=2\r\n");
-    EXPECT_EQ(std::tuple(s.alarm.at_startup, s.tmsg.at_startup, s.len_def.at_startup),
+    EXPECT_EQ(std::tuple(s.alarm_path.at_startup, s.timer_message.at_startup, s.length_unit.at_startup),
               std::tuple("C:\\ring.wav", message, 2));
 }
 
 TEST(SettingsFile, AValueThatCannotBeOneLineIsCutWhereItsLineWouldEnd) {
     Settings s;
-    s.tmsg.to_save = "一行目\r\nlen_def=7";
-    s.alarm.to_save = std::string("C:\\a.wav\0x", 10);
+    s.timer_message.to_save = "一行目\r\nlen_def=7";
+    s.alarm_path.to_save = std::string("C:\\a.wav\0x", 10);
     std::string file = settings_file_text(s);
     EXPECT_NE(file.find("\r\nalarm=C:\\a.wav\r\n"), std::string::npos);
     EXPECT_NE(file.find("\r\ntmsg=一行目\r\n"), std::string::npos);
-    EXPECT_EQ(loaded(file).len_def.at_startup, 0);
+    EXPECT_EQ(loaded(file).length_unit.at_startup, 0);
 }
 
 TEST(SettingsFile, NumbersSaturateAt32BitsAndEveryKindOfLineEndEndsALine) {
@@ -124,14 +124,14 @@ TEST(SettingsFile, FilesWithAByteOrderMarkAreReadAsWhatTheyAreAndBrokenUtf8Costs
     // U+4F1A holds the byte 1A, which ends only a Shift-JIS file.
     for (bool big_endian : {false, true}) {
         Settings s = loaded(utf16(u"tmsg=お会\r\nlen_def=3\rvol_def=4\n", big_endian));
-        EXPECT_EQ(std::tuple(s.tmsg.at_startup, numbers_of(s)),
+        EXPECT_EQ(std::tuple(s.timer_message.at_startup, numbers_of(s)),
                   std::tuple("お会", std::vector<std::int32_t>{3, 0, 0, 4, 0, 0, 0})) << big_endian;
     }
     Settings s = loaded("\xEF\xBB\xBFtmsg=\xE3\x81\x8A" "a\xE3\x81" "b\xC0\xAF" "c\xED\xA0\x80"
                         "d\xF4\x90\x80\x80" "e\xFF" "f\xF0\x9F\x8D\xB5\r\nlen_def=3");
-    EXPECT_EQ(std::tuple(s.tmsg.at_startup, s.len_def.at_startup), std::tuple("おa?b??c?d?e?f??", 3))
+    EXPECT_EQ(std::tuple(s.timer_message.at_startup, s.length_unit.at_startup), std::tuple("おa?b??c?d?e?f??", 3))
         << "beyond 16 bits a character arrives as two halves";
-    EXPECT_EQ(loaded("tmsg=お会").tmsg.at_startup, "お会") << "no mark: Shift-JIS as it is";
+    EXPECT_EQ(loaded("tmsg=お会").timer_message.at_startup, "お会") << "no mark: Shift-JIS as it is";
 }
 
 TEST(SettingsFile, ReadingTimeGrowsLinearlyWithTheFile) {

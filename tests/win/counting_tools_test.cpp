@@ -56,8 +56,8 @@ protected:
 
 TEST_F(CountingToolsTest, TimerOpensFromTheKeptValuesAndEnablesOnlyTheChosenMode) {
     launcher();
-    settings.alarm.to_save = "C:\\bell.wav";
-    settings.tmsg_sw.to_save = 1;
+    settings.alarm_path.to_save = "C:\\bell.wav";
+    settings.timer_message_shown.to_save = 1;
     HWND tool = open(IDC_OPEN_TIMER);
     EXPECT_EQ(text_of(tool, IDC_ALARM_FILE), "C:\\bell.wav");
     EXPECT_TRUE(enabled(tool, IDC_MESSAGE));
@@ -85,12 +85,12 @@ TEST_F(CountingToolsTest, TimerRefusalsKeepTheTypedAlarmPathButNothingElse) {
     set_item_text(tool, IDC_ALARM_FILE, long_path);
     EXPECT_EQ(text_of(tool, IDC_TIMER_STATUS), "");
     click(tool, IDC_TIMER_START);
-    EXPECT_EQ(settings.alarm.to_save, "") << "too soon: nothing kept";
+    EXPECT_EQ(settings.alarm_path.to_save, "") << "too soon: nothing kept";
 
     ring_at.wSecond = 10;
     set_picker(tool, IDC_RING_TIME, ring_at);
     click(tool, IDC_TIMER_START);
-    EXPECT_EQ(settings.alarm.to_save, long_path);
+    EXPECT_EQ(settings.alarm_path.to_save, long_path);
     const std::string wildcard = narrow((bell().parent_path() / L"*.wav").wstring());
     for (const std::string& cannot_sound : {narrow(bell().parent_path().wstring()), wildcard}) {
         set_item_text(tool, IDC_ALARM_FILE, cannot_sound);
@@ -131,7 +131,7 @@ TEST_F(CountingToolsTest, TimerMessageHoldsOnlyWhatCanBeKeptWhetherTypedOrPasted
     EXPECT_EQ(text_of(tool, IDC_MESSAGE), "a") << "typed, a character Shift-JIS lacks is refused too";
 
     click(tool, IDC_TIMER_START);
-    EXPECT_EQ(settings.tmsg.to_save, "a");
+    EXPECT_EQ(settings.timer_message.to_save, "a");
 }
 
 TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp) {
@@ -153,7 +153,7 @@ TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp
         << "start is back, and so is the enabling rule";
     countdown_after(tool, 1'000);
     EXPECT_EQ(fake.sounds.size(), 1u);
-    EXPECT_EQ(settings.tmsg.to_save, "時間です");
+    EXPECT_EQ(settings.timer_message.to_save, "時間です");
 }
 
 TEST_F(CountingToolsTest, TimerCancelStopsBeforeItsBoxSoTheLauncherThenAsksNothing) {
@@ -171,7 +171,7 @@ TEST_F(CountingToolsTest, TimerBrowseFillsThePathAndRefusesOneThatWouldChange) {
     fake.chosen_file = L"C:\\音\\ベル.wav";
     click(tool, IDC_BROWSE);
     EXPECT_EQ(fake.file_extensions, std::vector<std::wstring>{L"wav"}) << "a name typed bare gets .wav";
-    EXPECT_EQ(settings.alarm.to_save, "") << "kept only at a test play or a start";
+    EXPECT_EQ(settings.alarm_path.to_save, "") << "kept only at a test play or a start";
     click(tool, IDC_TRY_SOUND);
     EXPECT_EQ(fake.sounds, std::vector<std::wstring>{L"C:\\音\\ベル.wav"});
     for (const std::wstring& changed : {std::wstring(L"C:\\M\u00fcller\\bell.wav"),

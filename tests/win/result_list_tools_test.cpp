@@ -164,7 +164,7 @@ TEST_F(ResultListToolsTest, TheCityOfTheLastReportIsKeptInTheRunAndAcrossARestar
     click(tool, IDC_WORLD_REPORT);
     EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), tokyo);
     EXPECT_EQ(list_lines(tool, IDC_WORLD_TIMES).at(london), "ロンドン(イギリス)            \t18時 5分 前日");
-    EXPECT_EQ(settings.world_def.to_save, tokyo);
+    EXPECT_EQ(settings.world_city.to_save, tokyo);
 
     choose_row(tool, IDC_WORLD_CITY, wellington);
     click(tool, IDC_WORLD_REPORT);

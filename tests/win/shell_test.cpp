@@ -254,7 +254,7 @@ TEST_F(ShellTest, ASettingsFileLockedOrReadOnlyIsLeftWholeWithNoLeftoversOrBox) 
         HWND l = launcher();
         lock.reset();
         EXPECT_EQ(is_centred(l), hold == locked_at_start) << "only a file that was read places it";
-        EXPECT_EQ(settings.len_def.at_startup, hold == locked_at_start ? 0 : 2);
+        EXPECT_EQ(settings.length_unit.at_startup, hold == locked_at_start ? 0 : 2);
         EXPECT_TRUE(hold != locked_at_exit || lock.emplace().handle != INVALID_HANDLE_VALUE);
         choose_menu(l, IDM_EXIT);
         lock.reset();
@@ -272,7 +272,7 @@ TEST_F(ShellTest, AUtf16SettingsFileKeepsItsValuesAndComesBackAsShiftJis) {
     for (char16_t c : std::u16string_view(u"tmsg=お茶の時間\r\nlen_def=2\r\n")) bytes += {char(c & 0xFF), char(c >> 8)};
     write_bytes(settings_file(), bytes);
     launcher();
-    EXPECT_EQ(settings.tmsg.at_startup, "お茶の時間");
+    EXPECT_EQ(settings.timer_message.at_startup, "お茶の時間");
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_TRUE(read_bytes(settings_file()).starts_with("dlg00_left="));
     EXPECT_TRUE(saved("\r\ntmsg=お茶の時間\r\n") && saved("\r\nlen_def=2\r\n"));

@@ -11,10 +11,10 @@ inline constexpr std::int32_t largest_rate = 99;
 
 enum class TaxMode { included, added };
 
-// How fractions of a yen of tax go; the values are those kept as tax_round.
+// How fractions of a yen of tax go; the values are those kept in tarv.ini.
 enum class TaxRounding { down = 0, half_up = 1, up = 2 };
 
-// The rounding a stored tax_round stands for: itself, or down when it names none.
+// The rounding a stored value stands for: itself, or down when it names none.
 TaxRounding rounding_from_stored(std::int32_t stored);
 
 struct TaxLines {
@@ -31,7 +31,7 @@ std::string grouped_digits(std::int32_t value);
 TaxLines calculate_tax(std::int32_t price, std::int32_t rate, TaxMode mode,
                        TaxRounding rounding = TaxRounding::down);
 
-// The rate a stored tax_ritu shows in the field: itself, or 0 when the
+// The rate a stored value shows in the field: itself, or 0 when the
 // field could not hold it.
 std::int32_t rate_to_show(std::int32_t stored);
 

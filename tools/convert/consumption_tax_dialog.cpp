@@ -27,16 +27,16 @@ void open(HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_TAX_RATE_UPDOWN, UDM_SETRANGE32, 0, largest_rate);
     SendDlgItemMessageW(dialog, IDC_TAX_RATE, EM_LIMITTEXT, 2, 0);
     // Every opening shows the rate of start-up, not that of the last calculation.
-    SetDlgItemInt(dialog, IDC_TAX_RATE, UINT(rate_to_show(settings.tax_ritu.at_startup)), FALSE);
+    SetDlgItemInt(dialog, IDC_TAX_RATE, UINT(rate_to_show(settings.tax_rate.at_startup)), FALSE);
     CheckDlgButton(dialog, IDC_TAX_INCLUDED, BST_CHECKED);
-    TaxRounding rounding = rounding_from_stored(settings.tax_round.at_startup);
+    TaxRounding rounding = rounding_from_stored(settings.tax_rounding.at_startup);
     CheckDlgButton(dialog, rounding_buttons[int(rounding)], BST_CHECKED);
 }
 
 void calculate(HWND dialog) {
     std::int32_t price = read_field(dialog, IDC_TAX_PRICE, 0, largest_price);
     std::int32_t rate = read_field(dialog, IDC_TAX_RATE, 0, largest_rate);
-    settings.tax_ritu.to_save = rate;
+    settings.tax_rate.to_save = rate;
     TaxMode mode = IsDlgButtonChecked(dialog, IDC_TAX_INCLUDED) == BST_CHECKED ? TaxMode::included : TaxMode::added;
     TaxLines lines = calculate_tax(price, rate, mode, chosen_rounding(dialog));
     set_item_text(dialog, IDC_TAX_AMOUNT_RESULT, lines.amount);
@@ -59,7 +59,7 @@ INT_PTR CALLBACK consumption_tax_procedure(HWND dialog, UINT message, WPARAM wpa
         case IDC_TAX_ROUND_HALF_UP:
         case IDC_TAX_ROUND_UP:
             // Kept at once, so the next opening and the next run start with it.
-            settings.tax_round.set(std::int32_t(chosen_rounding(dialog)));
+            settings.tax_rounding.set(std::int32_t(chosen_rounding(dialog)));
             return TRUE;
         }
         return FALSE;

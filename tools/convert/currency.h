@@ -10,7 +10,7 @@
 
 namespace quivra {
 
-// In table order; the row is also the drop-down index, cash_def and the
+// In table order; the row is also the drop-down index, the stored currency and the
 // index of its rate.
 extern const std::array<const char*, 16> currency_names;
 

@@ -16,14 +16,14 @@ void open(HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_CURRENCY_AMOUNT, EM_LIMITTEXT, 8, 0);
     set_item_text(dialog, IDC_CURRENCY_AMOUNT, "1000");
     fill_drop_down(dialog, IDC_CURRENCY_FROM, currency_names.size(),
-                   [](std::size_t row) { return currency_names[row]; }, settings.cash_def.at_startup);
+                   [](std::size_t row) { return currency_names[row]; }, settings.currency.at_startup);
 }
 
 void convert(HWND dialog) {
     auto amount = std::uint32_t(read_field(dialog, IDC_CURRENCY_AMOUNT, 0, largest_amount));
     LRESULT row = SendDlgItemMessageW(dialog, IDC_CURRENCY_FROM, CB_GETCURSEL, 0, 0);
     if (row < 0 || std::size_t(row) >= currency_names.size()) return show_lines(dialog, IDC_CURRENCY_RESULTS, {});
-    settings.cash_def.set(std::int32_t(row));
+    settings.currency.set(std::int32_t(row));
     show_lines(dialog, IDC_CURRENCY_RESULTS, convert_to_every_currency(settings.rates, amount, std::size_t(row)));
 }
 

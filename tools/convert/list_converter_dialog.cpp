@@ -15,11 +15,11 @@
 
 namespace quivra {
 
-const ListConverter length_converter{LENGTH_CONVERTER_BASE, length_units, &Settings::len_def};
-const ListConverter weight_converter{WEIGHT_CONVERTER_BASE, weight_units, &Settings::weight_def};
-const ListConverter area_converter{AREA_CONVERTER_BASE, area_units, &Settings::area_def};
-const ListConverter volume_converter{VOLUME_CONVERTER_BASE, volume_units, &Settings::vol_def};
-const ListConverter speed_converter{SPEED_CONVERTER_BASE, speed_units, &Settings::speed_def};
+const ListConverter length_converter{LENGTH_CONVERTER_BASE, length_units, &Settings::length_unit};
+const ListConverter weight_converter{WEIGHT_CONVERTER_BASE, weight_units, &Settings::weight_unit};
+const ListConverter area_converter{AREA_CONVERTER_BASE, area_units, &Settings::area_unit};
+const ListConverter volume_converter{VOLUME_CONVERTER_BASE, volume_units, &Settings::volume_unit};
+const ListConverter speed_converter{SPEED_CONVERTER_BASE, speed_units, &Settings::speed_unit};
 
 namespace {
 

@@ -76,17 +76,17 @@ void open(HWND dialog) {
     for (int field : {IDC_HOURS, IDC_MINUTES}) SendDlgItemMessageW(dialog, field, EM_LIMITTEXT, 2, 0);
     SetDlgItemInt(dialog, IDC_HOURS, 1, FALSE);
     SetDlgItemInt(dialog, IDC_MINUTES, 3, FALSE);
-    SendDlgItemMessageW(dialog, IDC_ALARM_FILE, EM_LIMITTEXT, alarm_max_bytes, 0);
-    SendDlgItemMessageW(dialog, IDC_MESSAGE, EM_LIMITTEXT, tmsg_max_bytes, 0);
+    SendDlgItemMessageW(dialog, IDC_ALARM_FILE, EM_LIMITTEXT, alarm_path_max_bytes, 0);
+    SendDlgItemMessageW(dialog, IDC_MESSAGE, EM_LIMITTEXT, timer_message_max_bytes, 0);
     alarm_field.attach(GetDlgItem(dialog, IDC_ALARM_FILE), [](std::string_view text, bool representable) {
         return timer_text_refusal(TimerText::alarm_path, text, representable);
     });
     message_field.attach(GetDlgItem(dialog, IDC_MESSAGE), [](std::string_view text, bool representable) {
         return timer_text_refusal(TimerText::message, text, representable);
     });
-    set_item_text(dialog, IDC_ALARM_FILE, settings.alarm.to_save);
-    CheckDlgButton(dialog, IDC_SHOW_MESSAGE, settings.tmsg_sw.to_save ? BST_CHECKED : BST_UNCHECKED);
-    set_item_text(dialog, IDC_MESSAGE, settings.tmsg.to_save);
+    set_item_text(dialog, IDC_ALARM_FILE, settings.alarm_path.to_save);
+    CheckDlgButton(dialog, IDC_SHOW_MESSAGE, settings.timer_message_shown.to_save ? BST_CHECKED : BST_UNCHECKED);
+    set_item_text(dialog, IDC_MESSAGE, settings.timer_message.to_save);
     apply_idle_rule(dialog);
 }
 
@@ -106,7 +106,7 @@ void check_text(HWND dialog, KeptTextField& field) {
     if (!countdown.running()) set_item_text(dialog, IDC_TIMER_STATUS, refusal);
 }
 
-void keep_alarm_path(HWND dialog) { settings.alarm.to_save = item_text(dialog, IDC_ALARM_FILE); }
+void keep_alarm_path(HWND dialog) { settings.alarm_path.to_save = item_text(dialog, IDC_ALARM_FILE); }
 
 std::optional<std::int64_t> chosen_length_ms(HWND dialog) {
     if (checked(dialog, IDC_AT_TIME)) {
@@ -134,10 +134,10 @@ void start(HWND dialog) {
     std::optional<std::int64_t> length_ms = chosen_length_ms(dialog);
     if (!length_ms) return platform().inform(dialog, too_soon);
     keep_alarm_path(dialog);
-    if (!is_file(settings.alarm.to_save)) return platform().inform(dialog, no_alarm_file);
-    settings.tmsg_sw.to_save = checked(dialog, IDC_SHOW_MESSAGE);
-    if (settings.tmsg_sw.to_save)
-        settings.tmsg.to_save = item_text(dialog, IDC_MESSAGE);
+    if (!is_file(settings.alarm_path.to_save)) return platform().inform(dialog, no_alarm_file);
+    settings.timer_message_shown.to_save = checked(dialog, IDC_SHOW_MESSAGE);
+    if (settings.timer_message_shown.to_save)
+        settings.timer_message.to_save = item_text(dialog, IDC_MESSAGE);
     countdown.start(*length_ms, platform().monotonic_ms());
     show_running(dialog);
     PostMessageW(dialog, WM_COUNTDOWN_BEGIN, 0, 0);
@@ -151,9 +151,9 @@ void begin(HWND dialog) {
 
 void ring(HWND dialog) {
     stop_counting(dialog);
-    platform().play_sound(widen(settings.alarm.to_save));
+    platform().play_sound(widen(settings.alarm_path.to_save));
     SetForegroundWindow(dialog);
-    platform().inform(dialog, settings.tmsg.to_save);
+    platform().inform(dialog, settings.timer_message.to_save);
     show_idle(dialog);
 }
 
@@ -175,7 +175,7 @@ void cancel(HWND dialog) {
 
 void try_sound(HWND dialog) {
     keep_alarm_path(dialog);
-    platform().play_sound(widen(settings.alarm.to_save));
+    platform().play_sound(widen(settings.alarm_path.to_save));
 }
 
 void browse(HWND dialog) {

@@ -20,7 +20,7 @@ struct City {
 };
 
 inline constexpr std::size_t city_count = 38;
-// The order is the combo box's and the report's, and world_def counts in it.
+// The order is the combo box's and the report's, and the stored city counts in it.
 extern const std::array<City, city_count> cities;
 
 // One line per city, in table order: its time when it is hour:minute at the

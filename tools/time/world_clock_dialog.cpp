@@ -52,8 +52,8 @@ void open(HWND dialog) {
     set_up_picker(dialog, IDC_WORLD_TIME, time_format, &now);
     set_up_picker(dialog, IDC_WORLD_DATE, date_format, &now);
     fill_drop_down(dialog, IDC_WORLD_CITY, cities.size(), [](std::size_t row) { return cities[row].name; },
-                   settings.world_def.at_startup);
-    CheckDlgButton(dialog, IDC_WORLD_AUTOMATIC, settings.world_auto.at_startup ? BST_CHECKED : BST_UNCHECKED);
+                   settings.world_city.at_startup);
+    CheckDlgButton(dialog, IDC_WORLD_AUTOMATIC, settings.world_zones_decide.at_startup ? BST_CHECKED : BST_UNCHECKED);
     enable_for_mode(dialog);
 }
 
@@ -62,7 +62,7 @@ void report(HWND dialog) {
     // With no selection the first row stands in, and the box shows it.
     std::size_t row = stored_row(SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_GETCURSEL, 0, 0), cities.size());
     SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_SETCURSEL, row, 0);
-    settings.world_def.set(std::int32_t(row));
+    settings.world_city.set(std::int32_t(row));
     if (automatic(dialog)) {
         SYSTEMTIME date = picked(dialog, IDC_WORLD_DATE);
         PlatformZones zones;
@@ -85,7 +85,7 @@ INT_PTR CALLBACK world_clock_procedure(HWND dialog, UINT message, WPARAM wparam,
         if (wparam == IDC_WORLD_REPORT) {
             report(dialog);
         } else if (wparam == IDC_WORLD_AUTOMATIC) {
-            settings.world_auto.set(automatic(dialog) ? 1 : 0);
+            settings.world_zones_decide.set(automatic(dialog) ? 1 : 0);
             enable_for_mode(dialog);
         } else {
             return FALSE;
