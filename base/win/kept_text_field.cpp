@@ -7,9 +7,8 @@
 
 namespace quivra {
 
-void KeptTextField::attach(HWND edit, Refusal refusal) {
+void KeptTextField::attach(HWND edit) {
     edit_ = edit;
-    refusal_ = refusal;
     accepted_ = wide_window_text(edit);
 }
 

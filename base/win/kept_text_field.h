@@ -14,7 +14,8 @@ public:
     // false when the field showed characters that CP932 lacks.
     using Refusal = std::string_view (*)(std::string_view cp932, bool representable);
 
-    void attach(HWND edit, Refusal refusal);
+    explicit KeptTextField(Refusal refusal) : refusal_(refusal) {}
+    void attach(HWND edit);
     // Called at each change of the field, however it came (typing, pasting,
     // another program's WM_SETTEXT): a refused text is put back to the last
     // one accepted, the caret where the refused insertion began. Returns why,
@@ -23,7 +24,7 @@ public:
 
 private:
     HWND edit_ = nullptr;
-    Refusal refusal_ = nullptr;
+    Refusal refusal_;
     std::wstring accepted_;
     bool putting_back_ = false;
 };

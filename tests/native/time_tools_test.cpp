@@ -7,12 +7,11 @@
 #include "base/settings.h"
 #include "base/stored_row.h"
 #include "tools/time/calendar.h"
-#include "tools/time/countdown.h"
+#include "tools/time/timer.h"
 #include "tools/time/date_calculator.h"
 #include "tools/time/stopwatch.h"
 #include "tools/time/time_calculator.h"
 #include "tools/time/time_of_day.h"
-#include "tools/time/timer_values.h"
 #include "tools/time/world_clock.h"
 
 namespace quivra {
@@ -155,16 +154,39 @@ TEST(Countdown, ATimeOfDayMustLieTenSecondsAheadTodayAndFallsOnItsSecond) {
     EXPECT_EQ(countdown_to({13, 0, 0}, {12, 0, 0, 400}), 3'599'600);
 }
 
-TEST(TimerValues, TextIsMeasuredInShiftJisBytesAndRefusedWholeBeyondItsLimit) {
+TEST(Timer, StartChecksTheTimeBeforeTheAlarmAndKeepsThePathOnlyPastTheTime) {
+    const ClockTime noon{12, 0, 0, 400};
+    const auto start = [&](TimerMode mode, ClockTime ring_at, bool alarm_is_a_file) {
+        TimerStart answer = check_start({mode, ring_at, noon, 2, 5, alarm_is_a_file});
+        return std::tuple(answer.length_ms, answer.refusal.empty(), answer.keeps_alarm_path);
+    };
+    EXPECT_EQ(start(TimerMode::at_time, {12, 0, 10, 999}, true), std::tuple(9'600, true, true))
+        << "on the picked second, whatever its milliseconds";
+    EXPECT_EQ(start(TimerMode::at_time, {12, 0, 9}, false), std::tuple(0, false, false)) << "too soon: nothing kept";
+    EXPECT_EQ(start(TimerMode::at_time, {12, 0, 10}, false), std::tuple(0, false, true)) << "no file: the path is kept";
+    EXPECT_EQ(start(TimerMode::hours_later, {}, true), std::tuple(7'200'000, true, true));
+    EXPECT_EQ(start(TimerMode::minutes_later, {}, true), std::tuple(300'000, true, true));
+    EXPECT_NE(check_start({TimerMode::at_time, {12, 0, 9}, noon}).refusal,
+              check_start({TimerMode::at_time, {12, 0, 10}, noon}).refusal);
+}
+
+TEST(Timer, WhileCountingOnlyCancelIsLiveAndIdleOnlyTheChosenModesFields) {
+    EXPECT_EQ(timer_controls(true, TimerMode::hours_later, true), (TimerControls{false, false, false, false, false, true}));
+    EXPECT_EQ(timer_controls(false, TimerMode::at_time, false), (TimerControls{true, true, false, false, false, false}));
+    EXPECT_EQ(timer_controls(false, TimerMode::hours_later, true), (TimerControls{true, false, true, false, true, false}));
+    EXPECT_EQ(timer_controls(false, TimerMode::minutes_later, false).minutes, true);
+}
+
+TEST(Timer, TextIsMeasuredInShiftJisBytesAndRefusedWholeBeyondItsLimit) {
     auto repeated = [](std::string_view piece, int n) { std::string text; while (n--) text += piece; return text; };
-    auto fits = [](TimerText field, const std::string& text) { return timer_text_refusal(field, text, true).empty(); };
-    EXPECT_TRUE(fits(TimerText::alarm_path, repeated("あ", 63) + "x"));
-    EXPECT_FALSE(fits(TimerText::alarm_path, repeated("あ", 64))) << "64 characters, 128 bytes";
-    EXPECT_TRUE(fits(TimerText::message, repeated("お", 127)));
-    EXPECT_FALSE(fits(TimerText::message, repeated("お", 200)));
-    EXPECT_TRUE(fits(TimerText::message, repeated("ｱ", 255))) << "half-width katakana take one byte each";
-    EXPECT_FALSE(fits(TimerText::message, repeated("ｱ", 256)));
-    EXPECT_NE(timer_text_refusal(TimerText::message, "?", false), timer_text_refusal(TimerText::message, repeated("ｱ", 256), true))
+    auto fits = [](auto refusal, const std::string& text) { return refusal(text, true).empty(); };
+    EXPECT_TRUE(fits(alarm_text_refusal, repeated("あ", 63) + "x"));
+    EXPECT_FALSE(fits(alarm_text_refusal, repeated("あ", 64))) << "64 characters, 128 bytes";
+    EXPECT_TRUE(fits(message_text_refusal, repeated("お", 127)));
+    EXPECT_FALSE(fits(message_text_refusal, repeated("お", 200)));
+    EXPECT_TRUE(fits(message_text_refusal, repeated("ｱ", 255))) << "half-width katakana take one byte each";
+    EXPECT_FALSE(fits(message_text_refusal, repeated("ｱ", 256)));
+    EXPECT_NE(message_text_refusal("?", false), message_text_refusal(repeated("ｱ", 256), true))
         << "a character Shift-JIS lacks is named as such, however short the text";
 }
 

@@ -5,6 +5,7 @@
 
 #include "base/win/copying.h"
 #include "base/win/settings_store.h"
+#include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/consumption_tax.h"
 #include "tools/convert/consumption_tax.h"
@@ -24,8 +25,7 @@ TaxRounding chosen_rounding(HWND dialog) {
 void open(HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_TAX_PRICE, EM_LIMITTEXT, 8, 0);
     SetDlgItemInt(dialog, IDC_TAX_PRICE, 1000, FALSE);
-    SendDlgItemMessageW(dialog, IDC_TAX_RATE_UPDOWN, UDM_SETRANGE32, 0, largest_rate);
-    SendDlgItemMessageW(dialog, IDC_TAX_RATE, EM_LIMITTEXT, 2, 0);
+    set_up_spin_field(dialog, IDC_TAX_RATE, IDC_TAX_RATE_UPDOWN, 0, largest_rate);
     // Every opening shows the rate of start-up, not that of the last calculation.
     SetDlgItemInt(dialog, IDC_TAX_RATE, UINT(rate_to_show(settings.tax_rate.at_startup)), FALSE);
     CheckDlgButton(dialog, IDC_TAX_INCLUDED, BST_CHECKED);

@@ -9,6 +9,7 @@
 #include "base/win/drop_down.h"
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
+#include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/list_converter.h"
 #include "tools/convert/list_converter.h"
@@ -41,8 +42,7 @@ void set_result_tab_stop(HWND dialog, const ListConverter& tool) {
 }
 
 void open(HWND dialog, const ListConverter& tool) {
-    SendDlgItemMessageW(dialog, tool.base + value_updown, UDM_SETRANGE, 0, MAKELPARAM(9999, 1));
-    SendDlgItemMessageW(dialog, tool.base + value_field, EM_LIMITTEXT, 4, 0);
+    set_up_spin_field(dialog, tool.base + value_field, tool.base + value_updown, 1, 9999);
     SetDlgItemInt(dialog, tool.base + value_field, 1, FALSE);
     const auto& units = tool.table.units;
     fill_drop_down(dialog, tool.base + unit_list, units.size(), [&](std::size_t row) { return units[row].name; },

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "base/win/copying.h"
+#include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/temperature.h"
 #include "tools/convert/temperature.h"
@@ -15,8 +16,7 @@ namespace {
 constexpr std::int32_t lowest_degrees = -999, highest_degrees = 9999;
 
 void open(HWND dialog) {
-    SendDlgItemMessageW(dialog, IDC_TEMPERATURE_UPDOWN, UDM_SETRANGE32, WPARAM(-999), 999);
-    SendDlgItemMessageW(dialog, IDC_TEMPERATURE_VALUE, EM_LIMITTEXT, 4, 0);
+    set_up_spin_field(dialog, IDC_TEMPERATURE_VALUE, IDC_TEMPERATURE_UPDOWN, -999, 999);
     SetDlgItemInt(dialog, IDC_TEMPERATURE_VALUE, 30, TRUE);
     CheckDlgButton(dialog, IDC_CELSIUS, BST_CHECKED);
 }

@@ -5,6 +5,7 @@
 
 #include "base/win/copying.h"
 #include "base/win/pickers.h"
+#include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/date_calculator.h"
 #include "tools/time/date_calculator.h"
@@ -23,8 +24,7 @@ Date picked_date(HWND dialog, int picker) {
 void open(HWND dialog) {
     for (int picker : {IDC_FIRST_DATE, IDC_SECOND_DATE, IDC_START_DATE}) set_up_picker(dialog, picker, date_format);
     CheckDlgButton(dialog, IDC_PLUS, BST_CHECKED);
-    SendDlgItemMessageW(dialog, IDC_DAY_COUNT_UPDOWN, UDM_SETRANGE, 0, MAKELPARAM(9999, 0));
-    SendDlgItemMessageW(dialog, IDC_DAY_COUNT, EM_LIMITTEXT, 4, 0);
+    set_up_spin_field(dialog, IDC_DAY_COUNT, IDC_DAY_COUNT_UPDOWN, 0, 9999);
     result_line.clear();
 }
 

@@ -6,6 +6,7 @@
 #include "base/win/copying.h"
 #include "base/win/pickers.h"
 #include "base/win/platform.h"
+#include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/time_of_day.h"
 #include "tools/time/time_of_day.h"
@@ -21,18 +22,13 @@ std::int32_t picked_time(HWND dialog, int picker) {
     return time.wHour * 3600 + time.wMinute * 60 + time.wSecond;
 }
 
-void limit_field(HWND dialog, int field, int updown, std::int32_t high, int digits) {
-    SendDlgItemMessageW(dialog, updown, UDM_SETRANGE, 0, MAKELPARAM(high, 0));
-    SendDlgItemMessageW(dialog, field, EM_LIMITTEXT, WPARAM(digits), 0);
-}
-
 void open(HWND dialog) {
     CheckDlgButton(dialog, IDC_TOD_LATER, BST_CHECKED);
-    limit_field(dialog, IDC_TOD_HOURS, IDC_TOD_HOURS_UPDOWN, most_to_convert, 3);
-    limit_field(dialog, IDC_TOD_MINUTES, IDC_TOD_MINUTES_UPDOWN, most_to_convert, 3);
-    limit_field(dialog, IDC_TOD_SECONDS, IDC_TOD_SECONDS_UPDOWN, most_to_convert, 3);
-    limit_field(dialog, IDC_TOD_OFFSET_HOURS, IDC_TOD_OFFSET_HOURS_UPDOWN, most_to_offset, 2);
-    limit_field(dialog, IDC_TOD_OFFSET_MINUTES, IDC_TOD_OFFSET_MINUTES_UPDOWN, most_to_offset, 2);
+    set_up_spin_field(dialog, IDC_TOD_HOURS, IDC_TOD_HOURS_UPDOWN, 0, most_to_convert);
+    set_up_spin_field(dialog, IDC_TOD_MINUTES, IDC_TOD_MINUTES_UPDOWN, 0, most_to_convert);
+    set_up_spin_field(dialog, IDC_TOD_SECONDS, IDC_TOD_SECONDS_UPDOWN, 0, most_to_convert);
+    set_up_spin_field(dialog, IDC_TOD_OFFSET_HOURS, IDC_TOD_OFFSET_HOURS_UPDOWN, 0, most_to_offset);
+    set_up_spin_field(dialog, IDC_TOD_OFFSET_MINUTES, IDC_TOD_OFFSET_MINUTES_UPDOWN, 0, most_to_offset);
     SYSTEMTIME now = platform().local_time();
     for (int picker : {IDC_TOD_FIRST_TIME, IDC_TOD_SECOND_TIME, IDC_TOD_START_TIME})
         set_up_picker(dialog, picker, time_format, &now);

@@ -1,4 +1,4 @@
-// The countdown timer's window: checks a start, counts down and rings.
+// The countdown timer's window: forwards the user's settings to the engine, counts down and rings.
 #include "tools/time/timer_dialog.h"
 
 #include <commctrl.h>
@@ -13,31 +13,23 @@
 #include "base/win/pickers.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
+#include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/timer.h"
-#include "tools/time/countdown.h"
-#include "tools/time/timer_values.h"
+#include "tools/time/timer.h"
 
 namespace quivra {
 namespace {
 
-constexpr char closing_question[] = "タイマーは作動中です。終了してよろしいですか？";
-constexpr char too_soon[] = "最低１０秒以上の時刻でタイマーをセットして下さい。";
-constexpr char no_alarm_file[] = "指定されたアラームファイルは存在しません。";
-constexpr char cancelled[] = "タイマーはキャンセルされました。";
-constexpr char counting[] = "タイマー作動中....";
 constexpr wchar_t wave_filter[] = L"WAVE files ( *.wav )\0*.wav\0";
 
 using Ids = std::initializer_list<int>;
-constexpr Ids time_of_day_controls = {IDC_RING_TIME, IDC_AT_TIME_LABEL};
-constexpr Ids hours_controls = {IDC_HOURS, IDC_HOURS_UPDOWN, IDC_HOURS_LABEL};
-constexpr Ids minutes_controls = {IDC_MINUTES, IDC_MINUTES_UPDOWN, IDC_MINUTES_LABEL};
-constexpr Ids idle_controls = {IDC_AT_TIME,  IDC_HOURS_LATER, IDC_MINUTES_LATER, IDC_ALARM_FILE,
-                               IDC_BROWSE,   IDC_TRY_SOUND,   IDC_SHOW_MESSAGE,  IDC_TIMER_START};
+constexpr Ids choice_controls = {IDC_AT_TIME,  IDC_HOURS_LATER, IDC_MINUTES_LATER, IDC_ALARM_FILE,
+                                 IDC_BROWSE,   IDC_TRY_SOUND,   IDC_SHOW_MESSAGE,  IDC_TIMER_START};
 
 Countdown countdown;
-KeptTextField alarm_field;
-KeptTextField message_field;
+KeptTextField alarm_field{alarm_text_refusal};
+KeptTextField message_field{message_text_refusal};
 
 bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -45,25 +37,19 @@ void enable(HWND dialog, Ids ids, bool on) {
     for (int id : ids) EnableWindow(GetDlgItem(dialog, id), on);
 }
 
-void apply_idle_rule(HWND dialog) {
-    if (countdown.running()) return;
-    enable(dialog, time_of_day_controls, checked(dialog, IDC_AT_TIME));
-    enable(dialog, hours_controls, checked(dialog, IDC_HOURS_LATER));
-    enable(dialog, minutes_controls, checked(dialog, IDC_MINUTES_LATER));
-    enable(dialog, {IDC_MESSAGE}, checked(dialog, IDC_SHOW_MESSAGE));
-    enable(dialog, {IDC_TIMER_CANCEL}, false);
+TimerMode mode(HWND dialog) {
+    if (checked(dialog, IDC_AT_TIME)) return TimerMode::at_time;
+    return checked(dialog, IDC_HOURS_LATER) ? TimerMode::hours_later : TimerMode::minutes_later;
 }
 
-void show_running(HWND dialog) {
-    for (Ids ids : {idle_controls, time_of_day_controls, hours_controls, minutes_controls, Ids{IDC_MESSAGE}})
-        enable(dialog, ids, false);
-    enable(dialog, {IDC_TIMER_CANCEL}, true);
-}
-
-void show_idle(HWND dialog) {
-    enable(dialog, idle_controls, true);
-    apply_idle_rule(dialog);
-    set_item_text(dialog, IDC_TIMER_STATUS, "");
+void show_controls(HWND dialog) {
+    TimerControls live = timer_controls(countdown.running(), mode(dialog), checked(dialog, IDC_SHOW_MESSAGE));
+    enable(dialog, choice_controls, live.choices);
+    enable(dialog, {IDC_RING_TIME, IDC_AT_TIME_LABEL}, live.ring_time);
+    enable(dialog, {IDC_HOURS, IDC_HOURS_UPDOWN, IDC_HOURS_LABEL}, live.hours);
+    enable(dialog, {IDC_MINUTES, IDC_MINUTES_UPDOWN, IDC_MINUTES_LABEL}, live.minutes);
+    enable(dialog, {IDC_MESSAGE}, live.message);
+    enable(dialog, {IDC_TIMER_CANCEL}, live.cancel);
 }
 
 void open(HWND dialog) {
@@ -71,33 +57,18 @@ void open(HWND dialog) {
     CheckRadioButton(dialog, IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
     SYSTEMTIME now = platform().local_time();
     set_up_picker(dialog, IDC_RING_TIME, time_format, &now);
-    for (int updown : {IDC_HOURS_UPDOWN, IDC_MINUTES_UPDOWN})
-        SendDlgItemMessageW(dialog, updown, UDM_SETRANGE, 0, MAKELPARAM(99, 1));
-    for (int field : {IDC_HOURS, IDC_MINUTES}) SendDlgItemMessageW(dialog, field, EM_LIMITTEXT, 2, 0);
+    set_up_spin_field(dialog, IDC_HOURS, IDC_HOURS_UPDOWN, 1, 99);
+    set_up_spin_field(dialog, IDC_MINUTES, IDC_MINUTES_UPDOWN, 1, 99);
     SetDlgItemInt(dialog, IDC_HOURS, 1, FALSE);
     SetDlgItemInt(dialog, IDC_MINUTES, 3, FALSE);
     SendDlgItemMessageW(dialog, IDC_ALARM_FILE, EM_LIMITTEXT, alarm_path_max_bytes, 0);
     SendDlgItemMessageW(dialog, IDC_MESSAGE, EM_LIMITTEXT, timer_message_max_bytes, 0);
-    alarm_field.attach(GetDlgItem(dialog, IDC_ALARM_FILE), [](std::string_view text, bool representable) {
-        return timer_text_refusal(TimerText::alarm_path, text, representable);
-    });
-    message_field.attach(GetDlgItem(dialog, IDC_MESSAGE), [](std::string_view text, bool representable) {
-        return timer_text_refusal(TimerText::message, text, representable);
-    });
+    alarm_field.attach(GetDlgItem(dialog, IDC_ALARM_FILE));
+    message_field.attach(GetDlgItem(dialog, IDC_MESSAGE));
     set_item_text(dialog, IDC_ALARM_FILE, settings.alarm_path.to_save);
     CheckDlgButton(dialog, IDC_SHOW_MESSAGE, settings.timer_message_shown.to_save ? BST_CHECKED : BST_UNCHECKED);
     set_item_text(dialog, IDC_MESSAGE, settings.timer_message.to_save);
-    apply_idle_rule(dialog);
-}
-
-ClockTime clock_time(const SYSTEMTIME& time) {
-    return {time.wHour, time.wMinute, time.wSecond, time.wMilliseconds};
-}
-
-// A directory or a wildcard pattern would start a countdown that cannot sound.
-bool is_file(const std::string& cp932_path) {
-    DWORD attributes = GetFileAttributesW(widen(cp932_path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    show_controls(dialog);
 }
 
 // The refusal shows where the countdown shows, while there is none.
@@ -106,22 +77,19 @@ void check_text(HWND dialog, KeptTextField& field) {
     if (!countdown.running()) set_item_text(dialog, IDC_TIMER_STATUS, refusal);
 }
 
-void keep_alarm_path(HWND dialog) { settings.alarm_path.to_save = item_text(dialog, IDC_ALARM_FILE); }
+ClockTime clock_time(const SYSTEMTIME& time) { return {time.wHour, time.wMinute, time.wSecond, time.wMilliseconds}; }
 
-std::optional<std::int64_t> chosen_length_ms(HWND dialog) {
-    if (checked(dialog, IDC_AT_TIME)) {
-        SYSTEMTIME ring_at = picked(dialog, IDC_RING_TIME);
-        ring_at.wMilliseconds = 0;
-        return countdown_to(clock_time(ring_at), clock_time(platform().local_time()));
-    }
-    if (checked(dialog, IDC_HOURS_LATER)) return read_field(dialog, IDC_HOURS, 0, 99) * 3'600'000LL;
-    return read_field(dialog, IDC_MINUTES, 0, 99) * 60'000LL;
+// A directory or a wildcard pattern would start a countdown that cannot sound.
+bool is_file(const std::string& cp932_path) {
+    DWORD attributes = GetFileAttributesW(widen(cp932_path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+void keep_alarm_path(HWND dialog) { settings.alarm_path.to_save = item_text(dialog, IDC_ALARM_FILE); }
 
 // The window timer only redraws; it falls due as the shown second changes.
 void arm_redraw(HWND dialog) {
-    auto delay = std::max<std::int64_t>(countdown.ms_to_next_second(platform().monotonic_ms()),
-                                        USER_TIMER_MINIMUM);
+    auto delay = std::max<std::int64_t>(countdown.ms_to_next_second(platform().monotonic_ms()), USER_TIMER_MINIMUM);
     SetTimer(dialog, IDT_COUNTDOWN, UINT(delay), nullptr);
 }
 
@@ -130,22 +98,28 @@ void stop_counting(HWND dialog) {
     KillTimer(dialog, IDT_COUNTDOWN);
 }
 
+void show_idle(HWND dialog) {
+    show_controls(dialog);
+    set_item_text(dialog, IDC_TIMER_STATUS, "");
+}
+
 void start(HWND dialog) {
-    std::optional<std::int64_t> length_ms = chosen_length_ms(dialog);
-    if (!length_ms) return platform().inform(dialog, too_soon);
-    keep_alarm_path(dialog);
-    if (!is_file(settings.alarm_path.to_save)) return platform().inform(dialog, no_alarm_file);
+    TimerStart answer = check_start({mode(dialog), clock_time(picked(dialog, IDC_RING_TIME)),
+                                     clock_time(platform().local_time()), read_field(dialog, IDC_HOURS, 0, 99),
+                                     read_field(dialog, IDC_MINUTES, 0, 99),
+                                     is_file(item_text(dialog, IDC_ALARM_FILE))});
+    if (answer.keeps_alarm_path) keep_alarm_path(dialog);
+    if (!answer.refusal.empty()) return platform().inform(dialog, answer.refusal);
     settings.timer_message_shown.to_save = checked(dialog, IDC_SHOW_MESSAGE);
-    if (settings.timer_message_shown.to_save)
-        settings.timer_message.to_save = item_text(dialog, IDC_MESSAGE);
-    countdown.start(*length_ms, platform().monotonic_ms());
-    show_running(dialog);
+    if (settings.timer_message_shown.to_save) settings.timer_message.to_save = item_text(dialog, IDC_MESSAGE);
+    countdown.start(answer.length_ms, platform().monotonic_ms());
+    show_controls(dialog);
     PostMessageW(dialog, WM_COUNTDOWN_BEGIN, 0, 0);
 }
 
 void begin(HWND dialog) {
     if (!countdown.running()) return;
-    set_item_text(dialog, IDC_TIMER_STATUS, counting);
+    set_item_text(dialog, IDC_TIMER_STATUS, timer_counting_text);
     arm_redraw(dialog);
 }
 
@@ -169,7 +143,7 @@ void cancel(HWND dialog) {
     if (!countdown.running()) return;
     // Stopped before the box, so that no one asks about it while the box is up.
     stop_counting(dialog);
-    platform().inform(dialog, cancelled);
+    platform().inform(dialog, timer_cancelled_text);
     show_idle(dialog);
 }
 
@@ -180,8 +154,7 @@ void try_sound(HWND dialog) {
 
 void browse(HWND dialog) {
     std::optional<std::wstring> chosen = platform().choose_file_to_open(
-        dialog, widen("音ファイルの参照 どのファイル？"), {wave_filter, std::size(wave_filter) - 1},
-        L"wav");
+        dialog, widen("音ファイルの参照 どのファイル？"), {wave_filter, std::size(wave_filter) - 1}, L"wav");
     if (!chosen) return;
     std::string path = narrow(*chosen);
     std::string_view refusal = alarm_path_refusal(path, widen(path) == *chosen);
@@ -189,8 +162,12 @@ void browse(HWND dialog) {
     set_item_text(dialog, IDC_ALARM_FILE, path);
 }
 
-bool command(HWND dialog, WPARAM id) {
-    switch (id) {
+bool command(HWND dialog, WPARAM wparam) {
+    if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == IDC_ALARM_FILE) check_text(dialog, alarm_field);
+    if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == IDC_MESSAGE) check_text(dialog, message_field);
+    if (HIWORD(wparam) != 0) return false;
+    show_controls(dialog);
+    switch (wparam) {
     case IDC_TIMER_START: start(dialog); return true;
     case IDC_TIMER_CANCEL: cancel(dialog); return true;
     case IDC_TRY_SOUND: try_sound(dialog); return true;
@@ -211,9 +188,6 @@ INT_PTR CALLBACK timer_procedure(HWND dialog, UINT message, WPARAM wparam, LPARA
         open(dialog);
         return TRUE;
     case WM_COMMAND:
-        if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == IDC_ALARM_FILE) check_text(dialog, alarm_field);
-        if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == IDC_MESSAGE) check_text(dialog, message_field);
-        if (HIWORD(wparam) == 0) apply_idle_rule(dialog);
         return command(dialog, wparam);
     case WM_COUNTDOWN_BEGIN:
         begin(dialog);
@@ -230,7 +204,7 @@ INT_PTR CALLBACK timer_procedure(HWND dialog, UINT message, WPARAM wparam, LPARA
         return TRUE;
     case WM_CLOSE:
     case launcher_closing_message:
-        return !may_close_counting(dialog, countdown.running(), closing_question, stop_counting);
+        return !may_close_counting(dialog, countdown.running(), timer_closing_question, stop_counting);
     case WM_DESTROY:
         stop_counting(dialog);
         return TRUE;
