@@ -35,6 +35,12 @@ extern std::array<HWND, position_rows> tool_windows;
 LPARAM tool_parameter(HWND window);
 
 void centre_window(HWND window);
+// Moves a window that lies partly or wholly off every monitor fully onto
+// the nearest one's work area.
+void keep_on_screen(HWND window);
+// Takes the place the system suggests for a window that has moved to a
+// monitor of another DPI (WM_DPICHANGED) and redraws its icons for it.
+void follow_dpi_change(HWND window, WPARAM dpis, LPARAM suggested_place);
 void save_position(int position, HWND window);
 
 // Brings the tool's window to the front, or opens it.
