@@ -27,7 +27,7 @@ INT_PTR CALLBACK about_procedure(HWND box, UINT message, WPARAM wparam, LPARAM l
         return TRUE;
     case WM_DPICHANGED:
         follow_dpi_change(box, wparam, lparam);
-        return TRUE;
+        return FALSE;
     case WM_COMMAND:
         if (wparam == IDC_ABOUT_OK) {
             PostMessageW(box, WM_CLOSE, 0, 0);

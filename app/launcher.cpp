@@ -100,7 +100,7 @@ INT_PTR CALLBACK launcher_procedure(HWND launcher, UINT message, WPARAM wparam, 
     case WM_DPICHANGED:
         follow_dpi_change(launcher, wparam, lparam);
         show_button_icons(launcher, HIWORD(wparam));
-        return TRUE;
+        return FALSE;
     }
     return FALSE;
 }

@@ -101,6 +101,11 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         return TRUE;
     case WM_DPICHANGED:
         follow_dpi_change(window, wparam, lparam);
+        // The dialog manager sends every control the dialog's own font as it
+        // lays them out, so a tool's fonts are renewed only afterwards.
+        PostMessageW(window, dpi_changed_message, HIWORD(wparam), 0);
+        return FALSE;
+    case dpi_changed_message:
         tool->procedure(window, message, wparam, lparam);
         fit_lists_to_whole_rows(window);
         return TRUE;

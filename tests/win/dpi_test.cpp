@@ -68,6 +68,7 @@ RECT move_to_monitor_of(HWND window, int dpi) {
     int from = window_dpi(window);
     RECT suggested{100, 50, 100 + MulDiv(now.right - now.left, dpi, from), 50 + MulDiv(now.bottom - now.top, dpi, from)};
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    pump();
     return suggested;
 }
 

@@ -3,6 +3,7 @@
 
 #include "base/win/display_font.h"
 #include "base/win/dpi.h"
+#include "base/win/frame.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
@@ -70,8 +71,8 @@ INT_PTR CALLBACK game_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM
     case WM_TIMER:
         if (wparam == IDT_GAME_DISPLAY) show(dialog, game.tick(platform().monotonic_ms()));
         return TRUE;
-    case WM_DPICHANGED:
-        cell_font = renew_display_font(cell_font, dialog, HIWORD(wparam), shows_large);
+    case dpi_changed_message:
+        cell_font = renew_display_font(cell_font, dialog, int(wparam), shows_large);
         return TRUE;
     case WM_DESTROY:
         KillTimer(dialog, IDT_GAME_DISPLAY);

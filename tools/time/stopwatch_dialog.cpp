@@ -148,8 +148,8 @@ INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, L
     case WM_CLOSE:
     case launcher_closing_message:
         return !may_close(dialog);
-    case WM_DPICHANGED:
-        display_font = renew_display_font(display_font, dialog, HIWORD(wparam), shows_large);
+    case dpi_changed_message:
+        display_font = renew_display_font(display_font, dialog, int(wparam), shows_large);
         return TRUE;
     case WM_DESTROY:
         KillTimer(dialog, IDT_STOPWATCH);

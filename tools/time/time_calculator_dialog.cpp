@@ -8,6 +8,7 @@
 #include "base/win/copying.h"
 #include "base/win/display_font.h"
 #include "base/win/dpi.h"
+#include "base/win/frame.h"
 #include "base/win/platform.h"
 #include "base/win/text.h"
 #include "res/dialogs/time_calculator.h"
@@ -90,8 +91,8 @@ INT_PTR CALLBACK time_calculator_procedure(HWND dialog, UINT message, WPARAM wpa
             return TRUE;
         }
         return FALSE;
-    case WM_DPICHANGED:
-        display_font = renew_display_font(display_font, dialog, HIWORD(wparam), shows_large);
+    case dpi_changed_message:
+        display_font = renew_display_font(display_font, dialog, int(wparam), shows_large);
         return TRUE;
     case WM_DESTROY:
         DeleteObject(display_font);
