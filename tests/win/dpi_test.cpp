@@ -6,7 +6,6 @@
 #include "base/win/display_font.h"
 #include "base/win/dpi.h"
 #include "base/win/frame.h"
-#include "base/win/icons.h"
 #include "base/win/settings_store.h"
 #include "res/dialogs/game.h"
 #include "res/dialogs/stopwatch.h"
@@ -80,11 +79,6 @@ TEST(DisplayFont, IsSixteenPixelsHighAtNinetySixDpiAndGrowsWithTheDpiItIsMadeFor
         EXPECT_NEAR(made, height, 1) << dpi << " dpi: the rasteriser rounds, but no more";
         DeleteObject(font);
     }
-}
-
-TEST(Icons, AreDrawnFromTheImageOfTheDpisSize) {
-    for (auto [dpi, size] : {std::pair{96, 32}, {144, 48}, {192, 64}})
-        EXPECT_EQ(icon_width(icon_at_dpi(IDI_QUIVRA, dpi)), size) << dpi << " dpi";
 }
 
 TEST_F(DpiTest, AToolMovedToAMonitorOfAnotherDpiTakesTheSuggestedPlaceAndRedrawsItsIconAndDigitsForIt) {
