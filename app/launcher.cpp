@@ -1,9 +1,9 @@
 // The launcher: its buttons, menu, placement and the closing of the program.
 #include "app/launcher.h"
 
-#include <array>
-
 #include "app/about_box.h"
+#include "base/win/dpi.h"
+#include "base/win/icons.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
 #include "app/tool_table.h"
@@ -19,21 +19,10 @@ constexpr int tool_buttons = 16;
 constexpr char help_text[] =
     "ごめんなさい！　ヘルプファイルは作ってません。(^^;;;\n何か疑問などありましたらメール下さいませ。";
 
-// Loaded once and kept for the whole run.
-struct Icons {
-    HICON program;
-    std::array<HICON, tool_buttons> buttons;
-};
-
-const Icons& icons() {
-    static const Icons loaded = [] {
-        HINSTANCE instance = GetModuleHandleW(nullptr);
-        Icons icons{LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUIVRA)), {}};
-        for (int i = 0; i < tool_buttons; ++i)
-            icons.buttons[i] = LoadIconW(instance, MAKEINTRESOURCEW(IDI_QUIVRA + 1 + i));
-        return icons;
-    }();
-    return loaded;
+void show_button_icons(HWND launcher, int dpi) {
+    for (int i = 0; i < tool_buttons; ++i)
+        SendDlgItemMessageW(launcher, IDC_FIRST_TOOL_BUTTON + i, BM_SETIMAGE, IMAGE_ICON,
+                            reinterpret_cast<LPARAM>(icon_at_dpi(IDI_QUIVRA + 1 + i, dpi)));
 }
 
 void initialise(HWND launcher) {
@@ -48,11 +37,11 @@ void initialise(HWND launcher) {
     } else {
         centre_window(launcher);
     }
-    for (int i = 0; i < tool_buttons; ++i)
-        SendDlgItemMessageW(launcher, IDC_FIRST_TOOL_BUTTON + i, BM_SETIMAGE, IMAGE_ICON,
-                            reinterpret_cast<LPARAM>(icons().buttons[i]));
+    keep_on_screen(launcher);
+    show_button_icons(launcher, window_dpi(launcher));
     // The class is shared by every dialog, so each window gets this icon.
-    SetClassLongPtrW(launcher, GCLP_HICON, reinterpret_cast<LONG_PTR>(icons().program));
+    SetClassLongPtrW(launcher, GCLP_HICON,
+                     reinterpret_cast<LONG_PTR>(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUIVRA))));
 }
 
 // A close requested while a tool's question is up would run inside this one and
@@ -85,7 +74,7 @@ void command(HWND launcher, WPARAM id) {
     if (const Tool* tool = tool_for_command(int(id))) open_tool(*tool);
 }
 
-INT_PTR CALLBACK launcher_procedure(HWND launcher, UINT message, WPARAM wparam, LPARAM) {
+INT_PTR CALLBACK launcher_procedure(HWND launcher, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_INITDIALOG:
         initialise(launcher);
@@ -111,6 +100,10 @@ INT_PTR CALLBACK launcher_procedure(HWND launcher, UINT message, WPARAM wparam, 
     case WM_COMMAND:
         command(launcher, wparam);
         return TRUE;
+    case WM_DPICHANGED:
+        follow_dpi_change(launcher, wparam, lparam);
+        show_button_icons(launcher, HIWORD(wparam));
+        return FALSE;
     }
     return FALSE;
 }

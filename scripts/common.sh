@@ -43,12 +43,13 @@ build_native() {
     cmake --build "$native_build" -j "$(nproc)"
 }
 
-# Starts a private X server on the first free display from $1 on.
+# Starts a private X server on the first free display from $1 on, with a
+# screen of $2 pixels (default 1024x768).
 started_display=
 start_display() {
     for n in $(seq "$1" "$(($1 + 30))"); do
         [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${2:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
         started_display=$!
         export DISPLAY=:$n
         # A display taken where no lock file shows makes Xvfb give up: try the next.

@@ -4,7 +4,10 @@
 #include <commctrl.h>
 
 #include "base/centring.h"
+#include "base/on_screen.h"
 #include "base/win/copying.h"
+#include "base/win/dpi.h"
+#include "base/win/icons.h"
 #include "base/win/settings_store.h"
 #include "base/win/whole_rows.h"
 #include "res/shell_ids.h"
@@ -21,6 +24,25 @@ void centre_window(HWND window) {
     Position centre = centred_position(width, height, GetSystemMetrics(SM_CXSCREEN),
                                        GetSystemMetrics(SM_CYSCREEN));
     MoveWindow(window, centre.left, centre.top, width, height, TRUE);
+}
+
+void keep_on_screen(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& work = monitor.rcWork;
+    Position onto = onto_work_area({r.left, r.top, r.right, r.bottom}, {work.left, work.top, work.right, work.bottom});
+    if (onto != Position{r.left, r.top})
+        SetWindowPos(window, nullptr, onto.left, onto.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void follow_dpi_change(HWND window, WPARAM dpis, LPARAM suggested_place) {
+    const RECT& r = *reinterpret_cast<const RECT*>(suggested_place);
+    SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    show_icons_at_dpi(window, HIWORD(dpis));
 }
 
 // A destroyed window or a failed query would keep a rectangle nobody measured.
@@ -43,6 +65,7 @@ void place(HWND window, int position) {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
     else
         centre_window(window);
+    keep_on_screen(window);
 }
 
 INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -51,6 +74,7 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         SetWindowLongPtrW(window, DWLP_USER, lparam);
         tool_windows[tool.position] = window;
         place(window, tool.position);
+        show_icons_at_dpi(window, window_dpi(window));
         tool.procedure(window, message, wparam, tool.parameter);
         fit_lists_to_whole_rows(window);
         return TRUE;
@@ -74,6 +98,16 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         return TRUE;
     case WM_DESTROY:
         tool->procedure(window, message, wparam, lparam);
+        return TRUE;
+    case WM_DPICHANGED:
+        follow_dpi_change(window, wparam, lparam);
+        // The dialog manager sends every control the dialog's own font as it
+        // lays them out, so a tool's fonts are renewed only afterwards.
+        PostMessageW(window, dpi_changed_message, HIWORD(wparam), 0);
+        return FALSE;
+    case dpi_changed_message:
+        tool->procedure(window, message, wparam, lparam);
+        fit_lists_to_whole_rows(window);
         return TRUE;
     case WM_CONTEXTMENU:
         return offer_copy_menu(window, wparam, lparam) ||

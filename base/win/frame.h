@@ -28,6 +28,11 @@ struct Tool {
 // and returns FALSE; on No it returns TRUE, which cancels the whole close.
 inline constexpr UINT launcher_closing_message = WM_APP + 1;
 
+// Posted to a tool whose window has moved to a monitor of another DPI
+// (wParam), once the dialog manager has laid it out anew: what the tool
+// sized itself, such as a font, is made again for that DPI.
+inline constexpr UINT dpi_changed_message = WM_APP + 2;
+
 // The open window of each position index; empty when the tool is closed.
 extern std::array<HWND, position_rows> tool_windows;
 
@@ -35,6 +40,14 @@ extern std::array<HWND, position_rows> tool_windows;
 LPARAM tool_parameter(HWND window);
 
 void centre_window(HWND window);
+// Moves a window that lies partly or wholly off every monitor fully onto
+// the nearest one's work area.
+void keep_on_screen(HWND window);
+// Takes the place the system suggests for a window that has moved to a
+// monitor of another DPI (WM_DPICHANGED) and redraws its icons for it.
+// The caller then returns FALSE, so that the dialog manager, where it
+// can, lays out the controls and their dialog font for that DPI too.
+void follow_dpi_change(HWND window, WPARAM dpis, LPARAM suggested_place);
 void save_position(int position, HWND window);
 
 // Brings the tool's window to the front, or opens it.

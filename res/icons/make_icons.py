@@ -3,9 +3,9 @@
 
 palette.txt maps one character to a colour per line, `c #RRGGBB name`,
 and `. transparent` for the see-through character.  art/SIZE/NNNN.txt is
-a SIZE x SIZE map drawn with those characters, one for each of 16, 32 and
-48 pixels: the small one is drawn simpler, not shrunk, so that it still
-reads.  Each icon gets the three images, each with a 256-colour palette
+a SIZE x SIZE map drawn with those characters, one for each of 16, 32, 48
+and 64 pixels: the small one is drawn simpler, not shrunk, so that it still
+reads.  Each icon gets the four images, each with a 256-colour palette
 and a 1-bit transparency mask; Windows picks the one that fits the screen.
 
 Usage: python3 make_icons.py [icons directory]   (default: this script's directory)
@@ -16,7 +16,7 @@ import re
 import struct
 import sys
 
-SIZES = (16, 32, 48)
+SIZES = (16, 32, 48, 64)
 FIRST_ICON, LAST_ICON = 2000, 2016
 TRANSPARENT = "."
 PALETTE_SLOTS = 256

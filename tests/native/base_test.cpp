@@ -1,4 +1,4 @@
-// The portable base: tarv.ini's text read, written and timed, the fuzzer's corpus replayed; centring; number fields.
+// The portable base: tarv.ini's text read, written and timed, the fuzzer's corpus replayed; centring and keeping on screen; number fields.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,6 +11,7 @@
 
 #include "base/centring.h"
 #include "base/field_number.h"
+#include "base/on_screen.h"
 #include "base/settings.h"
 #include "tests/fuzz/settings_reader_checks.h"
 #include "tools/convert/currency.h"
@@ -21,6 +22,22 @@ namespace {
 TEST(Centring, HalvesAreTruncatedBeforeTheyAreSubtracted) {
     EXPECT_EQ((std::vector{centred_position(301, 200, 1024, 768), centred_position(301, 201, 1023, 767)}),
               (std::vector<Position>{{362, 284}, {361, 283}}));
+}
+
+// A second monitor to the right of the first, its work area below a taskbar.
+TEST(OnScreen, AWindowOffItsMonitorComesWhollyBackAndOneTooLargeKeepsItsCaptionInside) {
+    const ScreenBox work{1024, 40, 3072, 1536};
+    const struct { ScreenBox window; Position onto; } cases[] = {
+        {{1100, 100, 1400, 400}, {1100, 100}},      // inside: stays
+        {{1024, 40, 3072, 1536}, {1024, 40}},       // exactly the area
+        {{-500, 100, -200, 400}, {1024, 100}},      // off to the left
+        {{3000, 1500, 3300, 1800}, {2772, 1236}},   // over the bottom-right corner
+        {{1200, -90, 1500, 210}, {1200, 40}},       // under the taskbar
+        {{900, 0, 1400, 2000}, {1024, 40}},         // taller than the area
+        {{2000, 200, 4200, 500}, {1024, 200}},      // wider than the area
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(onto_work_area(c.window, work), c.onto) << c.window.left << "," << c.window.top;
 }
 
 TEST(FieldNumber, ReadsWhatAUserTypedAndClampsWhatAnotherProgramSet) {

@@ -1,4 +1,4 @@
-// Every icon file carries its own image for small, normal and large screens.
+// Every icon file carries its own image for small, normal, large and double-density screens.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -17,7 +17,7 @@ std::uint32_t little_endian(const std::string& bytes, std::size_t at, int width)
     return value;
 }
 
-TEST(Icons, EachHoldsSixteenThirtyTwoAndFortyEightPixelImages) {
+TEST(Icons, EachHoldsAnImageForEveryScreenSizeFromSixteenToSixtyFourPixels) {
     // The program's icon, then one for each launcher button.
     for (int number = IDI_QUIVRA; number <= IDI_QUIVRA + 1 + IDC_OPEN_GAME - IDC_FIRST_TOOL_BUTTON; ++number) {
         SCOPED_TRACE(number);
@@ -37,7 +37,7 @@ TEST(Icons, EachHoldsSixteenThirtyTwoAndFortyEightPixelImages) {
             EXPECT_EQ(little_endian(file, offset + 4, 4), size);
             EXPECT_EQ(little_endian(file, offset + 8, 4), 2 * size);
         }
-        EXPECT_EQ(sizes, (std::set<std::uint32_t>{16, 32, 48}));
+        EXPECT_EQ(sizes, (std::set<std::uint32_t>{16, 32, 48, 64}));
     }
 }
 

@@ -8,7 +8,9 @@
 #include "app/launcher.h"
 #include "app/tool_table.h"
 #include "base/centring.h"
+#include "base/win/dpi.h"
 #include "base/win/frame.h"
+#include "base/win/icons.h"
 #include "base/win/settings_store.h"
 #include "res/dialogs/list_converter.h"
 #include "res/dialogs/stopwatch.h"
@@ -110,7 +112,7 @@ TEST_F(ShellTest, LauncherShowsEachToolsIconIgnoresEscapeAndNonClicksAndTakesRow
     EXPECT_TRUE(is_centred(l));
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(HICON(SendDlgItemMessageW(l, IDC_FIRST_TOOL_BUTTON + i, BM_GETIMAGE, IMAGE_ICON, 0)),
-                  LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUIVRA + 1 + i)))
+                  icon_at_dpi(IDI_QUIVRA + 1 + i, window_dpi(l)))
             << "button " << IDC_FIRST_TOOL_BUTTON + i;
     choose_menu(l, IDM_HELP);
     choose_menu(l, IDCANCEL);

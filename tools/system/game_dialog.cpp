@@ -2,6 +2,8 @@
 #include "tools/system/game_dialog.h"
 
 #include "base/win/display_font.h"
+#include "base/win/dpi.h"
+#include "base/win/frame.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
@@ -16,6 +18,8 @@ constexpr UINT display_interval_ms = 100;
 
 Game game;
 HFONT cell_font;
+
+bool shows_large(int id) { return id >= IDC_GAME_FIRST_CELL && id <= IDC_GAME_LAST_CELL; }
 
 void play(Sound sound) {
     if (sound == Sound::none) return;
@@ -44,9 +48,7 @@ void show(HWND dialog, const GameUpdate& update) {
 void open(HWND dialog) {
     // The game of an earlier window must not carry over into this one.
     game = Game{};
-    cell_font = create_display_font();
-    for (int id = IDC_GAME_FIRST_CELL; id <= IDC_GAME_LAST_CELL; ++id)
-        SendDlgItemMessageW(dialog, id, WM_SETFONT, WPARAM(cell_font), FALSE);
+    cell_font = renew_display_font(nullptr, dialog, window_dpi(dialog), shows_large);
 }
 
 }  // namespace
@@ -68,6 +70,9 @@ INT_PTR CALLBACK game_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM
     }
     case WM_TIMER:
         if (wparam == IDT_GAME_DISPLAY) show(dialog, game.tick(platform().monotonic_ms()));
+        return TRUE;
+    case dpi_changed_message:
+        cell_font = renew_display_font(cell_font, dialog, int(wparam), shows_large);
         return TRUE;
     case WM_DESTROY:
         KillTimer(dialog, IDT_GAME_DISPLAY);

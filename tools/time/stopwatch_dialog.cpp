@@ -8,6 +8,7 @@
 
 #include "base/win/closing_question.h"
 #include "base/win/display_font.h"
+#include "base/win/dpi.h"
 #include "base/win/frame.h"
 #include "base/win/platform.h"
 #include "base/win/text.h"
@@ -24,6 +25,8 @@ HFONT display_font;
 
 // Lap, then total: wide enough for "1時間 0分 0.0秒".
 constexpr int lap_tab_stops[] = {20, 80};
+
+bool shows_large(int id) { return id == IDC_STOPWATCH_ELAPSED; }
 
 void show_reading(HWND dialog) {
     set_item_text(dialog, IDC_STOPWATCH_ELAPSED, stopwatch.reading(platform().monotonic_ms()));
@@ -123,8 +126,7 @@ INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, L
     switch (message) {
     case WM_INITDIALOG:
         stopwatch = {};
-        display_font = create_display_font();
-        SendDlgItemMessageW(dialog, IDC_STOPWATCH_ELAPSED, WM_SETFONT, WPARAM(display_font), FALSE);
+        display_font = renew_display_font(nullptr, dialog, window_dpi(dialog), shows_large);
         SendDlgItemMessageW(dialog, IDC_STOPWATCH_LAPS, LB_SETTABSTOPS, std::size(lap_tab_stops),
                             LPARAM(lap_tab_stops));
         take_keys_in_every_control(dialog);
@@ -149,6 +151,9 @@ INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, L
     case WM_CLOSE:
     case launcher_closing_message:
         return !may_close_counting(dialog, stopwatch.running(), closing_question, stop);
+    case dpi_changed_message:
+        display_font = renew_display_font(display_font, dialog, int(wparam), shows_large);
+        return TRUE;
     case WM_DESTROY:
         KillTimer(dialog, IDT_STOPWATCH);
         stopwatch = {};

@@ -7,6 +7,8 @@
 
 #include "base/win/copying.h"
 #include "base/win/display_font.h"
+#include "base/win/dpi.h"
+#include "base/win/frame.h"
 #include "base/win/platform.h"
 #include "base/win/text.h"
 #include "res/dialogs/time_calculator.h"
@@ -18,6 +20,10 @@ namespace {
 // One for the whole run: the last remainder outlives the window.
 TimeCalculator calculator;
 HFONT display_font = nullptr;
+
+bool shows_large(int id) {
+    return (id >= IDC_CALC_DIGIT_0 && id <= IDC_CALC_DIGIT_9) || id == IDC_CALC_OPERATOR || id == IDC_CALC_RESULT;
+}
 
 std::optional<Key> key_of(WPARAM command) {
     if (command >= IDC_CALC_DIGIT_0 && command <= IDC_CALC_DIGIT_9)
@@ -65,11 +71,7 @@ void press(HWND dialog, Key key) {
 void open(HWND dialog) {
     CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, dialog,
                     reinterpret_cast<HMENU>(IDC_CALC_STATUS), GetModuleHandleW(nullptr), nullptr);
-    display_font = create_display_font();
-    auto font = reinterpret_cast<WPARAM>(display_font);
-    for (int id = IDC_CALC_DIGIT_0; id <= IDC_CALC_DIGIT_9; ++id)
-        SendDlgItemMessageW(dialog, id, WM_SETFONT, font, FALSE);
-    for (int id : {IDC_CALC_OPERATOR, IDC_CALC_RESULT}) SendDlgItemMessageW(dialog, id, WM_SETFONT, font, FALSE);
+    display_font = renew_display_font(nullptr, dialog, window_dpi(dialog), shows_large);
     calculator.press(Key::all_clear);
     show(dialog);
     // The dialog manager focuses the first key once this returns.
@@ -89,6 +91,9 @@ INT_PTR CALLBACK time_calculator_procedure(HWND dialog, UINT message, WPARAM wpa
             return TRUE;
         }
         return FALSE;
+    case dpi_changed_message:
+        display_font = renew_display_font(display_font, dialog, int(wparam), shows_large);
+        return TRUE;
     case WM_DESTROY:
         DeleteObject(display_font);
         display_font = nullptr;
