@@ -6,7 +6,7 @@
 #include "base/win/icons.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
-#include "res/shell_ids.h"
+#include "res/launcher_ids.h"
 
 namespace quivra {
 namespace {

@@ -2,27 +2,36 @@
 #include "app/launcher.h"
 
 #include "app/about_box.h"
+#include "app/tool_table.h"
 #include "base/win/dpi.h"
 #include "base/win/icons.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
-#include "app/tool_table.h"
-#include "res/shell_ids.h"
+#include "base/win/text.h"
+#include "res/launcher_ids.h"
 #include "tools/convert/currency.h"
 
 namespace quivra {
 
 namespace {
 
-constexpr int tool_buttons = 16;
-
 constexpr char help_text[] =
     "ごめんなさい！　ヘルプファイルは作ってません。(^^;;;\n何か疑問などありましたらメール下さいませ。";
 
 void show_button_icons(HWND launcher, int dpi) {
-    for (int i = 0; i < tool_buttons; ++i)
-        SendDlgItemMessageW(launcher, IDC_FIRST_TOOL_BUTTON + i, BM_SETIMAGE, IMAGE_ICON,
-                            reinterpret_cast<LPARAM>(icon_at_dpi(IDI_QUIVRA + 1 + i, dpi)));
+    for (const Tool& tool : launcher_tools())
+        SendDlgItemMessageW(launcher, tool.command, BM_SETIMAGE, IMAGE_ICON,
+                            reinterpret_cast<LPARAM>(icon_at_dpi(tool.icon, dpi)));
+}
+
+// The caption is the static after its button: BS_ICON does not draw the
+// button's own text, which is there for screen readers.
+void name_buttons(HWND launcher) {
+    for (const Tool& tool : launcher_tools()) {
+        HWND button = GetDlgItem(launcher, tool.command);
+        SetWindowTextW(button, widen(tool.caption).c_str());
+        SetWindowTextW(GetWindow(button, GW_HWNDNEXT), widen(tool.caption).c_str());
+    }
 }
 
 void initialise(HWND launcher) {
@@ -38,6 +47,7 @@ void initialise(HWND launcher) {
         centre_window(launcher);
     }
     keep_on_screen(launcher);
+    name_buttons(launcher);
     show_button_icons(launcher, window_dpi(launcher));
     // The class is shared by every dialog, so each window gets this icon.
     SetClassLongPtrW(launcher, GCLP_HICON,

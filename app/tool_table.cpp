@@ -14,7 +14,7 @@
 #include "res/dialogs/time_of_day.h"
 #include "res/dialogs/timer.h"
 #include "res/dialogs/world_clock.h"
-#include "res/shell_ids.h"
+#include "res/launcher_ids.h"
 #include "tools/convert/consumption_tax_dialog.h"
 #include "tools/convert/currency_dialog.h"
 #include "tools/convert/list_converter_dialog.h"
@@ -35,29 +35,37 @@ namespace {
 LPARAM parameter(const ListConverter& tool) { return reinterpret_cast<LPARAM>(&tool); }
 
 // No launcher button: the currency converter's menu opens it.
-const Tool rate_editor{15, 0, IDD_RATE_EDITOR, rate_editor_procedure};
+const Tool rate_editor{15, 0, 0, "", IDD_RATE_EDITOR, rate_editor_procedure};
 
-// Position index, launcher command (0: none), template, procedure, parameter.
+// Position, launcher button, icon, caption, template, procedure, parameter.
 const Tool tools[] = {
-    {1, IDC_OPEN_DATE_CALCULATOR, IDD_DATE_CALCULATOR, date_calculator_procedure},
-    {2, IDC_OPEN_TIME_CALCULATOR, IDD_TIME_CALCULATOR, time_calculator_procedure},
-    {3, IDC_OPEN_TIMER, IDD_TIMER, timer_procedure},
-    {4, IDC_OPEN_STOPWATCH, IDD_STOPWATCH, stopwatch_procedure},
-    {5, IDC_OPEN_TIME_OF_DAY, IDD_TIME_OF_DAY, time_of_day_procedure},
-    {6, IDC_OPEN_WORLD_CLOCK, IDD_WORLD_CLOCK, world_clock_procedure},
-    {7, IDC_OPEN_LENGTH, IDD_LENGTH_CONVERTER, list_converter_procedure, parameter(length_converter)},
-    {8, IDC_OPEN_WEIGHT, IDD_WEIGHT_CONVERTER, list_converter_procedure, parameter(weight_converter)},
-    {9, IDC_OPEN_AREA, IDD_AREA_CONVERTER, list_converter_procedure, parameter(area_converter)},
-    {10, IDC_OPEN_VOLUME, IDD_VOLUME_CONVERTER, list_converter_procedure, parameter(volume_converter)},
-    {11, IDC_OPEN_TEMPERATURE, IDD_TEMPERATURE, temperature_procedure},
-    {12, IDC_OPEN_SPEED, IDD_SPEED_CONVERTER, list_converter_procedure, parameter(speed_converter)},
-    {13, IDC_OPEN_TAX, IDD_CONSUMPTION_TAX, consumption_tax_procedure},
-    {14, IDC_OPEN_CURRENCY, IDD_CURRENCY_CONVERTER, currency_procedure, LPARAM(&rate_editor)},
-    {18, IDC_OPEN_DRIVES, IDD_DRIVE_REPORT, drive_report_procedure},
-    {19, IDC_OPEN_GAME, IDD_GAME, game_procedure},
+    {1, IDC_OPEN_DATE_CALCULATOR, IDI_DATE_CALCULATOR, "それ何日？", IDD_DATE_CALCULATOR, date_calculator_procedure},
+    {2, IDC_OPEN_TIME_CALCULATOR, IDI_TIME_CALCULATOR, "時間の電卓", IDD_TIME_CALCULATOR, time_calculator_procedure},
+    {3, IDC_OPEN_TIMER, IDI_TIMER, "私、待つわ", IDD_TIMER, timer_procedure},
+    {4, IDC_OPEN_STOPWATCH, IDI_STOPWATCH, "時よ止まれ！", IDD_STOPWATCH, stopwatch_procedure},
+    {5, IDC_OPEN_TIME_OF_DAY, IDI_TIME_OF_DAY, "それ何時？", IDD_TIME_OF_DAY, time_of_day_procedure},
+    {6, IDC_OPEN_WORLD_CLOCK, IDI_WORLD_CLOCK, "海の向こう", IDD_WORLD_CLOCK, world_clock_procedure},
+    {7, IDC_OPEN_LENGTH, IDI_LENGTH_CONVERTER, "長い短い？", IDD_LENGTH_CONVERTER, list_converter_procedure,
+     parameter(length_converter)},
+    {8, IDC_OPEN_WEIGHT, IDI_WEIGHT_CONVERTER, "重い軽い？", IDD_WEIGHT_CONVERTER, list_converter_procedure,
+     parameter(weight_converter)},
+    {9, IDC_OPEN_AREA, IDI_AREA_CONVERTER, "広い狭い？", IDD_AREA_CONVERTER, list_converter_procedure,
+     parameter(area_converter)},
+    {10, IDC_OPEN_VOLUME, IDI_VOLUME_CONVERTER, "大きい小さい", IDD_VOLUME_CONVERTER, list_converter_procedure,
+     parameter(volume_converter)},
+    {11, IDC_OPEN_TEMPERATURE, IDI_TEMPERATURE, "熱い冷たい？", IDD_TEMPERATURE, temperature_procedure},
+    {12, IDC_OPEN_SPEED, IDI_SPEED_CONVERTER, "速い遅い？", IDD_SPEED_CONVERTER, list_converter_procedure,
+     parameter(speed_converter)},
+    {13, IDC_OPEN_TAX, IDI_CONSUMPTION_TAX, "消費税？", IDD_CONSUMPTION_TAX, consumption_tax_procedure},
+    {14, IDC_OPEN_CURRENCY, IDI_CURRENCY, "外国為替？", IDD_CURRENCY_CONVERTER, currency_procedure,
+     LPARAM(&rate_editor)},
+    {18, IDC_OPEN_DRIVES, IDI_DRIVE_REPORT, "パソコンの中", IDD_DRIVE_REPORT, drive_report_procedure},
+    {19, IDC_OPEN_GAME, IDI_GAME, "頭の中", IDD_GAME, game_procedure},
 };
 
 }  // namespace
+
+std::span<const Tool> launcher_tools() { return tools; }
 
 const Tool* tool_for_command(int command) {
     if (command == 0) return nullptr;

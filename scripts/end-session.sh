@@ -11,7 +11,7 @@ trap 'stop_wine_and_display; rm -rf "$scratch"' EXIT
 ensure_display
 cp "$windows_build/app/quivra.exe" "$scratch/"
 
-# Ids from res/dialogs/world_clock.h and res/shell_ids.h; ロンドン is row 23.
+# Ids from res/dialogs/world_clock.h and res/launcher_ids.h; ロンドン is row 23.
 (cd "$scratch" && exec "$root/scripts/wine-run" "$WINEPREFIX" explorer /desktop=session,1024x768 quivra.exe) \
     >/dev/null 2>&1 &
 program=$!

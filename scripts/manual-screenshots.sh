@@ -16,7 +16,7 @@ export QUIVRA_SETTINGS=$settings
 # The number behind a name of the ids headers, so the list reads as the code does.
 id() {
     local value
-    value=$(sed -n "s/^#define $1 \([0-9]*\).*/\1/p" "$root"/res/shell_ids.h "$root"/res/dialogs/*.h)
+    value=$(sed -n "s/^#define $1 \([0-9]*\).*/\1/p" "$root"/res/launcher_ids.h "$root"/res/dialogs/*.h)
     [ -n "$value" ] || { echo "No id $1" >&2; exit 1; }
     echo "$value"
 }

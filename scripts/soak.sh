@@ -15,7 +15,7 @@ need_packages "${windows_packages[@]}"
 build_windows >/dev/null
 
 # A control id by its name in the ids headers.
-id() { sed -n "s/^#define $1 \([0-9]*\).*/\1/p" "$root"/res/shell_ids.h "$root"/res/dialogs/*.h; }
+id() { sed -n "s/^#define $1 \([0-9]*\).*/\1/p" "$root"/res/launcher_ids.h "$root"/res/dialogs/*.h; }
 # A list converter's control: its base plus the control's offset.
 list_id() { echo $(($(id "$1_CONVERTER_BASE") + $(id "$2"))); }
 

@@ -10,7 +10,6 @@
 #include "base/win/icons.h"
 #include "base/win/settings_store.h"
 #include "base/win/whole_rows.h"
-#include "res/shell_ids.h"
 
 namespace quivra {
 
@@ -92,7 +91,7 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         if (!tool->procedure(window, message, wparam, lparam) && wparam == IDM_EXIT)
             PostMessageW(window, WM_CLOSE, 0, 0);
         return TRUE;
-    case launcher_closing_message:
+    case WM_LAUNCHER_CLOSING:
         SetWindowLongPtrW(window, DWLP_MSGRESULT,
                           tool->procedure(window, message, wparam, lparam));
         return TRUE;
@@ -103,9 +102,9 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         follow_dpi_change(window, wparam, lparam);
         // The dialog manager sends every control the dialog's own font as it
         // lays them out, so a tool's fonts are renewed only afterwards.
-        PostMessageW(window, dpi_changed_message, HIWORD(wparam), 0);
+        PostMessageW(window, WM_DPI_RENEW, HIWORD(wparam), 0);
         return FALSE;
-    case dpi_changed_message:
+    case WM_DPI_RENEW:
         tool->procedure(window, message, wparam, lparam);
         fit_lists_to_whole_rows(window);
         return TRUE;
@@ -144,7 +143,7 @@ void open_tool(const Tool& tool) {
 bool every_tool_may_close() {
     for (int position = 1; position < position_rows; ++position)
         if (HWND tool = tool_windows[position])
-            if (SendMessageW(tool, launcher_closing_message, 0, 0)) return false;
+            if (SendMessageW(tool, WM_LAUNCHER_CLOSING, 0, 0)) return false;
     return true;
 }
 

@@ -7,31 +7,25 @@
 #include <array>
 
 #include "base/settings.h"
+#include "base/win/frame_ids.h"
 
 namespace quivra {
 
-// A row of the table of tools. The tool's own procedure is called after
-// the frame's handling of each message, with `parameter` as the lParam of
-// WM_INITDIALOG. It sees WM_CLOSE first and keeps its window open by
-// returning TRUE; it sees command 60 first too, and returning TRUE there
-// stops the frame from turning it into a close request.
+// A row of the table of tools: all the launcher and the frame know of a
+// tool. The tool's own procedure is called after the frame's handling of
+// each message, with `parameter` as the lParam of WM_INITDIALOG. It sees
+// WM_CLOSE first and keeps its window open by returning TRUE; it sees
+// IDM_EXIT first too, and returning TRUE there stops the frame from
+// turning it into a close request.
 struct Tool {
-    int position;
-    int command;  // the launcher button that opens it; 0 for none
+    int position;         // its row of window positions in tarv.ini
+    int command;          // the launcher button that opens it; 0 for none
+    int icon;             // on that button; its window shows it too
+    const char* caption;  // under that button, and the button's name for screen readers
     int template_id;
     DLGPROC procedure;
     LPARAM parameter = 0;
 };
-
-// Sent to every open tool, in position order, before the launcher closes.
-// A tool that is counting asks its own question: on Yes it stops at once
-// and returns FALSE; on No it returns TRUE, which cancels the whole close.
-inline constexpr UINT launcher_closing_message = WM_APP + 1;
-
-// Posted to a tool whose window has moved to a monitor of another DPI
-// (wParam), once the dialog manager has laid it out anew: what the tool
-// sized itself, such as a font, is made again for that DPI.
-inline constexpr UINT dpi_changed_message = WM_APP + 2;
 
 // The open window of each position index; empty when the tool is closed.
 extern std::array<HWND, position_rows> tool_windows;

@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDD_CONSUMPTION_TAX 23
+#define IDI_CONSUMPTION_TAX 2013 /* in its window and on its launcher button */
 #define IDC_TAX_PRICE 1321
 #define IDC_TAX_RATE 1323
 #define IDC_TAX_RATE_UPDOWN 1324

@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDD_DATE_CALCULATOR 11
+#define IDI_DATE_CALCULATOR 2001 /* in its window and on its launcher button */
 #define IDC_BETWEEN_GROUP 101
 #define IDC_FROM_GROUP 102
 #define IDC_DAYS_BETWEEN 111

@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDD_STOPWATCH 14
+#define IDI_STOPWATCH 2004 /* in its window and on its launcher button */
 #define IDC_STOPWATCH_LABEL 401
 #define IDC_STOPWATCH_START_TIME 402
 #define IDC_STOPWATCH_ELAPSED 403

@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDD_TEMPERATURE 21
+#define IDI_TEMPERATURE 2011 /* in its window and on its launcher button */
 #define IDC_TEMPERATURE_VALUE 1121
 #define IDC_TEMPERATURE_UPDOWN 1122
 #define IDC_CELSIUS 1123

@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDD_TIME_CALCULATOR 12
+#define IDI_TIME_CALCULATOR 2002 /* in its window and on its launcher button */
 #define IDC_CALC_STATUS 40
 #define IDC_CALC_DIGIT_0 201
 #define IDC_CALC_DIGIT_1 202

@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDD_TIME_OF_DAY 15
+#define IDI_TIME_OF_DAY 2005 /* in its window and on its launcher button */
 #define IDC_TOD_CONVERT_GROUP 501
 #define IDC_TOD_SPAN_GROUP 503
 #define IDC_TOD_OFFSET_GROUP 504

@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDD_TIMER 13
+#define IDI_TIMER 2003 /* in its window and on its launcher button */
 #define IDC_TIMER_GROUP 301
 #define IDC_AT_TIME 311
 #define IDC_HOURS_LATER 312

@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDD_WORLD_CLOCK 16
+#define IDI_WORLD_CLOCK 2006 /* in its window and on its launcher button */
 #define IDC_WORLD_TIME 621
 #define IDC_WORLD_DATE 622
 #define IDC_WORLD_CITY 631

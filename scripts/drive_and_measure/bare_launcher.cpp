@@ -2,7 +2,7 @@
 // nothing: what the launcher costs before any work of Quivra's own.
 #include <windows.h>
 
-#include "res/shell_ids.h"
+#include "res/launcher_ids.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "res/dialogs/stopwatch.h"
 #include "res/dialogs/timer.h"
-#include "res/shell_ids.h"
+#include "res/launcher_ids.h"
 #include "scripts/drive_and_measure/probe_commands.h"
 #include "scripts/drive_and_measure/process_windows.h"
 

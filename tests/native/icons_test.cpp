@@ -2,12 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
-
-#include "res/shell_ids.h"
 
 namespace {
 
@@ -18,11 +17,13 @@ std::uint32_t little_endian(const std::string& bytes, std::size_t at, int width)
 }
 
 TEST(Icons, EachHoldsAnImageForEveryScreenSizeFromSixteenToSixtyFourPixels) {
-    // The program's icon, then one for each launcher button.
-    for (int number = IDI_QUIVRA; number <= IDI_QUIVRA + 1 + IDC_OPEN_GAME - IDC_FIRST_TOOL_BUTTON; ++number) {
-        SCOPED_TRACE(number);
-        std::ifstream in(std::string(QUIVRA_SOURCE_DIR) + "/res/icons/" + std::to_string(number) + ".ico",
-                         std::ios::binary);
+    // The program's icon and one for each tool.
+    int icons = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(QUIVRA_SOURCE_DIR) + "/res/icons")) {
+        if (entry.path().extension() != ".ico") continue;
+        ++icons;
+        SCOPED_TRACE(entry.path().filename().string());
+        std::ifstream in(entry.path(), std::ios::binary);
         const std::string file{std::istreambuf_iterator<char>(in), {}};
         ASSERT_GE(file.size(), 6u) << "missing or empty";
         EXPECT_EQ(little_endian(file, 0, 4), 0x10000u) << "not an icon";
@@ -39,6 +40,7 @@ TEST(Icons, EachHoldsAnImageForEveryScreenSizeFromSixteenToSixtyFourPixels) {
         }
         EXPECT_EQ(sizes, (std::set<std::uint32_t>{16, 32, 48, 64}));
     }
+    EXPECT_EQ(icons, 17);
 }
 
 }  // namespace

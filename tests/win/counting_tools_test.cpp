@@ -9,7 +9,7 @@
 #include "res/dialogs/game.h"
 #include "res/dialogs/stopwatch.h"
 #include "res/dialogs/timer.h"
-#include "res/shell_ids.h"
+#include "res/launcher_ids.h"
 #include "tests/win/windows_harness.h"
 #include "tools/system/game.h"
 
@@ -158,7 +158,7 @@ TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp
 
 TEST_F(CountingToolsTest, TimerCancelStopsBeforeItsBoxSoTheLauncherThenAsksNothing) {
     HWND tool = start_a_minute("");
-    fake.while_box_is_up = [&] { EXPECT_EQ(SendMessageW(tool, launcher_closing_message, 0, 0), 0); };
+    fake.while_box_is_up = [&] { EXPECT_EQ(SendMessageW(tool, WM_LAUNCHER_CLOSING, 0, 0), 0); };
     click(tool, IDC_TIMER_CANCEL);
     EXPECT_EQ(fake.shown, Texts{"タイマーはキャンセルされました。"});
     EXPECT_FALSE(enabled(tool, IDC_TIMER_CANCEL));

@@ -10,7 +10,7 @@
 #include "res/dialogs/game.h"
 #include "res/dialogs/stopwatch.h"
 #include "res/dialogs/time_calculator.h"
-#include "res/shell_ids.h"
+#include "res/launcher_ids.h"
 #include "tests/win/windows_harness.h"
 
 namespace quivra::testing {
@@ -106,14 +106,15 @@ TEST_F(DpiTest, TheLaunchersButtonsShowTheirIconsAtTheDpiOfItsMonitor) {
     HWND l = launcher();
     auto button_icon_widths = [&] {
         std::vector<int> widths;
-        for (int id = IDC_FIRST_TOOL_BUTTON; id < IDC_FIRST_TOOL_BUTTON + 16; ++id)
-            widths.push_back(icon_width(HICON(SendDlgItemMessageW(l, id, BM_GETIMAGE, IMAGE_ICON, 0))));
+        for (const Tool& tool : launcher_tools())
+            widths.push_back(icon_width(HICON(SendDlgItemMessageW(l, tool.command, BM_GETIMAGE, IMAGE_ICON, 0))));
         return widths;
     };
-    EXPECT_EQ(button_icon_widths(), std::vector<int>(16, at_dpi(32, window_dpi(l))));
+    const std::size_t buttons = launcher_tools().size();
+    EXPECT_EQ(button_icon_widths(), std::vector<int>(buttons, at_dpi(32, window_dpi(l))));
     RECT suggested = move_to_monitor_of(l, 144);
     EXPECT_TRUE(rectangle_of(l) == suggested);
-    EXPECT_EQ(button_icon_widths(), std::vector<int>(16, 48));
+    EXPECT_EQ(button_icon_widths(), std::vector<int>(buttons, 48));
 }
 
 TEST_F(DpiTest, AToolKeptWhereNoMonitorShowsAllOfItOpensWhollyOnTheScreen) {

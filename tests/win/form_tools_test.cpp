@@ -14,7 +14,7 @@
 #include "res/dialogs/temperature.h"
 #include "res/dialogs/time_calculator.h"
 #include "res/dialogs/time_of_day.h"
-#include "res/shell_ids.h"
+#include "res/launcher_ids.h"
 #include "tests/win/windows_harness.h"
 #include "tools/time/time_calculator.h"
 

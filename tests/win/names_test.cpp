@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "app/tool_table.h"
 #include "base/win/frame.h"
-#include "res/shell_ids.h"
+#include "res/dialogs/currency.h"
+#include "res/launcher_ids.h"
 #include "tests/win/windows_harness.h"
 
 namespace quivra::testing {
@@ -20,7 +22,8 @@ std::wstring window_text(HWND window) {
 
 TEST_F(NamesTest, EachLauncherButtonIsNamedByTheCaptionBeneathIt) {
     HWND l = launcher();
-    for (int id = IDC_FIRST_TOOL_BUTTON; id < IDC_FIRST_TOOL_BUTTON + 16; ++id) {
+    for (const Tool& tool : launcher_tools()) {
+        const int id = tool.command;
         HWND button = GetDlgItem(l, id), caption = GetWindow(button, GW_HWNDNEXT);
         ASSERT_NE(caption, nullptr) << "button " << id;
         EXPECT_FALSE(window_text(caption).empty()) << "button " << id;
@@ -55,8 +58,7 @@ bool is_label(HWND control) {
 
 TEST_F(NamesTest, EveryFieldOfEveryToolFollowsItsLabel) {
     std::vector<HWND> windows;
-    for (int command = IDC_FIRST_TOOL_BUTTON; command < IDC_FIRST_TOOL_BUTTON + 16; ++command)
-        windows.push_back(open(command));
+    for (const Tool& tool : launcher_tools()) windows.push_back(open(tool.command));
     HWND currency = open(IDC_OPEN_CURRENCY);
     choose_menu(currency, IDM_RATE_EDITOR);
     windows.push_back(tool_windows[reinterpret_cast<const Tool*>(tool_parameter(currency))->position]);

@@ -17,7 +17,7 @@
 #include "res/dialogs/rate_editor.h"
 #include "res/dialogs/stopwatch.h"
 #include "res/dialogs/world_clock.h"
-#include "res/shell_ids.h"
+#include "res/launcher_ids.h"
 #include "tests/win/windows_harness.h"
 #include "tools/convert/rate_editor.h"
 #include "tools/time/world_clock.h"

@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -14,7 +15,7 @@
 #include "base/win/settings_store.h"
 #include "res/dialogs/list_converter.h"
 #include "res/dialogs/stopwatch.h"
-#include "res/shell_ids.h"
+#include "res/launcher_ids.h"
 #include "tests/win/windows_harness.h"
 
 namespace quivra::testing {
@@ -107,13 +108,31 @@ TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {
     fs::remove_all(folder);
 }
 
-TEST_F(ShellTest, LauncherShowsEachToolsIconIgnoresEscapeAndNonClicksAndTakesRowZeroEvenAtTheCorner) {
+// The colour pixels of an icon as drawn, so that two icons can be told apart.
+std::vector<std::uint32_t> pixels_of(HICON icon) {
+    ICONINFO info{};
+    GetIconInfo(icon, &info);
+    BITMAPINFO format{{sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB}};
+    std::vector<std::uint32_t> pixels(32 * 32);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, info.hbmColor, 0, 32, pixels.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return pixels;
+}
+
+TEST_F(ShellTest, LauncherShowsEachToolsOwnIconIgnoresEscapeAndNonClicksAndTakesRowZeroEvenAtTheCorner) {
     HWND l = launcher();
     EXPECT_TRUE(is_centred(l));
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(HICON(SendDlgItemMessageW(l, IDC_FIRST_TOOL_BUTTON + i, BM_GETIMAGE, IMAGE_ICON, 0)),
-                  icon_at_dpi(IDI_QUIVRA + 1 + i, window_dpi(l)))
-            << "button " << IDC_FIRST_TOOL_BUTTON + i;
+    std::set<std::vector<std::uint32_t>> pictures{pixels_of(icon_at_dpi(IDI_QUIVRA, 96))};
+    for (const Tool& tool : launcher_tools()) {
+        EXPECT_EQ(HICON(SendDlgItemMessageW(l, tool.command, BM_GETIMAGE, IMAGE_ICON, 0)),
+                  icon_at_dpi(tool.icon, window_dpi(l)))
+            << "button " << tool.command;
+        pictures.insert(pixels_of(icon_at_dpi(tool.icon, 96)));
+    }
+    EXPECT_EQ(pictures.size(), launcher_tools().size() + 1) << "an icon drawn with another's picture";
     choose_menu(l, IDM_HELP);
     choose_menu(l, IDCANCEL);
     SendMessageW(l, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 1), 0);

@@ -14,7 +14,7 @@
 #include "base/win/settings_store.h"
 #include "base/win/system_minutes.h"
 #include "base/win/text.h"
-#include "res/shell_ids.h"
+#include "res/launcher_ids.h"
 
 namespace quivra::testing {
 

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "base/settings.h"
+#include "base/win/frame_ids.h"
 #include "base/win/platform.h"
 
 namespace quivra::testing {

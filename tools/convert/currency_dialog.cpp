@@ -6,7 +6,6 @@
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
 #include "res/dialogs/currency.h"
-#include "res/shell_ids.h"
 #include "tools/convert/currency.h"
 
 namespace quivra {

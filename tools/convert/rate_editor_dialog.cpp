@@ -1,11 +1,11 @@
 // The rate editor's window: two fields per currency, stored only on ＯＫ or a Yes.
 #include "tools/convert/rate_editor_dialog.h"
 
+#include "base/win/frame_ids.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
 #include "res/dialogs/rate_editor.h"
-#include "res/shell_ids.h"
 #include "tools/convert/rate_editor.h"
 
 namespace quivra {

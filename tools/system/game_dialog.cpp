@@ -71,7 +71,7 @@ INT_PTR CALLBACK game_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM
     case WM_TIMER:
         if (wparam == IDT_GAME_DISPLAY) show(dialog, game.tick(platform().monotonic_ms()));
         return TRUE;
-    case dpi_changed_message:
+    case WM_DPI_RENEW:
         cell_font = renew_display_font(cell_font, dialog, int(wparam), shows_large);
         return TRUE;
     case WM_DESTROY:

@@ -149,9 +149,9 @@ INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, L
         arm_redraw(dialog);
         return TRUE;
     case WM_CLOSE:
-    case launcher_closing_message:
+    case WM_LAUNCHER_CLOSING:
         return !may_close_counting(dialog, stopwatch.running(), closing_question, stop);
-    case dpi_changed_message:
+    case WM_DPI_RENEW:
         display_font = renew_display_font(display_font, dialog, int(wparam), shows_large);
         return TRUE;
     case WM_DESTROY:

@@ -91,7 +91,7 @@ INT_PTR CALLBACK time_calculator_procedure(HWND dialog, UINT message, WPARAM wpa
             return TRUE;
         }
         return FALSE;
-    case dpi_changed_message:
+    case WM_DPI_RENEW:
         display_font = renew_display_font(display_font, dialog, int(wparam), shows_large);
         return TRUE;
     case WM_DESTROY:

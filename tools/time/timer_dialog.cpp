@@ -203,7 +203,7 @@ INT_PTR CALLBACK timer_procedure(HWND dialog, UINT message, WPARAM wparam, LPARA
         tick(dialog);
         return TRUE;
     case WM_CLOSE:
-    case launcher_closing_message:
+    case WM_LAUNCHER_CLOSING:
         return !may_close_counting(dialog, countdown.running(), timer_closing_question, stop_counting);
     case WM_DESTROY:
         stop_counting(dialog);
