@@ -6,6 +6,7 @@
 #include "app/about_box.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
+#include "base/win/topmost.h"
 #include "app/tool_table.h"
 #include "res/shell_ids.h"
 
@@ -45,6 +46,7 @@ void initialise(HWND launcher) {
     } else {
         centre_window(launcher);
     }
+    offer_topmost(launcher, 0);
     for (int i = 0; i < tool_buttons; ++i)
         SendDlgItemMessageW(launcher, IDC_FIRST_TOOL_BUTTON + i, BM_SETIMAGE, IMAGE_ICON,
                             reinterpret_cast<LPARAM>(icons().buttons[i]));
@@ -108,6 +110,8 @@ INT_PTR CALLBACK launcher_procedure(HWND launcher, UINT message, WPARAM wparam, 
     case WM_COMMAND:
         command(launcher, wparam);
         return TRUE;
+    case WM_SYSCOMMAND:
+        return toggle_topmost(launcher, 0, wparam);
     }
     return FALSE;
 }

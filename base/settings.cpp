@@ -25,14 +25,19 @@ using PositionRows = std::array<Position, position_rows> Settings::*;
 using RateEntries = std::array<std::int32_t, rate_entries> Settings::*;
 // Read from at most ten characters, written as ten digits.
 using TenDigits = std::int64_t Settings::*;
+// Keys with a two-digit row and a field: dlgNN_topmost, 0 or 1.
+struct RowFlags {
+    std::array<bool, position_rows> Settings::*member;
+    std::string_view field;
+};
 
 struct Key {
     std::string_view name;
-    std::variant<TextValue, NumberValue, PositionRows, RateEntries, TenDigits> value;
+    std::variant<TextValue, NumberValue, PositionRows, RateEntries, TenDigits, RowFlags> value;
 };
 
 // In the order of the file.
-const std::array<Key, 16> keys = {{
+const std::array<Key, 17> keys = {{
     {"dlg", &Settings::positions},
     {"alarm", TextValue{&Settings::alarm, alarm_max_bytes}},
     {"tmsg_sw", &Settings::tmsg_sw},
@@ -49,6 +54,7 @@ const std::array<Key, 16> keys = {{
     {"PASSCODE", &Settings::passcode},
     {"world_auto", &Settings::world_auto},
     {"tax_round", &Settings::tax_round},
+    {"dlg", RowFlags{&Settings::topmost, "topmost"}},
 }};
 
 struct PositionField {
@@ -95,6 +101,12 @@ std::int32_t read_int32(std::string_view text) {
         std::numeric_limits<std::int32_t>::max()));
 }
 
+// "top" must not take the value of "topmost": a field's name ends where its word does.
+bool names_field(std::string_view field, std::string_view name) {
+    return field.starts_with(name) && !(field.size() > name.size() && field[name.size()] >= 'a' &&
+                                        field[name.size()] <= 'z');
+}
+
 // The two characters after an indexed key's name; rows outside the table are ignored.
 bool read_index(std::string_view after_name, int limit, int& index) {
     index = read_int32(after_name.substr(0, 2));
@@ -134,8 +146,13 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
             if (!read_index(after, position_rows, index)) return;
             std::string_view field = from(after, 3);
             for (const PositionField& f : position_fields)
-                if (field.starts_with(f.name))
+                if (names_field(field, f.name))
                     (s.*rows)[index].*f.member = read_int32(from(field, f.name.size() + 1));
+        },
+        [&](RowFlags flags) {
+            std::string_view field = from(after, 3);
+            if (read_index(after, position_rows, index) && names_field(field, flags.field))
+                (s.*flags.member)[index] = read_int32(from(field, flags.field.size() + 1)) != 0;
         },
         [&](RateEntries rates) {
             if (read_index(after, rate_entries, index)) (s.*rates)[index] = read_int32(from(after, 3));
@@ -171,6 +188,11 @@ void write_key(std::string& out, const Settings& s, const Key& key) {
                 if ((s.*rates)[entry] != 0)
                     put(out, std::string(key.name) + two_digits(entry),
                         std::to_string((s.*rates)[entry]));
+        },
+        [&](RowFlags flags) {
+            for (int row = 0; row < position_rows; ++row)
+                put(out, std::string(key.name) + two_digits(row) + "_" + std::string(flags.field),
+                    (s.*flags.member)[row] ? "1" : "0");
         },
         [&](TenDigits digits) {
             char text[24];

@@ -53,6 +53,8 @@ struct Settings {
     // The world clock reads summer time from the system's zones unless the user turned it off.
     Kept<std::int32_t> world_auto{1, 1};
     Kept<std::int32_t> tax_round;  // a TaxRounding
+    // Per position row: the window stays above every other window.
+    std::array<bool, position_rows> topmost{};
     bool operator==(const Settings&) const = default;
 };
 

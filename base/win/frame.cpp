@@ -6,6 +6,7 @@
 #include "base/centring.h"
 #include "base/win/copying.h"
 #include "base/win/settings_store.h"
+#include "base/win/topmost.h"
 #include "base/win/whole_rows.h"
 #include "res/shell_ids.h"
 
@@ -51,6 +52,7 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         SetWindowLongPtrW(window, DWLP_USER, lparam);
         tool_windows[tool.position] = window;
         place(window, tool.position);
+        offer_topmost(window, tool.position);
         tool.procedure(window, message, wparam, tool.parameter);
         fit_lists_to_whole_rows(window);
         return TRUE;
@@ -75,6 +77,9 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
     case WM_DESTROY:
         tool->procedure(window, message, wparam, lparam);
         return TRUE;
+    case WM_SYSCOMMAND:
+        return toggle_topmost(window, tool->position, wparam) ||
+               tool->procedure(window, message, wparam, lparam);
     case WM_CONTEXTMENU:
         return offer_copy_menu(window, wparam, lparam) ||
                tool->procedure(window, message, wparam, lparam);

@@ -10,6 +10,7 @@
 #include "base/centring.h"
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
+#include "base/win/topmost.h"
 #include "res/dialogs/list_converters.h"
 #include "res/dialogs/stopwatch.h"
 #include "res/shell_ids.h"
@@ -76,7 +77,9 @@ long exit_code(HANDLE process, DWORD wait_ms) {
 }
 
 bool whole_file(const std::string& file) {
-    return file.ends_with("\r\nrate15=1453\r\nPASSCODE=0000000000\r\nworld_auto=1\r\ntax_round=0\r\n");
+    return file.find("\r\nrate15=1453\r\nPASSCODE=0000000000\r\nworld_auto=1\r\ntax_round=0\r\n"
+                     "dlg00_topmost=") != std::string::npos &&
+           file.ends_with("\r\ndlg19_topmost=0\r\n");
 }
 
 TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {
@@ -200,6 +203,35 @@ TEST_F(ShellTest, AToolsButtonBringsBackItsWindowWhereItWasAndExitClosesEveryToo
     EXPECT_TRUE(file.starts_with("dlg00_left=33\r\ndlg00_top=44\r\ndlg01_left=10\r\ndlg01_top=20\r\n"));
     EXPECT_TRUE(whole_file(file));
     EXPECT_TRUE(saved("\r\ndlg07_left=70\r\ndlg07_top=80\r\n") && saved("\r\ndlg12_left=120\r\ndlg12_top=130\r\n"));
+}
+
+// Whether the window stands above others; its system menu's item says the same.
+bool on_top(HWND window) {
+    bool topmost = GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST;
+    UINT item = GetMenuState(GetSystemMenu(window, FALSE), IDM_TOPMOST, MF_BYCOMMAND);
+    EXPECT_NE(item, UINT(-1)) << "no 常に手前に表示 item";
+    EXPECT_EQ(topmost, item != UINT(-1) && (item & MF_CHECKED));
+    return topmost;
+}
+
+void choose_topmost(HWND window) {
+    SendMessageW(window, WM_SYSCOMMAND, IDM_TOPMOST, 0);
+    pump();
+}
+
+TEST_F(ShellTest, StayingOnTopIsEachWindowsOwnAndComesBackOnReopeningAndAfterARestart) {
+    HWND l = launcher(), clock = open(IDC_OPEN_WORLD_CLOCK), length = open(IDC_OPEN_LENGTH);
+    EXPECT_FALSE(on_top(l) || on_top(clock) || on_top(length));
+    for (HWND window : {l, clock, length, length}) choose_topmost(window);
+    EXPECT_EQ(std::tuple(on_top(l), on_top(clock), on_top(length)), std::tuple(true, true, false));
+    clock = reopen(clock, IDC_OPEN_WORLD_CLOCK);
+    EXPECT_TRUE(on_top(clock));
+
+    l = restart();
+    EXPECT_TRUE(saved("\r\ndlg00_topmost=1\r\n") && saved("\r\ndlg06_topmost=1\r\n") &&
+                saved("\r\ndlg07_topmost=0\r\n"));
+    EXPECT_EQ(std::tuple(on_top(l), on_top(open(IDC_OPEN_WORLD_CLOCK)), on_top(open(IDC_OPEN_LENGTH))),
+              std::tuple(true, true, false));
 }
 
 // Windows ends the session without a 終了: nothing may be asked and nothing lost.
