@@ -33,6 +33,8 @@ constexpr Ids idle_controls = {IDC_AT_TIME,  IDC_HOURS_LATER, IDC_MINUTES_LATER,
                                IDC_BROWSE,   IDC_TRY_SOUND,   IDC_SHOW_MESSAGE,  IDC_TIMER_START};
 
 Countdown countdown;
+// The template's caption, which the time left follows while counting.
+std::string own_caption;
 
 bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -55,6 +57,11 @@ void show_running(HWND dialog) {
     enable(dialog, {IDC_TIMER_CANCEL}, true);
 }
 
+// Only a changed caption is set, so the taskbar redraws once a second at most.
+void show_caption(HWND dialog, const std::string& caption) {
+    if (window_text(dialog) != caption) SetWindowTextW(dialog, widen(caption).c_str());
+}
+
 void show_idle(HWND dialog) {
     enable(dialog, idle_controls, true);
     apply_idle_rule(dialog);
@@ -63,6 +70,7 @@ void show_idle(HWND dialog) {
 
 void open(HWND dialog) {
     countdown = {};
+    own_caption = window_text(dialog);
     CheckRadioButton(dialog, IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
     SendDlgItemMessageW(dialog, IDC_RING_TIME, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm:ss"));
     SYSTEMTIME now = platform().local_time();
@@ -115,6 +123,11 @@ void arm_redraw(HWND dialog) {
 void stop_counting(HWND dialog) {
     countdown.stop();
     KillTimer(dialog, IDT_COUNTDOWN);
+    show_caption(dialog, own_caption);
+}
+
+void show_time_left(HWND dialog, std::int64_t seconds) {
+    show_caption(dialog, counting_caption(own_caption, seconds));
 }
 
 void start(HWND dialog) {
@@ -133,14 +146,16 @@ void start(HWND dialog) {
 void begin(HWND dialog) {
     if (!countdown.running()) return;
     set_item_text(dialog, IDC_TIMER_STATUS, counting);
+    show_time_left(dialog, countdown.seconds_left(platform().monotonic_ms()));
     arm_redraw(dialog);
 }
 
 void ring(HWND dialog) {
     stop_counting(dialog);
     platform().play_sound(widen(settings.alarm.to_save));
-    SetForegroundWindow(dialog);
-    platform().inform(dialog, settings.tmsg.to_save);
+    platform().flash(dialog, true);
+    platform().inform_in_front(dialog, settings.tmsg.to_save);
+    platform().flash(dialog, false);
     show_idle(dialog);
 }
 
@@ -149,6 +164,7 @@ void tick(HWND dialog) {
     std::int64_t left = countdown.seconds_left(platform().monotonic_ms());
     if (left == 0) return ring(dialog);
     set_item_text(dialog, IDC_TIMER_STATUS, status_text(left));
+    show_time_left(dialog, left);
     arm_redraw(dialog);
 }
 
