@@ -39,14 +39,15 @@ const Icons& icons() {
 void initialise(HWND launcher) {
     tool_windows[0] = launcher;
     SetWindowTextW(launcher, version_title);
-    if (load_settings()) {
+    bool file_read = load_settings();
+    offer_topmost(launcher, 0);
+    if (file_read) {
         const Position& row = settings.positions[0];
         SetWindowPos(launcher, nullptr, row.left, row.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
     } else {
         centre_window(launcher);
     }
-    offer_topmost(launcher, 0);
     for (int i = 0; i < tool_buttons; ++i)
         SendDlgItemMessageW(launcher, IDC_FIRST_TOOL_BUTTON + i, BM_SETIMAGE, IMAGE_ICON,
                             reinterpret_cast<LPARAM>(icons().buttons[i]));

@@ -51,8 +51,9 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         const Tool& tool = *reinterpret_cast<const Tool*>(lparam);
         SetWindowLongPtrW(window, DWLP_USER, lparam);
         tool_windows[tool.position] = window;
-        place(window, tool.position);
+        // On top before it shows, so that it never appears among the others first.
         offer_topmost(window, tool.position);
+        place(window, tool.position);
         tool.procedure(window, message, wparam, tool.parameter);
         fit_lists_to_whole_rows(window);
         return TRUE;

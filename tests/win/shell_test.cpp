@@ -1,4 +1,7 @@
 // The program as a user starts it, its launcher and About box, the frame every tool shares and tarv.ini on disk.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -13,6 +16,7 @@
 #include "base/win/topmost.h"
 #include "res/dialogs/list_converters.h"
 #include "res/dialogs/stopwatch.h"
+#include "res/dialogs/world_clock.h"
 #include "res/shell_ids.h"
 #include "tests/win/windows_harness.h"
 
@@ -222,10 +226,19 @@ void choose_topmost(HWND window) {
 TEST_F(ShellTest, StayingOnTopIsEachWindowsOwnAndComesBackOnReopeningAndAfterARestart) {
     HWND l = launcher(), clock = open(IDC_OPEN_WORLD_CLOCK), length = open(IDC_OPEN_LENGTH);
     EXPECT_FALSE(on_top(l) || on_top(clock) || on_top(length));
-    for (HWND window : {l, clock, length, length}) choose_topmost(window);
+    // The clock first: its pickers' calendars are windows it owns, and nothing stands on top yet.
+    for (HWND window : {clock, l, length, length}) choose_topmost(window);
     EXPECT_EQ(std::tuple(on_top(l), on_top(clock), on_top(length)), std::tuple(true, true, false));
     clock = reopen(clock, IDC_OPEN_WORLD_CLOCK);
     EXPECT_TRUE(on_top(clock));
+    // Its pickers' calendars, which it owns, still open above it.
+    HWND date = GetDlgItem(clock, IDC_WORLD_DATE);
+    RECT r{};
+    GetClientRect(date, &r);
+    SendMessageW(date, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right - 4, r.bottom / 2));
+    SendMessageW(date, WM_LBUTTONUP, 0, MAKELPARAM(r.right - 4, r.bottom / 2));
+    HWND calendar = HWND(SendMessageW(date, DTM_GETMONTHCAL, 0, 0));
+    EXPECT_TRUE(IsWindowVisible(calendar) && GetWindow(clock, GW_HWNDPREV) == calendar);
 
     l = restart();
     EXPECT_TRUE(saved("\r\ndlg00_topmost=1\r\n") && saved("\r\ndlg06_topmost=1\r\n") &&
