@@ -8,6 +8,7 @@
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
+#include "base/win/topmost.h"
 #include "res/launcher_ids.h"
 #include "tools/convert/currency.h"
 
@@ -39,6 +40,7 @@ void initialise(HWND launcher) {
     SetWindowTextW(launcher, version_title);
     bool file_was_read = load_settings();
     fill_default_rates(settings.rates);
+    offer_topmost(launcher, 0);
     if (file_was_read) {
         const Position& row = settings.positions[0];
         SetWindowPos(launcher, nullptr, row.left, row.top, 0, 0,
@@ -114,6 +116,8 @@ INT_PTR CALLBACK launcher_procedure(HWND launcher, UINT message, WPARAM wparam, 
         follow_dpi_change(launcher, wparam, lparam);
         show_button_icons(launcher, HIWORD(wparam));
         return FALSE;
+    case WM_SYSCOMMAND:
+        return toggle_topmost(launcher, 0, wparam);
     }
     return FALSE;
 }

@@ -27,14 +27,19 @@ using PositionRows = std::array<Position, position_rows> Settings::*;
 using RateEntries = std::array<std::int32_t, rate_entries> Settings::*;
 // Opaque: read from at most ten characters, written as ten digits.
 using CarriedCode = std::int64_t Settings::*;
+// Keys with a two-digit row and a field: dlgNN_topmost, 0 or 1.
+struct RowFlags {
+    std::array<bool, position_rows> Settings::*member;
+    std::string_view field;
+};
 
 struct Key {
     std::string_view name;
-    std::variant<TextValue, NumberValue, PositionRows, RateEntries, CarriedCode> value;
+    std::variant<TextValue, NumberValue, PositionRows, RateEntries, CarriedCode, RowFlags> value;
 };
 
 // In the order of the file, each number with its default; text defaults to empty.
-constexpr std::array<Key, 16> keys = {{
+constexpr std::array<Key, 17> keys = {{
     {"dlg", &Settings::positions},
     {"alarm", TextValue{&Settings::alarm_path, alarm_path_max_bytes}},
     {"tmsg_sw", NumberValue{&Settings::timer_message_shown, 0}},
@@ -51,6 +56,7 @@ constexpr std::array<Key, 16> keys = {{
     {"PASSCODE", &Settings::passcode},
     {"world_auto", NumberValue{&Settings::world_zones_decide, 1}},
     {"tax_round", NumberValue{&Settings::tax_rounding, 0}},
+    {"dlg", RowFlags{&Settings::topmost, "topmost"}},
 }};
 
 struct PositionField {
@@ -77,6 +83,12 @@ std::int32_t read_int32(std::string_view text) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         read_decimal(text), std::numeric_limits<std::int32_t>::min(),
         std::numeric_limits<std::int32_t>::max()));
+}
+
+// "top" must not take the value of "topmost": a field's name ends where its word does.
+bool names_field(std::string_view field, std::string_view name) {
+    return field.starts_with(name) && !(field.size() > name.size() && field[name.size()] >= 'a' &&
+                                        field[name.size()] <= 'z');
 }
 
 // The two characters after an indexed key's name; rows outside the table are ignored.
@@ -109,8 +121,13 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
             if (!read_index(after, position_rows, index)) return;
             std::string_view field = from(after, 3);
             for (const PositionField& f : position_fields)
-                if (field.starts_with(f.name))
+                if (names_field(field, f.name))
                     (s.*rows)[index].*f.member = read_int32(from(field, f.name.size() + 1));
+        },
+        [&](RowFlags flags) {
+            std::string_view field = from(after, 3);
+            if (read_index(after, position_rows, index) && names_field(field, flags.field))
+                (s.*flags.member)[index] = read_int32(from(field, flags.field.size() + 1)) != 0;
         },
         [&](RateEntries rates) {
             if (read_index(after, rate_entries, index)) (s.*rates)[index] = read_int32(from(after, 3));
@@ -146,6 +163,11 @@ void write_key(std::string& out, const Settings& s, const Key& key) {
                 if ((s.*rates)[entry] != 0)
                     put(out, std::string(key.name) + two_digits(entry),
                         std::to_string((s.*rates)[entry]));
+        },
+        [&](RowFlags flags) {
+            for (int row = 0; row < position_rows; ++row)
+                put(out, std::string(key.name) + two_digits(row) + "_" + std::string(flags.field),
+                    (s.*flags.member)[row] ? "1" : "0");
         },
         [&](CarriedCode digits) {
             char text[24];

@@ -55,6 +55,8 @@ struct Settings {
     // The world clock reads summer time from the system's zones unless the user turned it off.
     Kept<std::int32_t> world_zones_decide;
     Kept<std::int32_t> tax_rounding;  // a TaxRounding
+    // Per position row: the window stays above every other window.
+    std::array<bool, position_rows> topmost{};
     bool operator==(const Settings&) const = default;
 };
 

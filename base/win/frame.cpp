@@ -9,6 +9,7 @@
 #include "base/win/dpi.h"
 #include "base/win/icons.h"
 #include "base/win/settings_store.h"
+#include "base/win/topmost.h"
 #include "base/win/whole_rows.h"
 
 namespace quivra {
@@ -72,6 +73,8 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         const Tool& tool = *reinterpret_cast<const Tool*>(lparam);
         SetWindowLongPtrW(window, DWLP_USER, lparam);
         tool_windows[tool.position] = window;
+        // On top before it shows, so that it never appears among the others first.
+        offer_topmost(window, tool.position);
         place(window, tool.position);
         show_icons_at_dpi(window, window_dpi(window));
         tool.procedure(window, message, wparam, tool.parameter);
@@ -108,6 +111,9 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         tool->procedure(window, message, wparam, lparam);
         fit_lists_to_whole_rows(window);
         return TRUE;
+    case WM_SYSCOMMAND:
+        return toggle_topmost(window, tool->position, wparam) ||
+               tool->procedure(window, message, wparam, lparam);
     case WM_CONTEXTMENU:
         return offer_copy_menu(window, wparam, lparam) ||
                tool->procedure(window, message, wparam, lparam);

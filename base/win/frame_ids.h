@@ -3,6 +3,9 @@
 #pragma once
 
 #define IDM_EXIT 60 /* 終了(&X), in every window's menu */
+/* 常に手前に表示(&T) in every window's system menu: a system command, so
+   below 0xF000 with its low four bits clear. */
+#define IDM_TOPMOST 0x0100
 
 /* Sent to every open tool, in position order, before the launcher closes.
    A tool that is counting asks its own question: on Yes it stops at once

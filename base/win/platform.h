@@ -48,6 +48,12 @@ public:
     virtual void inform(HWND owner, std::string_view cp932_text) = 0;
     // A Yes/No question with the information icon; true for Yes.
     virtual bool ask(HWND owner, std::string_view cp932_text) = 0;
+    // inform(), but in front of every other window, even while its owner
+    // is minimised or behind others; the owner stays as it is.
+    virtual void inform_in_front(HWND owner, std::string_view cp932_text) = 0;
+    // Flashes the window's caption and taskbar button from `on` until
+    // called again with off.
+    virtual void flash(HWND window, bool on) = 0;
 
     // Milliseconds from an arbitrary start; never goes back, unaffected by
     // changes of the system clock. Every elapsed time is measured with it.

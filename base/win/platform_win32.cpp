@@ -63,6 +63,17 @@ public:
         return MessageBoxW(owner, widen(text).c_str(), caption, MB_YESNO | MB_ICONINFORMATION) ==
                IDYES;
     }
+    // Topmost too: where Windows refuses the foreground to a program in the
+    // background, the box still stands above the user's work.
+    void inform_in_front(HWND owner, std::string_view text) override {
+        MessageBoxW(owner, widen(text).c_str(), caption,
+                    MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND | MB_TOPMOST);
+    }
+    void flash(HWND window, bool on) override {
+        DWORD how = on ? FLASHW_ALL | FLASHW_TIMER : FLASHW_STOP;
+        FLASHWINFO flashing{sizeof flashing, window, how, 0, 0};
+        FlashWindowEx(&flashing);
+    }
 
     std::uint64_t monotonic_ms() override { return GetTickCount64(); }
     SYSTEMTIME local_time() override {

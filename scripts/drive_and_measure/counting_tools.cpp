@@ -19,6 +19,9 @@ namespace quivra {
 namespace {
 
 constexpr DWORD box_grace_ms = 30000;
+// Long enough for the caption to count a second down, short against any countdown.
+constexpr DWORD caption_delay_ms = 1500;
+constexpr DWORD foreground_grace_ms = 2000;
 constexpr std::int64_t filetime_units_per_ms = 10000;
 
 double now_ms() {
@@ -108,6 +111,13 @@ void pick_time(HWND picker, const SYSTEMTIME& time) {
     CloseHandle(program);
 }
 
+std::string utf8(const std::wstring& text) {
+    std::string out(text.size() * 4, '\0');
+    out.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(),
+                                               int(out.size()), nullptr, nullptr)));
+    return out;
+}
+
 HWND wait_for_box(HWND owner, DWORD timeout_ms) {
     DWORD process = 0;
     GetWindowThreadProcessId(owner, &process);
@@ -153,7 +163,7 @@ int time_stopwatch(int seconds) {
     return 0;
 }
 
-int time_countdown(int seconds) {
+int time_countdown(int seconds, bool minimised) {
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
     HWND launcher = activated_launcher();
     HWND timer = launcher ? open_from(launcher, IDC_OPEN_TIMER) : nullptr;
@@ -170,6 +180,13 @@ int time_countdown(int seconds) {
     }
     pick_time(GetDlgItem(timer, IDC_RING_TIME), ring_at);
     press(timer, IDC_TIMER_START);
+    if (minimised) {
+        // Minimised with the launcher in front, as when the user works elsewhere.
+        ShowWindow(timer, SW_MINIMIZE);
+        SetForegroundWindow(launcher);
+    }
+    Sleep(caption_delay_ms);
+    const std::wstring caption = text_of(timer);
     const DWORD timeout_ms = DWORD(seconds) * 1000 + box_grace_ms;
     // The sound is asked for just before the box begins, which disables the timer's window.
     wait_for([&] { return IsWindowEnabled(timer) ? HWND{} : timer; }, timeout_ms);
@@ -182,9 +199,15 @@ int time_countdown(int seconds) {
         std::fputs("The time-up box did not appear.\n", stderr);
         return 1;
     }
-    std::printf("lateness_ms=%lld box_ms=%lld\n", static_cast<long long>(local_ms(rang) - local_ms(ring_at)),
+    std::printf("lateness_ms=%lld box_ms=%lld", static_cast<long long>(local_ms(rang) - local_ms(ring_at)),
                 static_cast<long long>(local_ms(shown) - local_ms(ring_at)));
+    // The box may take the foreground a moment after it shows.
+    bool in_front = wait_for([&] { return GetForegroundWindow() == box ? box : HWND{}; }, foreground_grace_ms);
+    bool iconic = IsIconic(timer);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
+    wait_for([&] { return IsWindow(box) ? HWND{} : timer; }, box_grace_ms);
+    std::printf(" foreground=%s iconic=%d caption=%s caption_after=%s\n", in_front ? "box" : "other",
+                iconic, utf8(caption).c_str(), utf8(text_of(timer)).c_str());
     PostMessageW(launcher, WM_CLOSE, 0, 0);
     return 0;
 }

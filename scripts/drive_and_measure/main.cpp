@@ -5,7 +5,9 @@
 //   quivra_probe start PROGRAM (--title TITLE | --class CLASS)
 //   quivra_probe [--desktop NAME] soak CYCLES RECIPE...
 //   quivra_probe [--desktop NAME] quit
-//   quivra_probe (stopwatch | countdown) SECONDS
+//   quivra_probe stopwatch SECONDS
+//   quivra_probe countdown SECONDS [--minimised]
+//   quivra_probe [--desktop NAME] topmost COMMAND [--toggle]
 #include <windows.h>
 #include <fcntl.h>
 #include <io.h>
@@ -28,7 +30,9 @@ constexpr char usage[] =
     "       quivra_probe start PROGRAM (--title TITLE | --class CLASS)\n"
     "       quivra_probe [--desktop NAME] soak CYCLES RECIPE...\n"
     "       quivra_probe [--desktop NAME] quit\n"
-    "       quivra_probe (stopwatch | countdown) SECONDS\n";
+    "       quivra_probe stopwatch SECONDS\n"
+    "       quivra_probe countdown SECONDS [--minimised]\n"
+    "       quivra_probe [--desktop NAME] topmost COMMAND [--toggle]\n";
 
 std::optional<int> number(const std::wstring& text) {
     wchar_t* end;
@@ -75,10 +79,17 @@ int run(std::vector<std::wstring> args) {
         return quivra::soak(*cycles, {args.begin() + 2, args.end()});
     }
     if (args.size() == 1 && args[0] == L"quit") return quivra::quit();
-    if (args.size() == 2 && (args[0] == L"stopwatch" || args[0] == L"countdown")) {
+    if (args.size() == 2 && args[0] == L"stopwatch") {
         std::optional<int> seconds = number(args[1]);
-        if (!seconds) return -1;
-        return args[0] == L"stopwatch" ? quivra::time_stopwatch(*seconds) : quivra::time_countdown(*seconds);
+        return seconds ? quivra::time_stopwatch(*seconds) : -1;
+    }
+    if ((args.size() == 2 || (args.size() == 3 && args[2] == L"--minimised")) && args[0] == L"countdown") {
+        std::optional<int> seconds = number(args[1]);
+        return seconds ? quivra::time_countdown(*seconds, args.size() == 3) : -1;
+    }
+    if ((args.size() == 2 || (args.size() == 3 && args[2] == L"--toggle")) && args[0] == L"topmost") {
+        std::optional<int> command = number(args[1]);
+        return command ? quivra::stay_on_top(*command, args.size() == 3) : -1;
     }
     if (args.size() == 4 && args[0] == L"start" && (args[2] == L"--title" || args[2] == L"--class"))
         return quivra::time_start(args[1], args[2] == L"--class", args[3]);

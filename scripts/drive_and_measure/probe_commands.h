@@ -39,7 +39,15 @@ int time_stopwatch(int seconds);
 
 // Sets the running program's timer to ring `seconds` ahead at a time of
 // day and prints "lateness_ms=… box_ms=…": how long after that moment it
-// rang, and its message box showed.
-int time_countdown(int seconds);
+// rang, and its message box showed; then "foreground=box|other iconic=…
+// caption=… caption_after=…": whether the box took the foreground, whether
+// the timer was minimised, its caption while counting and after the box
+// (UTF-8). `minimised` minimises the timer once it counts, with the
+// launcher in front.
+int time_countdown(int seconds, bool minimised);
+
+// Opens a tool from the launcher, chooses its system menu's 常に手前に表示
+// when `toggle`, and prints "topmost=0|1" as its window now stands.
+int stay_on_top(int command, bool toggle);
 
 }  // namespace quivra

@@ -79,6 +79,14 @@ TEST(SettingsFile, PositionsAreCheckedAgainstTheScreenOneCoordinateAtATime) {
               (std::vector<Position>{{0, 300}, {924, 668}, {0, 0}}));
 }
 
+TEST(SettingsFile, EachTopmostLineSetsItsOwnRowAloneAndAFileWithoutThemKeepsEveryWindowOff) {
+    Settings s = loaded("dlg06_top=300\ndlg06_topmost=1\ndlg07_topmost=0\ndlg19_topmost=5\n");
+    EXPECT_EQ(s.positions[6], (Position{0, 300})) << "top is not topmost";
+    EXPECT_EQ(std::tuple(s.topmost[5], s.topmost[6], s.topmost[7], s.topmost[19]),
+              std::tuple(false, true, false, true));
+    EXPECT_EQ(loaded("dlg06_top=300\n").topmost, Settings{}.topmost);
+}
+
 TEST(SettingsFile, MissingOrZeroRatesGetDefaultsWithoutCostingTheLaterRows) {
     Settings s = loaded("rate01=0\nrate16=500\nrate02=7\nrate03=4242\n");
     EXPECT_EQ(s.rates[1], 12125);

@@ -88,6 +88,9 @@ TEST(CountingTexts, ChangeFormAtTheMinuteAndTheHour) {
               (std::vector<std::string>{"タイマー作動中....あと 1時間 1分 1秒後です。",
                                         "タイマー作動中....あと 1分 0秒後です。",
                                         "タイマー作動中....あと 59秒後です。"}));
+    const std::string own = "Quivra　私、待つわ　タイマー";
+    EXPECT_EQ((std::vector{counting_caption(own, 3661), counting_caption(own, 299), counting_caption(own, 59)}),
+              (std::vector<std::string>{own + "　残り1時間1分1秒", own + "　残り4分59秒", own + "　残り59秒"}));
 }
 
 TEST(Stopwatch, ReadsTheClockInTenthsAndKeepsTheReadingOfItsStop) {

@@ -25,6 +25,16 @@ std::filesystem::path bell() { return built_program().parent_path() / L"ok.wav";
 
 bool enabled(HWND tool, int id) { return IsWindowEnabled(GetDlgItem(tool, id)); }
 
+const std::string timer_caption = "Quivra　私、待つわ　タイマー";
+
+// Captions set on any window, for a taskbar that must not redraw on every tick.
+int captions_set = 0;
+LRESULT CALLBACK count_captions(int code, WPARAM wparam, LPARAM lparam) {
+    auto* call = reinterpret_cast<CWPSTRUCT*>(lparam);
+    if (code == HC_ACTION && call->message == WM_SETTEXT && !GetParent(call->hwnd)) ++captions_set;
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
 class CountingToolsTest : public WindowTest {
 protected:
     // Moves the fake clock on and delivers one tick of a window timer.
@@ -137,17 +147,29 @@ TEST_F(CountingToolsTest, TimerMessageHoldsOnlyWhatCanBeKeptWhetherTypedOrPasted
 TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp) {
     HWND tool = start_a_minute("時間です");
     EXPECT_FALSE(enabled(tool, IDC_TIMER_START));
+    EXPECT_EQ(window_text(tool), timer_caption + "　残り1分0秒");
     EXPECT_EQ(countdown_after(tool, 1'000), "タイマー作動中....あと 59秒後です。");
+    EXPECT_EQ(window_text(tool), timer_caption + "　残り59秒");
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, count_captions, nullptr, GetCurrentThreadId());
+    captions_set = 0;
+    countdown_after(tool, 400);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(captions_set, 0) << "a tick within the same second";
     fake.answers = {false};
     choose_menu(tool, IDM_EXIT);
     EXPECT_EQ(fake.shown, Texts{timer_question});
-    EXPECT_EQ(countdown_after(tool, 44'500), "タイマー作動中....あと 15秒後です。") << "one tick for the many lost";
+    EXPECT_EQ(countdown_after(tool, 44'100), "タイマー作動中....あと 15秒後です。") << "one tick for the many lost";
     EXPECT_EQ(countdown_after(tool, 14'499), "タイマー作動中....あと 1秒後です。");
-    EXPECT_TRUE(fake.sounds.empty());
+    EXPECT_TRUE(fake.sounds.empty() && fake.flashes.empty());
 
-    fake.while_box_is_up = [&] { EXPECT_EQ(fake.sounds.size(), 1u) << "the sound starts first"; };
+    fake.while_box_is_up = [&] {
+        EXPECT_EQ(fake.sounds.size(), 1u) << "the sound starts first";
+        EXPECT_EQ(fake.flashes, (std::vector{std::pair(tool, true)}));
+        EXPECT_EQ(window_text(tool), timer_caption);
+    };
     countdown_after(tool, 1);
-    EXPECT_EQ(fake.shown.back(), "時間です");
+    EXPECT_EQ(fake.in_front, Texts{"時間です"});
+    EXPECT_EQ(fake.flashes.back(), std::pair(tool, false)) << "until the box is answered";
     EXPECT_EQ(fake.sounds, std::vector<std::wstring>{bell().wstring()});
     EXPECT_EQ(std::pair(enabled(tool, IDC_TIMER_START), enabled(tool, IDC_HOURS)), std::pair(true, false))
         << "start is back, and so is the enabling rule";
@@ -161,9 +183,14 @@ TEST_F(CountingToolsTest, TimerCancelStopsBeforeItsBoxSoTheLauncherThenAsksNothi
     fake.while_box_is_up = [&] { EXPECT_EQ(SendMessageW(tool, WM_LAUNCHER_CLOSING, 0, 0), 0); };
     click(tool, IDC_TIMER_CANCEL);
     EXPECT_EQ(fake.shown, Texts{"タイマーはキャンセルされました。"});
+    EXPECT_TRUE(fake.in_front.empty()) << "the user is there: it asked for the cancel";
     EXPECT_FALSE(enabled(tool, IDC_TIMER_CANCEL));
     countdown_after(tool, 60'000);
     EXPECT_TRUE(fake.sounds.empty());
+    EXPECT_EQ(window_text(tool), timer_caption);
+    click(tool, IDC_TIMER_START);
+    SendMessageW(tool, WM_COUNTDOWN_STOP, 0, 0);
+    EXPECT_EQ(window_text(tool), timer_caption) << "stopped by the launcher";
 }
 
 TEST_F(CountingToolsTest, TimerBrowseFillsThePathAndRefusesOneThatWouldChange) {

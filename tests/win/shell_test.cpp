@@ -1,4 +1,7 @@
 // The program as a user starts it, its launcher and About box, the frame every tool shares and tarv.ini on disk.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -13,8 +16,10 @@
 #include "base/win/frame.h"
 #include "base/win/icons.h"
 #include "base/win/settings_store.h"
+#include "base/win/topmost.h"
 #include "res/dialogs/list_converter.h"
 #include "res/dialogs/stopwatch.h"
+#include "res/dialogs/world_clock.h"
 #include "res/launcher_ids.h"
 #include "tests/win/windows_harness.h"
 
@@ -79,7 +84,9 @@ long exit_code(HANDLE process, DWORD wait_ms) {
 }
 
 bool whole_file(const std::string& file) {
-    return file.ends_with("\r\nrate15=1453\r\nPASSCODE=0000000000\r\nworld_auto=1\r\ntax_round=0\r\n");
+    return file.find("\r\nrate15=1453\r\nPASSCODE=0000000000\r\nworld_auto=1\r\ntax_round=0\r\n"
+                     "dlg00_topmost=") != std::string::npos &&
+           file.ends_with("\r\ndlg19_topmost=0\r\n");
 }
 
 TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {
@@ -221,6 +228,44 @@ TEST_F(ShellTest, AToolsButtonBringsBackItsWindowWhereItWasAndExitClosesEveryToo
     EXPECT_TRUE(file.starts_with("dlg00_left=33\r\ndlg00_top=44\r\ndlg01_left=10\r\ndlg01_top=20\r\n"));
     EXPECT_TRUE(whole_file(file));
     EXPECT_TRUE(saved("\r\ndlg07_left=70\r\ndlg07_top=80\r\n") && saved("\r\ndlg12_left=120\r\ndlg12_top=130\r\n"));
+}
+
+// Whether the window stands above others; its system menu's item says the same.
+bool on_top(HWND window) {
+    bool topmost = GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST;
+    UINT item = GetMenuState(GetSystemMenu(window, FALSE), IDM_TOPMOST, MF_BYCOMMAND);
+    EXPECT_NE(item, UINT(-1)) << "no 常に手前に表示 item";
+    EXPECT_EQ(topmost, item != UINT(-1) && (item & MF_CHECKED));
+    return topmost;
+}
+
+void choose_topmost(HWND window) {
+    SendMessageW(window, WM_SYSCOMMAND, IDM_TOPMOST, 0);
+    pump();
+}
+
+TEST_F(ShellTest, StayingOnTopIsEachWindowsOwnAndComesBackOnReopeningAndAfterARestart) {
+    HWND l = launcher(), clock = open(IDC_OPEN_WORLD_CLOCK), length = open(IDC_OPEN_LENGTH);
+    EXPECT_FALSE(on_top(l) || on_top(clock) || on_top(length));
+    // The clock first: its pickers' calendars are windows it owns, and nothing stands on top yet.
+    for (HWND window : {clock, l, length, length}) choose_topmost(window);
+    EXPECT_EQ(std::tuple(on_top(l), on_top(clock), on_top(length)), std::tuple(true, true, false));
+    clock = reopen(clock, IDC_OPEN_WORLD_CLOCK);
+    EXPECT_TRUE(on_top(clock));
+    // Its pickers' calendars, which it owns, still open above it.
+    HWND date = GetDlgItem(clock, IDC_WORLD_DATE);
+    RECT r{};
+    GetClientRect(date, &r);
+    SendMessageW(date, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right - 4, r.bottom / 2));
+    SendMessageW(date, WM_LBUTTONUP, 0, MAKELPARAM(r.right - 4, r.bottom / 2));
+    HWND calendar = HWND(SendMessageW(date, DTM_GETMONTHCAL, 0, 0));
+    EXPECT_TRUE(IsWindowVisible(calendar) && GetWindow(clock, GW_HWNDPREV) == calendar);
+
+    l = restart();
+    EXPECT_TRUE(saved("\r\ndlg00_topmost=1\r\n") && saved("\r\ndlg06_topmost=1\r\n") &&
+                saved("\r\ndlg07_topmost=0\r\n"));
+    EXPECT_EQ(std::tuple(on_top(l), on_top(open(IDC_OPEN_WORLD_CLOCK)), on_top(open(IDC_OPEN_LENGTH))),
+              std::tuple(true, true, false));
 }
 
 // Windows ends the session without a 終了: nothing may be asked and nothing lost.

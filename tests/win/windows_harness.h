@@ -26,6 +26,11 @@ class FakePlatform final : public Platform {
 public:
     void inform(HWND owner, std::string_view text) override;
     bool ask(HWND owner, std::string_view text) override;
+    void inform_in_front(HWND owner, std::string_view text) override {
+        in_front.emplace_back(text);
+        inform(owner, text);
+    }
+    void flash(HWND window, bool on) override { flashes.push_back({window, on}); }
     std::uint64_t monotonic_ms() override { return now_ms; }
     SYSTEMTIME local_time() override { return local; }
     std::int64_t seconds_since_1970() override { return epoch_seconds; }
@@ -47,6 +52,8 @@ public:
     std::optional<VolumeInformation> volume_information(char letter) override { return drive(letter).volume; }
 
     std::vector<std::string> shown;   // every message and question, in order
+    std::vector<std::string> in_front;  // the messages of shown that came to the front
+    std::vector<std::pair<HWND, bool>> flashes;  // every flash started (true) or stopped
     std::deque<bool> answers;         // what the user answers to questions
     // Runs while a box is up, as a modeless window's timer or the user's
     // click elsewhere would; cleared before it runs.

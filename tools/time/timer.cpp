@@ -13,6 +13,20 @@ std::int64_t seconds_of_day(ClockTime time) {
     return (std::int64_t(time.hour) * 60 + time.minute) * 60 + time.second;
 }
 
+// "1時間 1分 1秒", "1分 0秒" or "59秒", the units parted by `gap`.
+std::string time_left(std::int64_t seconds, const char* gap) {
+    long long r = seconds;
+    char text[64];
+    if (r >= 3600)
+        std::snprintf(text, sizeof text, "%lld時間%s%lld分%s%lld秒", r / 3600, gap, r % 3600 / 60, gap,
+                      r % 60);
+    else if (r >= 60)
+        std::snprintf(text, sizeof text, "%lld分%s%lld秒", r / 60, gap, r % 60);
+    else
+        std::snprintf(text, sizeof text, "%lld秒", r);
+    return text;
+}
+
 }  // namespace
 
 std::optional<std::int64_t> countdown_to(ClockTime ring_at, ClockTime now) {
@@ -44,16 +58,11 @@ std::int64_t Countdown::ms_to_next_second(std::uint64_t now_ms) const {
 }
 
 std::string status_text(std::int64_t seconds_left) {
-    long long r = seconds_left;
-    char text[96];
-    if (r >= 3600)
-        std::snprintf(text, sizeof text, "タイマー作動中....あと %lld時間 %lld分 %lld秒後です。", r / 3600,
-                      r % 3600 / 60, r % 60);
-    else if (r >= 60)
-        std::snprintf(text, sizeof text, "タイマー作動中....あと %lld分 %lld秒後です。", r / 60, r % 60);
-    else
-        std::snprintf(text, sizeof text, "タイマー作動中....あと %lld秒後です。", r);
-    return text;
+    return "タイマー作動中....あと " + time_left(seconds_left, " ") + "後です。";
+}
+
+std::string counting_caption(std::string_view own_caption, std::int64_t seconds_left) {
+    return std::string(own_caption) + "　残り" + time_left(seconds_left, "");
 }
 
 const char timer_counting_text[] = "タイマー作動中....";

@@ -45,6 +45,10 @@ private:
 // The status line while seconds are left: "タイマー作動中....あと 59秒後です。"
 std::string status_text(std::int64_t seconds_left);
 
+// The window's caption while seconds are left, so that a minimised timer
+// reads from the taskbar: "Quivra　私、待つわ　タイマー　残り4分59秒".
+std::string counting_caption(std::string_view own_caption, std::int64_t seconds_left);
+
 extern const char timer_counting_text[];
 extern const char timer_cancelled_text[];
 extern const char timer_closing_question[];

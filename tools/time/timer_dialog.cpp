@@ -30,6 +30,8 @@ constexpr Ids choice_controls = {IDC_AT_TIME,  IDC_HOURS_LATER, IDC_MINUTES_LATE
 Countdown countdown;
 KeptTextField alarm_field{alarm_text_refusal};
 KeptTextField message_field{message_text_refusal};
+// The template's caption, which the time left follows while counting.
+std::string own_caption;
 
 bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -52,8 +54,14 @@ void show_controls(HWND dialog) {
     enable(dialog, {IDC_TIMER_CANCEL}, live.cancel);
 }
 
+// Only a changed caption is set, so the taskbar redraws once a second at most.
+void show_caption(HWND dialog, const std::string& caption) {
+    if (window_text(dialog) != caption) SetWindowTextW(dialog, widen(caption).c_str());
+}
+
 void open(HWND dialog) {
     countdown = {};
+    own_caption = window_text(dialog);
     CheckRadioButton(dialog, IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
     SYSTEMTIME now = platform().local_time();
     set_up_picker(dialog, IDC_RING_TIME, time_format, &now);
@@ -96,6 +104,11 @@ void arm_redraw(HWND dialog) {
 void stop_counting(HWND dialog) {
     countdown.stop();
     KillTimer(dialog, IDT_COUNTDOWN);
+    show_caption(dialog, own_caption);
+}
+
+void show_time_left(HWND dialog, std::int64_t seconds) {
+    show_caption(dialog, counting_caption(own_caption, seconds));
 }
 
 void show_idle(HWND dialog) {
@@ -120,14 +133,16 @@ void start(HWND dialog) {
 void begin(HWND dialog) {
     if (!countdown.running()) return;
     set_item_text(dialog, IDC_TIMER_STATUS, timer_counting_text);
+    show_time_left(dialog, countdown.seconds_left(platform().monotonic_ms()));
     arm_redraw(dialog);
 }
 
 void ring(HWND dialog) {
     stop_counting(dialog);
     platform().play_sound(widen(settings.alarm_path.to_save));
-    SetForegroundWindow(dialog);
-    platform().inform(dialog, settings.timer_message.to_save);
+    platform().flash(dialog, true);
+    platform().inform_in_front(dialog, settings.timer_message.to_save);
+    platform().flash(dialog, false);
     show_idle(dialog);
 }
 
@@ -136,6 +151,7 @@ void tick(HWND dialog) {
     std::int64_t left = countdown.seconds_left(platform().monotonic_ms());
     if (left == 0) return ring(dialog);
     set_item_text(dialog, IDC_TIMER_STATUS, status_text(left));
+    show_time_left(dialog, left);
     arm_redraw(dialog);
 }
 
