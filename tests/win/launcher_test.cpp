@@ -27,7 +27,7 @@ namespace quivra::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using ShellTest = WindowTest;
+using LauncherTest = WindowTest;
 
 Position place_of(HWND window) {
     RECT r{};
@@ -129,7 +129,7 @@ std::vector<std::uint32_t> pixels_of(HICON icon) {
     return pixels;
 }
 
-TEST_F(ShellTest, LauncherShowsEachToolsOwnIconIgnoresEscapeAndNonClicksAndTakesRowZeroEvenAtTheCorner) {
+TEST_F(LauncherTest, LauncherShowsEachToolsOwnIconIgnoresEscapeAndNonClicksAndTakesRowZeroEvenAtTheCorner) {
     HWND l = launcher();
     EXPECT_TRUE(is_centred(l));
     std::set<std::vector<std::uint32_t>> pictures{pixels_of(icon_at_dpi(IDI_QUIVRA, 96))};
@@ -170,7 +170,7 @@ void CALLBACK use_about_box(HWND, UINT, UINT_PTR timer, DWORD) {
     SendMessageW(GetDlgItem(visit.box, IDC_ABOUT_OK), BM_CLICK, 0, 0);
 }
 
-TEST_F(ShellTest, AboutBoxIsModalOpensTheManualAndClosesOnlyWithOk) {
+TEST_F(LauncherTest, AboutBoxIsModalOpensTheManualAndClosesOnlyWithOk) {
     visit = AboutVisit{launcher(), nullptr, &fake.opened};
     SetTimer(nullptr, 0, 50, use_about_box);
     choose_menu(launcher_window, IDM_ABOUT);
@@ -189,7 +189,7 @@ LRESULT CALLBACK record_closes(int code, WPARAM wparam, LPARAM lparam) {
     return CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
-TEST_F(ShellTest, AToolsButtonBringsBackItsWindowWhereItWasAndExitClosesEveryToolInPositionOrderKeepingTheirPlaces) {
+TEST_F(LauncherTest, AToolsButtonBringsBackItsWindowWhereItWasAndExitClosesEveryToolInPositionOrderKeepingTheirPlaces) {
     HWND tool = open(IDC_OPEN_LENGTH);
     EXPECT_TRUE(is_centred(tool)) << "never placed before";
     EXPECT_EQ(open(IDC_OPEN_LENGTH), tool);
@@ -244,7 +244,7 @@ void choose_topmost(HWND window) {
     pump();
 }
 
-TEST_F(ShellTest, StayingOnTopIsEachWindowsOwnAndComesBackOnReopeningAndAfterARestart) {
+TEST_F(LauncherTest, StayingOnTopIsEachWindowsOwnAndComesBackOnReopeningAndAfterARestart) {
     HWND l = launcher(), clock = open(IDC_OPEN_WORLD_CLOCK), length = open(IDC_OPEN_LENGTH);
     EXPECT_FALSE(on_top(l) || on_top(clock) || on_top(length));
     // The clock first: its pickers' calendars are windows it owns, and nothing stands on top yet.
@@ -269,7 +269,7 @@ TEST_F(ShellTest, StayingOnTopIsEachWindowsOwnAndComesBackOnReopeningAndAfterARe
 }
 
 // Windows ends the session without a 終了: nothing may be asked and nothing lost.
-TEST_F(ShellTest, TheEndOfTheSessionAsksNothingAndSavesAsExitWouldKeepingEveryPlace) {
+TEST_F(LauncherTest, TheEndOfTheSessionAsksNothingAndSavesAsExitWouldKeepingEveryPlace) {
     HWND stopwatch = open(IDC_OPEN_STOPWATCH), speed = open(IDC_OPEN_SPEED), l = launcher_window;
     click(stopwatch, IDC_STOPWATCH_BUTTON);
     move_to(l, 33, 44);
@@ -285,7 +285,7 @@ TEST_F(ShellTest, TheEndOfTheSessionAsksNothingAndSavesAsExitWouldKeepingEveryPl
     EXPECT_TRUE(saved("\r\ndlg12_left=120\r\ndlg12_top=130\r\n"));
 }
 
-TEST_F(ShellTest, ASecondExitWhileTheFirstAsksIsIgnoredAndThePlaceIsKept) {
+TEST_F(LauncherTest, ASecondExitWhileTheFirstAsksIsIgnoredAndThePlaceIsKept) {
     HWND stopwatch = open(IDC_OPEN_STOPWATCH), l = launcher_window;
     click(stopwatch, IDC_STOPWATCH_BUTTON);
     move_to(l, 33, 44);
@@ -304,7 +304,7 @@ struct LockedFile {
     ~LockedFile() { CloseHandle(handle); }
 };
 
-TEST_F(ShellTest, ASettingsFileLockedOrReadOnlyIsLeftWholeWithNoLeftoversOrBox) {
+TEST_F(LauncherTest, ASettingsFileLockedOrReadOnlyIsLeftWholeWithNoLeftoversOrBox) {
     const std::string kept_file = "dlg00_left=40\r\ndlg00_top=30\r\nlen_def=2\r\nPASSCODE=1\r\n";
     const fs::path folder = settings_file().parent_path();
     enum Hold { locked_at_start, locked_at_exit, marked_read_only };
@@ -333,7 +333,7 @@ TEST_F(ShellTest, ASettingsFileLockedOrReadOnlyIsLeftWholeWithNoLeftoversOrBox) 
     }
 }
 
-TEST_F(ShellTest, AUtf16SettingsFileKeepsItsValuesAndComesBackAsShiftJis) {
+TEST_F(LauncherTest, AUtf16SettingsFileKeepsItsValuesAndComesBackAsShiftJis) {
     std::string bytes = "\xFF\xFE";
     for (char16_t c : std::u16string_view(u"tmsg=お茶の時間\r\nlen_def=2\r\n")) bytes += {char(c & 0xFF), char(c >> 8)};
     write_bytes(settings_file(), bytes);
