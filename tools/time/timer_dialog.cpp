@@ -5,31 +5,26 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <iterator>
 
 #include "base/win/closing_question.h"
 #include "base/win/frame.h"
-#include "base/win/kept_text_field.h"
 #include "base/win/pickers.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
 #include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/timer.h"
+#include "tools/time/timer_alarm_dialog.h"
 #include "tools/time/timer.h"
 
 namespace quivra {
 namespace {
-
-constexpr wchar_t wave_filter[] = L"WAVE files ( *.wav )\0*.wav\0";
 
 using Ids = std::initializer_list<int>;
 constexpr Ids choice_controls = {IDC_AT_TIME,  IDC_HOURS_LATER, IDC_MINUTES_LATER, IDC_ALARM_FILE,
                                  IDC_BROWSE,   IDC_TRY_SOUND,   IDC_SHOW_MESSAGE,  IDC_TIMER_START};
 
 Countdown countdown;
-KeptTextField alarm_field{alarm_text_refusal};
-KeptTextField message_field{message_text_refusal};
 // The template's caption, which the time left follows while counting.
 std::string own_caption;
 
@@ -69,31 +64,11 @@ void open(HWND dialog) {
     set_up_spin_field(dialog, IDC_MINUTES, IDC_MINUTES_UPDOWN, 1, 99);
     SetDlgItemInt(dialog, IDC_HOURS, 1, FALSE);
     SetDlgItemInt(dialog, IDC_MINUTES, 3, FALSE);
-    SendDlgItemMessageW(dialog, IDC_ALARM_FILE, EM_LIMITTEXT, alarm_path_max_bytes, 0);
-    SendDlgItemMessageW(dialog, IDC_MESSAGE, EM_LIMITTEXT, timer_message_max_bytes, 0);
-    alarm_field.attach(GetDlgItem(dialog, IDC_ALARM_FILE));
-    message_field.attach(GetDlgItem(dialog, IDC_MESSAGE));
-    set_item_text(dialog, IDC_ALARM_FILE, settings.alarm_path.to_save);
-    CheckDlgButton(dialog, IDC_SHOW_MESSAGE, settings.timer_message_shown.to_save ? BST_CHECKED : BST_UNCHECKED);
-    set_item_text(dialog, IDC_MESSAGE, settings.timer_message.to_save);
+    open_alarm_fields(dialog);
     show_controls(dialog);
 }
 
-// The refusal shows where the countdown shows, while there is none.
-void check_text(HWND dialog, KeptTextField& field) {
-    std::string_view refusal = field.check();
-    if (!countdown.running()) set_item_text(dialog, IDC_TIMER_STATUS, refusal);
-}
-
 ClockTime clock_time(const SYSTEMTIME& time) { return {time.wHour, time.wMinute, time.wSecond, time.wMilliseconds}; }
-
-// A directory or a wildcard pattern would start a countdown that cannot sound.
-bool is_file(const std::string& cp932_path) {
-    DWORD attributes = GetFileAttributesW(widen(cp932_path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-void keep_alarm_path(HWND dialog) { settings.alarm_path.to_save = item_text(dialog, IDC_ALARM_FILE); }
 
 // The window timer only redraws; it falls due as the shown second changes.
 void arm_redraw(HWND dialog) {
@@ -120,11 +95,10 @@ void start(HWND dialog) {
     TimerStart answer = check_start({mode(dialog), clock_time(picked(dialog, IDC_RING_TIME)),
                                      clock_time(platform().local_time()), read_field(dialog, IDC_HOURS, 0, 99),
                                      read_field(dialog, IDC_MINUTES, 0, 99),
-                                     is_file(item_text(dialog, IDC_ALARM_FILE))});
+                                     alarm_is_a_file(dialog)});
     if (answer.keeps_alarm_path) keep_alarm_path(dialog);
     if (!answer.refusal.empty()) return platform().inform(dialog, answer.refusal);
-    settings.timer_message_shown.to_save = checked(dialog, IDC_SHOW_MESSAGE);
-    if (settings.timer_message_shown.to_save) settings.timer_message.to_save = item_text(dialog, IDC_MESSAGE);
+    keep_message(dialog);
     countdown.start(answer.length_ms, platform().monotonic_ms());
     show_controls(dialog);
     PostMessageW(dialog, WM_COUNTDOWN_BEGIN, 0, 0);
@@ -163,31 +137,12 @@ void cancel(HWND dialog) {
     show_idle(dialog);
 }
 
-void try_sound(HWND dialog) {
-    keep_alarm_path(dialog);
-    platform().play_sound(widen(settings.alarm_path.to_save));
-}
-
-void browse(HWND dialog) {
-    std::optional<std::wstring> chosen = platform().choose_file_to_open(
-        dialog, widen("音ファイルの参照 どのファイル？"), {wave_filter, std::size(wave_filter) - 1}, L"wav");
-    if (!chosen) return;
-    std::string path = narrow(*chosen);
-    std::string_view refusal = alarm_path_refusal(path, widen(path) == *chosen);
-    if (!refusal.empty()) return platform().inform(dialog, refusal);
-    set_item_text(dialog, IDC_ALARM_FILE, path);
-}
-
 bool command(HWND dialog, WPARAM wparam) {
-    if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == IDC_ALARM_FILE) check_text(dialog, alarm_field);
-    if (HIWORD(wparam) == EN_CHANGE && LOWORD(wparam) == IDC_MESSAGE) check_text(dialog, message_field);
-    if (HIWORD(wparam) != 0) return false;
-    show_controls(dialog);
+    if (HIWORD(wparam) == 0) show_controls(dialog);
+    if (alarm_command(dialog, wparam, countdown.running())) return true;
     switch (wparam) {
     case IDC_TIMER_START: start(dialog); return true;
     case IDC_TIMER_CANCEL: cancel(dialog); return true;
-    case IDC_TRY_SOUND: try_sound(dialog); return true;
-    case IDC_BROWSE: browse(dialog); return true;
     case IDC_AT_TIME:
     case IDC_HOURS_LATER:
     case IDC_MINUTES_LATER:
