@@ -35,6 +35,13 @@ TEST(DateCalculator, ShowsTheDateAndItsWeekdayOrRefusesWhatCannotBe) {
     EXPECT_EQ(days_between({1999, 12, 31}, {2000, 3, 1}), 61);
 }
 
+TEST(DateCalculator, CopiesTheDateWithItsEraOnASecondLineAndNothingWithoutADate) {
+    EXPECT_EQ(copied_date(date_after({2019, 4, 30}, 1)), "2019/ 5/ 1 水曜日\r\n令和元年5月1日");
+    EXPECT_EQ(copied_date(date_after({1868, 9, 8}, -1)), "1868/ 9/ 7 月曜日") << "before the first era";
+    EXPECT_EQ(copied_date(date_after({2001, 2, 29}, 1)), "");
+    EXPECT_EQ(copied_days(-61), "-61日間");
+}
+
 TEST(EraDate, EachEraBeginsOnItsFirstDayWithYearOneAsGannen) {
     const struct { Date date; const char* shown; } cases[] = {
         {{1868, 9, 7}, ""}, {{1868, 9, 8}, "明治元年9月8日"}, {{1912, 7, 29}, "明治45年7月29日"},

@@ -45,4 +45,12 @@ DateAfter date_after(const Date& start, std::int32_t days) {
     return {text, weekday_names[*weekday_index(*result)], era_date(*result)};
 }
 
+std::string copied_days(std::int32_t days) { return std::to_string(days) + "日間"; }
+
+std::string copied_date(const DateAfter& after) {
+    if (after.date.empty()) return {};
+    std::string line = after.date + " " + after.weekday + "曜日";
+    return after.era.empty() ? line : line + "\r\n" + after.era;
+}
+
 }  // namespace quivra

@@ -24,4 +24,9 @@ std::string era_date(const Date& date);
 // The date `days` days after `start` (before it when negative).
 DateAfter date_after(const Date& start, std::int32_t days);
 
+// What Ctrl+C copies of each answer: "366日間"; "2004/ 3/ 1 月曜日" with
+// the era date on a second line when there is one, empty without a date.
+std::string copied_days(std::int32_t days);
+std::string copied_date(const DateAfter& after);
+
 }  // namespace quivra

@@ -32,7 +32,7 @@ void show_days_between(HWND dialog) {
     std::int32_t days =
         days_between(picked_date(dialog, IDC_FIRST_DATE), picked_date(dialog, IDC_SECOND_DATE));
     SetDlgItemInt(dialog, IDC_DAYS_RESULT, UINT(days), TRUE);
-    result_line = std::to_string(days) + "日間";
+    result_line = copied_days(days);
 }
 
 void show_date_after(HWND dialog) {
@@ -42,8 +42,7 @@ void show_date_after(HWND dialog) {
     set_item_text(dialog, IDC_DATE_RESULT, after.date);
     set_item_text(dialog, IDC_WEEKDAY_RESULT, after.weekday);
     set_item_text(dialog, IDC_ERA_RESULT, after.era);
-    result_line = after.date.empty() ? "" : after.date + " " + after.weekday + "曜日";
-    if (!after.era.empty()) result_line += "\r\n" + after.era;
+    result_line = copied_date(after);
 }
 
 }  // namespace
