@@ -54,7 +54,6 @@ TEST_F(ResultListToolsTest, EachConverterKeepsTheUnitOfItsLastConversionForTheNe
     choose_row(open(IDC_OPEN_VOLUME), VOLUME_CONVERTER_BASE + IDC_LIST_UNIT, 0);  // never converted
     click(tool, LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT);
     auto lines = list_lines(tool, LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS);
-    EXPECT_EQ(lines.at(0), "ミリメートル\t       76.19999 mm");
     EXPECT_EQ(lines.at(inch), "インチ      \t        2.99999 in");
     EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_LENGTH), LENGTH_CONVERTER_BASE + IDC_LIST_UNIT), inch);
     choose_menu(launcher_window, IDM_EXIT);
