@@ -71,17 +71,20 @@ RECT move_to_monitor_of(HWND window, int dpi) {
     return suggested;
 }
 
-TEST(DisplayFont, IsSixteenPixelsHighAtNinetySixDpiAndGrowsWithTheDpiItIsMadeFor) {
+TEST(DisplayFont, IsBoldAndSixteenPixelsHighAtNinetySixDpiAndGrowsWithTheDpiItIsMadeFor) {
     for (auto [dpi, height] : {std::pair{96, 16}, {120, 20}, {144, 24}, {192, 32}}) {
         HFONT font = create_display_font(dpi);
         auto [asked, made] = heights(font);
         EXPECT_EQ(asked, height) << dpi << " dpi";
+        LOGFONTW described{};
+        GetObjectW(font, sizeof described, &described);
+        EXPECT_EQ(described.lfWeight, FW_BOLD);
         EXPECT_NEAR(made, height, 1) << dpi << " dpi: the rasteriser rounds, but no more";
         DeleteObject(font);
     }
 }
 
-TEST_F(DpiTest, AToolMovedToAMonitorOfAnotherDpiTakesTheSuggestedPlaceAndRedrawsItsIconAndDigitsForIt) {
+TEST_F(DpiTest, AToolMovedToAMonitorOfAnotherDpiTakesTheSuggestedPlaceAndRedrawsItsIconAndDigitsForItAndFreesTheFontOnClosing) {
     for (auto [command, digits] : {std::pair{IDC_OPEN_STOPWATCH, IDC_STOPWATCH_ELAPSED},
                                    {IDC_OPEN_TIME_CALCULATOR, IDC_CALC_RESULT}, {IDC_OPEN_GAME, IDC_GAME_FIRST_CELL}}) {
         SCOPED_TRACE(command);
@@ -97,8 +100,10 @@ TEST_F(DpiTest, AToolMovedToAMonitorOfAnotherDpiTakesTheSuggestedPlaceAndRedraws
         EXPECT_EQ(heights(font_of(tool, digits)).first, 32);
         EXPECT_EQ(GetObjectType(opening_font), 0u) << "the font it replaced is kept";
         move_to_monitor_of(tool, 144);
-        EXPECT_EQ(heights(font_of(tool, digits)).first, 24);
+        HFONT last_font = font_of(tool, digits);
+        EXPECT_EQ(heights(last_font).first, 24);
         choose_menu(tool, IDM_EXIT);
+        EXPECT_EQ(GetObjectType(last_font), 0u) << "the font outlived its window";
     }
 }
 

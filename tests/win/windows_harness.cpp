@@ -12,7 +12,6 @@
 #include "app/tool_table.h"
 #include "base/win/message_loop.h"
 #include "base/win/settings_store.h"
-#include "base/win/system_minutes.h"
 #include "base/win/text.h"
 #include "res/launcher_ids.h"
 
@@ -36,31 +35,6 @@ std::uint32_t FakePlatform::logical_drives() {
     std::uint32_t mask = 0;
     for (const auto& [letter, drive] : drives) mask |= 1u << (letter - 'A');
     return mask;
-}
-
-namespace {
-
-bool in_summer(const FakePlatform::ZoneRule& rule, std::int64_t utc) {
-    return utc >= minute_of(rule.summer_from) && utc < minute_of(rule.summer_until);
-}
-
-}  // namespace
-
-std::optional<ZoneClock> FakePlatform::zone_time(std::wstring_view zone, const SYSTEMTIME& utc) {
-    if (system_zones) return system_platform().zone_time(zone, utc);
-    auto rule = zones.find(zone);
-    if (rule == zones.end()) return std::nullopt;
-    bool summer = in_summer(rule->second, minute_of(utc));
-    return ZoneClock{at_minute(minute_of(utc) + rule->second.standard_minutes + (summer ? 60 : 0)), summer};
-}
-
-std::optional<SYSTEMTIME> FakePlatform::zone_utc(std::wstring_view zone, const SYSTEMTIME& local) {
-    if (system_zones) return system_platform().zone_utc(zone, local);
-    auto rule = zones.find(zone);
-    if (rule == zones.end()) return std::nullopt;
-    // Daylight time where it can be read so: the twice-shown hour; a skipped one is standard.
-    std::int64_t standard = minute_of(local) - rule->second.standard_minutes;
-    return at_minute(in_summer(rule->second, standard - 60) ? standard - 60 : standard);
 }
 
 void pump() {

@@ -34,8 +34,12 @@ public:
     std::uint64_t monotonic_ms() override { return now_ms; }
     SYSTEMTIME local_time() override { return local; }
     std::int64_t seconds_since_1970() override { return epoch_seconds; }
-    std::optional<ZoneClock> zone_time(std::wstring_view zone, const SYSTEMTIME& utc) override;
-    std::optional<SYSTEMTIME> zone_utc(std::wstring_view zone, const SYSTEMTIME& local) override;
+    std::optional<ZoneClock> zone_time(std::wstring_view zone, const SYSTEMTIME& utc) override {
+        return system_zones ? system_platform().zone_time(zone, utc) : std::nullopt;
+    }
+    std::optional<SYSTEMTIME> zone_utc(std::wstring_view zone, const SYSTEMTIME& local) override {
+        return system_zones ? system_platform().zone_utc(zone, local) : std::nullopt;
+    }
     void beep(unsigned hertz, unsigned milliseconds) override { beeps.push_back({hertz, milliseconds}); }
     void play_sound(const std::wstring& path) override { sounds.push_back(path); }
     std::optional<std::wstring> choose_file_to_open(HWND, std::wstring_view, std::wstring_view,
@@ -70,14 +74,8 @@ public:
     std::optional<std::wstring> chosen_file;     // what the user picks; empty cancels
     std::vector<std::wstring> opened;            // every document handed to the shell
 
-    // A zone as the test says it runs: its standard hours, and one span of
-    // summer time (an hour more) from one UTC moment to another.
-    struct ZoneRule {
-        int standard_minutes = 0;  // ahead of UTC
-        SYSTEMTIME summer_from{}, summer_until{};
-    };
-    std::map<std::wstring, ZoneRule, std::less<>> zones;  // any other zone is unknown
-    bool system_zones = false;  // answer from the system's own database instead
+    // Every zone is unknown, so the table's hours show, unless the system's own database answers.
+    bool system_zones = false;
 
     struct Drive {
         unsigned type = DRIVE_FIXED;
@@ -136,7 +134,7 @@ protected:
 // Every line of a list box, in order.
 std::vector<std::string> list_lines(HWND dialog, int id);
 
-// A moment for a picker or a zone rule, to the hour.
+// A moment for a picker, to the hour.
 inline SYSTEMTIME moment(WORD year, WORD month, WORD day, WORD hour = 0) {
     return {year, month, 0, day, hour, 0, 0, 0};
 }
