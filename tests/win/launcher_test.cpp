@@ -119,7 +119,8 @@ TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {
 std::vector<std::uint32_t> pixels_of(HICON icon) {
     ICONINFO info{};
     GetIconInfo(icon, &info);
-    BITMAPINFO format{{sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB}};
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<std::uint32_t> pixels(32 * 32);
     HDC screen = GetDC(nullptr);
     GetDIBits(screen, info.hbmColor, 0, 32, pixels.data(), &format, DIB_RGB_COLORS);
