@@ -3,7 +3,7 @@
 # frames included, on a private 1024x768 screen at 96 dpi so it comes out
 # the same on every machine.
 usage="usage: scripts/screenshot.sh launcher|about|COMMAND OUT.png [BUTTON_ID...]
-  COMMAND    a launcher button's command, 81 to 96: pictures the tool it opens
+  COMMAND    a launcher button's command (81 and up): pictures the tool it opens
   BUTTON_ID  pressed in the opened window, in order, before the picture; an id
              that names no control is chosen as a menu command, and the window
              it opens is pictured instead
@@ -20,7 +20,7 @@ case $what in
     launcher) [ $# -eq 0 ] || { echo "$usage" >&2; exit 2; }
               probe_command=(rect) ;;
     about) probe_command=(send 69 "$@") ;;
-    8[1-9] | 9[0-6]) probe_command=(send "$what" "$@") ;;
+    [0-9]*) probe_command=(send "$what" "$@") ;;
     *) echo "$usage" >&2; exit 2 ;;
 esac
 

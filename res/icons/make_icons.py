@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Builds the program's icons (2000.ico ... 2016.ico) from text pixel maps.
+"""Builds the program's icons (NNNN.ico, one for each map in art/32) from text pixel maps.
 
 palette.txt maps one character to a colour per line, `c #RRGGBB name`,
 and `. transparent` for the see-through character.  art/SIZE/NNNN.txt is
@@ -17,7 +17,6 @@ import struct
 import sys
 
 SIZES = (16, 32, 48, 64)
-FIRST_ICON, LAST_ICON = 2000, 2016
 TRANSPARENT = "."
 PALETTE_SLOTS = 256
 BITS_PER_PIXEL = 8
@@ -122,7 +121,7 @@ def main(argv):
         # Read everything before writing anything, so a bad map leaves no half-made set.
         icons = {number: [read_art(icons_dir / "art" / str(size) / f"{number}.txt", size, indices)
                           for size in SIZES]
-                 for number in range(FIRST_ICON, LAST_ICON + 1)}
+                 for number in sorted(path.stem for path in (icons_dir / "art" / "32").glob("*.txt"))}
     except (ArtError, OSError) as error:
         sys.exit(f"make_icons: {error}")
     for number, maps in icons.items():
