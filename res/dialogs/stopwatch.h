@@ -10,6 +10,6 @@
 #define IDC_STOPWATCH_LAP 406
 #define IDC_STOPWATCH_LAPS 407
 
-#define IDT_STOPWATCH 992        /* redraws the reading ten times a second */
+#define IDT_STOPWATCH 992        /* redraws the reading as each tenth begins */
 #define WM_STOPWATCH_BEGIN (WM_USER + 1) /* posted to itself to begin */
 #define WM_STOPWATCH_STOP (WM_USER + 2) /* stops without asking */
