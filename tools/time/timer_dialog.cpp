@@ -1,21 +1,20 @@
-// The countdown timer's window: forwards the user's settings to the engine, counts down and rings.
+// The countdown timer's window: its controls, forwarded to the engine, and its start and cancel.
 #include "tools/time/timer_dialog.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <initializer_list>
 
 #include "base/win/closing_question.h"
 #include "base/win/frame.h"
 #include "base/win/pickers.h"
 #include "base/win/platform.h"
-#include "base/win/settings_store.h"
 #include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/timer.h"
-#include "tools/time/timer_alarm_dialog.h"
 #include "tools/time/timer.h"
+#include "tools/time/timer_alarm_dialog.h"
+#include "tools/time/timer_countdown_dialog.h"
 
 namespace quivra {
 namespace {
@@ -23,10 +22,6 @@ namespace {
 using Ids = std::initializer_list<int>;
 constexpr Ids choice_controls = {IDC_AT_TIME,  IDC_HOURS_LATER, IDC_MINUTES_LATER, IDC_ALARM_FILE,
                                  IDC_BROWSE,   IDC_TRY_SOUND,   IDC_SHOW_MESSAGE,  IDC_TIMER_START};
-
-Countdown countdown;
-// The template's caption, which the time left follows while counting.
-std::string own_caption;
 
 bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -40,7 +35,7 @@ TimerMode mode(HWND dialog) {
 }
 
 void show_controls(HWND dialog) {
-    TimerControls live = timer_controls(countdown.running(), mode(dialog), checked(dialog, IDC_SHOW_MESSAGE));
+    TimerControls live = timer_controls(counting(), mode(dialog), checked(dialog, IDC_SHOW_MESSAGE));
     enable(dialog, choice_controls, live.choices);
     enable(dialog, {IDC_RING_TIME, IDC_AT_TIME_LABEL}, live.ring_time);
     enable(dialog, {IDC_HOURS, IDC_HOURS_UPDOWN, IDC_HOURS_LABEL}, live.hours);
@@ -49,14 +44,13 @@ void show_controls(HWND dialog) {
     enable(dialog, {IDC_TIMER_CANCEL}, live.cancel);
 }
 
-// Only a changed caption is set, so the taskbar redraws once a second at most.
-void show_caption(HWND dialog, const std::string& caption) {
-    if (window_text(dialog) != caption) SetWindowTextW(dialog, widen(caption).c_str());
+void show_idle(HWND dialog) {
+    show_controls(dialog);
+    set_item_text(dialog, IDC_TIMER_STATUS, "");
 }
 
 void open(HWND dialog) {
-    countdown = {};
-    own_caption = window_text(dialog);
+    open_countdown(dialog);
     CheckRadioButton(dialog, IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
     SYSTEMTIME now = platform().local_time();
     set_up_picker(dialog, IDC_RING_TIME, time_format, &now);
@@ -70,76 +64,28 @@ void open(HWND dialog) {
 
 ClockTime clock_time(const SYSTEMTIME& time) { return {time.wHour, time.wMinute, time.wSecond, time.wMilliseconds}; }
 
-// The window timer only redraws; it falls due as the shown second changes.
-void arm_redraw(HWND dialog) {
-    auto delay = std::max<std::int64_t>(countdown.ms_to_next_second(platform().monotonic_ms()), USER_TIMER_MINIMUM);
-    SetTimer(dialog, IDT_COUNTDOWN, UINT(delay), nullptr);
-}
-
-void stop_counting(HWND dialog) {
-    countdown.stop();
-    KillTimer(dialog, IDT_COUNTDOWN);
-    show_caption(dialog, own_caption);
-}
-
-void show_time_left(HWND dialog, std::int64_t seconds) {
-    show_caption(dialog, counting_caption(own_caption, seconds));
-}
-
-void show_idle(HWND dialog) {
-    show_controls(dialog);
-    set_item_text(dialog, IDC_TIMER_STATUS, "");
-}
-
 void start(HWND dialog) {
     TimerStart answer = check_start({mode(dialog), clock_time(picked(dialog, IDC_RING_TIME)),
                                      clock_time(platform().local_time()), read_field(dialog, IDC_HOURS, 0, 99),
-                                     read_field(dialog, IDC_MINUTES, 0, 99),
-                                     alarm_is_a_file(dialog)});
+                                     read_field(dialog, IDC_MINUTES, 0, 99), alarm_is_a_file(dialog)});
     if (answer.keeps_alarm_path) keep_alarm_path(dialog);
     if (!answer.refusal.empty()) return platform().inform(dialog, answer.refusal);
     keep_message(dialog);
-    countdown.start(answer.length_ms, platform().monotonic_ms());
+    start_countdown(dialog, answer.length_ms);
     show_controls(dialog);
-    PostMessageW(dialog, WM_COUNTDOWN_BEGIN, 0, 0);
-}
-
-void begin(HWND dialog) {
-    if (!countdown.running()) return;
-    set_item_text(dialog, IDC_TIMER_STATUS, timer_counting_text);
-    show_time_left(dialog, countdown.seconds_left(platform().monotonic_ms()));
-    arm_redraw(dialog);
-}
-
-void ring(HWND dialog) {
-    stop_counting(dialog);
-    platform().play_sound(widen(settings.alarm_path.to_save));
-    platform().flash(dialog, true);
-    platform().inform_in_front(dialog, settings.timer_message.to_save);
-    platform().flash(dialog, false);
-    show_idle(dialog);
-}
-
-void tick(HWND dialog) {
-    if (!countdown.running()) return;
-    std::int64_t left = countdown.seconds_left(platform().monotonic_ms());
-    if (left == 0) return ring(dialog);
-    set_item_text(dialog, IDC_TIMER_STATUS, status_text(left));
-    show_time_left(dialog, left);
-    arm_redraw(dialog);
 }
 
 void cancel(HWND dialog) {
-    if (!countdown.running()) return;
+    if (!counting()) return;
     // Stopped before the box, so that no one asks about it while the box is up.
-    stop_counting(dialog);
+    stop_countdown(dialog);
     platform().inform(dialog, timer_cancelled_text);
     show_idle(dialog);
 }
 
 bool command(HWND dialog, WPARAM wparam) {
     if (HIWORD(wparam) == 0) show_controls(dialog);
-    if (alarm_command(dialog, wparam, countdown.running())) return true;
+    if (alarm_command(dialog, wparam, counting())) return true;
     switch (wparam) {
     case IDC_TIMER_START: start(dialog); return true;
     case IDC_TIMER_CANCEL: cancel(dialog); return true;
@@ -161,23 +107,23 @@ INT_PTR CALLBACK timer_procedure(HWND dialog, UINT message, WPARAM wparam, LPARA
     case WM_COMMAND:
         return command(dialog, wparam);
     case WM_COUNTDOWN_BEGIN:
-        begin(dialog);
+        begin_countdown(dialog);
         return TRUE;
     case WM_COUNTDOWN_STOP:
-        if (countdown.running()) {
-            stop_counting(dialog);
+        if (counting()) {
+            stop_countdown(dialog);
             show_idle(dialog);
         }
         return TRUE;
     case WM_TIMER:
         if (wparam != IDT_COUNTDOWN) return FALSE;
-        tick(dialog);
+        if (countdown_tick(dialog)) show_idle(dialog);
         return TRUE;
     case WM_CLOSE:
     case WM_LAUNCHER_CLOSING:
-        return !may_close_counting(dialog, countdown.running(), timer_closing_question, stop_counting);
+        return !may_close_counting(dialog, counting(), timer_closing_question, stop_countdown);
     case WM_DESTROY:
-        stop_counting(dialog);
+        stop_countdown(dialog);
         return TRUE;
     }
     return FALSE;
