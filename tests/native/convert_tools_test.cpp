@@ -31,8 +31,7 @@ TEST(ConsumptionTax, EachRoundingAtItsHalfYenAndAtTheLargestPriceAndTheLinesStil
         {1235, 10, TaxMode::added, half, 124, 1359}, {1235, 10, TaxMode::added, down, 123, 1358},
         {13, 4, TaxMode::included, half, 1, 12}, {13, 4, TaxMode::included, down, 0, 13},
         {1149, 10, TaxMode::included, half, 104, 1045}, {1149, 10, TaxMode::included, up, 105, 1044},
-        {1000, 10, TaxMode::included, half, 91, 909}, {1000, 5, TaxMode::included, down, 47, 953},
-        {19, 5, TaxMode::included, down, 0, 19}, {12345, 0, TaxMode::included, down, 0, 12345},
+        {1000, 5, TaxMode::included, down, 47, 953}, {12345, 0, TaxMode::included, down, 0, 12345},
         // Whole yen that binary fractions would push over: no rule may move them.
         {1100, 10, TaxMode::added, up, 110, 1210}, {1100, 10, TaxMode::included, up, 100, 1000},
         // Eleven characters push the rest of the line right.
