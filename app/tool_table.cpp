@@ -37,12 +37,13 @@ LPARAM parameter(const ListConverter& tool) { return reinterpret_cast<LPARAM>(&t
 // No launcher button: the currency converter's menu opens it.
 const Tool rate_editor{15, 0, 0, "", IDD_RATE_EDITOR, rate_editor_procedure};
 
-// Position, launcher button, icon, caption, template, procedure, parameter.
+// Position, launcher button, icon, caption, template, procedure, parameter, large text.
 const Tool tools[] = {
     {1, IDC_OPEN_DATE_CALCULATOR, IDI_DATE_CALCULATOR, "それ何日？", IDD_DATE_CALCULATOR, date_calculator_procedure},
-    {2, IDC_OPEN_TIME_CALCULATOR, IDI_TIME_CALCULATOR, "時間の電卓", IDD_TIME_CALCULATOR, time_calculator_procedure},
+    {2, IDC_OPEN_TIME_CALCULATOR, IDI_TIME_CALCULATOR, "時間の電卓", IDD_TIME_CALCULATOR, time_calculator_procedure,
+     0, time_calculator_large_text},
     {3, IDC_OPEN_TIMER, IDI_TIMER, "私、待つわ", IDD_TIMER, timer_procedure},
-    {4, IDC_OPEN_STOPWATCH, IDI_STOPWATCH, "時よ止まれ！", IDD_STOPWATCH, stopwatch_procedure},
+    {4, IDC_OPEN_STOPWATCH, IDI_STOPWATCH, "時よ止まれ！", IDD_STOPWATCH, stopwatch_procedure, 0, stopwatch_large_text},
     {5, IDC_OPEN_TIME_OF_DAY, IDI_TIME_OF_DAY, "それ何時？", IDD_TIME_OF_DAY, time_of_day_procedure},
     {6, IDC_OPEN_WORLD_CLOCK, IDI_WORLD_CLOCK, "海の向こう", IDD_WORLD_CLOCK, world_clock_procedure},
     {7, IDC_OPEN_LENGTH, IDI_LENGTH_CONVERTER, "長い短い？", IDD_LENGTH_CONVERTER, list_converter_procedure,
@@ -60,7 +61,7 @@ const Tool tools[] = {
     {14, IDC_OPEN_CURRENCY, IDI_CURRENCY, "外国為替？", IDD_CURRENCY_CONVERTER, currency_procedure,
      LPARAM(&rate_editor)},
     {18, IDC_OPEN_DRIVES, IDI_DRIVE_REPORT, "パソコンの中", IDD_DRIVE_REPORT, drive_report_procedure},
-    {19, IDC_OPEN_GAME, IDI_GAME, "頭の中", IDD_GAME, game_procedure},
+    {19, IDC_OPEN_GAME, IDI_GAME, "頭の中", IDD_GAME, game_procedure, 0, game_large_text},
 };
 
 }  // namespace

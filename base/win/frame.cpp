@@ -6,6 +6,7 @@
 #include "base/centring.h"
 #include "base/on_screen.h"
 #include "base/win/copying.h"
+#include "base/win/display_font.h"
 #include "base/win/dpi.h"
 #include "base/win/icons.h"
 #include "base/win/settings_store.h"
@@ -58,6 +59,19 @@ const Tool* tool_of(HWND window) {
     return reinterpret_cast<const Tool*>(GetWindowLongPtrW(window, DWLP_USER));
 }
 
+// Each open window's display font, by position; null for a tool that shows none.
+std::array<HFONT, position_rows> display_fonts{};
+
+void renew_large_text(HWND window, const Tool& tool, int dpi) {
+    if (tool.large_text)
+        display_fonts[tool.position] = renew_display_font(display_fonts[tool.position], window, dpi, tool.large_text);
+}
+
+void release_large_text(const Tool& tool) {
+    if (display_fonts[tool.position]) DeleteObject(display_fonts[tool.position]);
+    display_fonts[tool.position] = nullptr;
+}
+
 void place(HWND window, int position) {
     const Position& saved = settings.positions[position];
     if (saved.left != 0 || saved.top != 0)
@@ -77,6 +91,7 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         offer_topmost(window, tool.position);
         place(window, tool.position);
         show_icons_at_dpi(window, window_dpi(window));
+        renew_large_text(window, tool, window_dpi(window));
         tool.procedure(window, message, wparam, tool.parameter);
         fit_lists_to_whole_rows(window);
         return TRUE;
@@ -100,6 +115,7 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         return TRUE;
     case WM_DESTROY:
         tool->procedure(window, message, wparam, lparam);
+        release_large_text(*tool);
         return TRUE;
     case WM_DPICHANGED:
         follow_dpi_change(window, wparam, lparam);
@@ -108,6 +124,7 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         PostMessageW(window, WM_DPI_RENEW, HIWORD(wparam), 0);
         return FALSE;
     case WM_DPI_RENEW:
+        renew_large_text(window, *tool, int(wparam));
         tool->procedure(window, message, wparam, lparam);
         fit_lists_to_whole_rows(window);
         return TRUE;

@@ -25,6 +25,9 @@ struct Tool {
     int template_id;
     DLGPROC procedure;
     LPARAM parameter = 0;
+    // The controls it shows in the bold display font, which the frame makes
+    // for the window's DPI and renews when that changes; none when null.
+    bool (*large_text)(int id) = nullptr;
 };
 
 // The open window of each position index; empty when the tool is closed.

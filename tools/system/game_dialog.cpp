@@ -1,8 +1,6 @@
 // The game's window: forwards presses and ticks to the engine and shows its answers.
 #include "tools/system/game_dialog.h"
 
-#include "base/win/display_font.h"
-#include "base/win/dpi.h"
 #include "base/win/frame.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
@@ -17,9 +15,6 @@ namespace {
 constexpr UINT display_interval_ms = 100;
 
 Game game;
-HFONT cell_font;
-
-bool shows_large(int id) { return id >= IDC_GAME_FIRST_CELL && id <= IDC_GAME_LAST_CELL; }
 
 void play(Sound sound) {
     if (sound == Sound::none) return;
@@ -45,18 +40,15 @@ void show(HWND dialog, const GameUpdate& update) {
     play(update.sound);
 }
 
-void open(HWND dialog) {
-    // The game of an earlier window must not carry over into this one.
-    game = Game{};
-    cell_font = renew_display_font(nullptr, dialog, window_dpi(dialog), shows_large);
-}
-
 }  // namespace
+
+bool game_large_text(int id) { return id >= IDC_GAME_FIRST_CELL && id <= IDC_GAME_LAST_CELL; }
 
 INT_PTR CALLBACK game_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        open(dialog);
+        // The game of an earlier window must not carry over into this one.
+        game = Game{};
         return TRUE;
     case WM_COMMAND: {
         std::uint64_t now = platform().monotonic_ms();
@@ -71,13 +63,8 @@ INT_PTR CALLBACK game_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM
     case WM_TIMER:
         if (wparam == IDT_GAME_DISPLAY) show(dialog, game.tick(platform().monotonic_ms()));
         return TRUE;
-    case WM_DPI_RENEW:
-        cell_font = renew_display_font(cell_font, dialog, int(wparam), shows_large);
-        return TRUE;
     case WM_DESTROY:
         KillTimer(dialog, IDT_GAME_DISPLAY);
-        DeleteObject(cell_font);
-        cell_font = nullptr;
         return TRUE;
     }
     return FALSE;

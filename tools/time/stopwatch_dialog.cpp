@@ -7,8 +7,6 @@
 #include <iterator>
 
 #include "base/win/closing_question.h"
-#include "base/win/display_font.h"
-#include "base/win/dpi.h"
 #include "base/win/frame.h"
 #include "base/win/platform.h"
 #include "base/win/text.h"
@@ -21,12 +19,9 @@ namespace {
 constexpr char closing_question[] = "ストップウォッチは作動中です。終了してよろしいですか？";
 
 Stopwatch stopwatch;
-HFONT display_font;
 
 // Lap, then total: wide enough for "1時間 0分 0.0秒".
 constexpr int lap_tab_stops[] = {20, 80};
-
-bool shows_large(int id) { return id == IDC_STOPWATCH_ELAPSED; }
 
 void show_reading(HWND dialog) {
     set_item_text(dialog, IDC_STOPWATCH_ELAPSED, stopwatch.reading(platform().monotonic_ms()));
@@ -122,11 +117,12 @@ void take_keys_in_every_control(HWND dialog) {
 
 }  // namespace
 
+bool stopwatch_large_text(int id) { return id == IDC_STOPWATCH_ELAPSED; }
+
 INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
         stopwatch = {};
-        display_font = renew_display_font(nullptr, dialog, window_dpi(dialog), shows_large);
         SendDlgItemMessageW(dialog, IDC_STOPWATCH_LAPS, LB_SETTABSTOPS, std::size(lap_tab_stops),
                             LPARAM(lap_tab_stops));
         take_keys_in_every_control(dialog);
@@ -151,14 +147,9 @@ INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, L
     case WM_CLOSE:
     case WM_LAUNCHER_CLOSING:
         return !may_close_counting(dialog, stopwatch.running(), closing_question, stop);
-    case WM_DPI_RENEW:
-        display_font = renew_display_font(display_font, dialog, int(wparam), shows_large);
-        return TRUE;
     case WM_DESTROY:
         KillTimer(dialog, IDT_STOPWATCH);
         stopwatch = {};
-        DeleteObject(display_font);
-        display_font = nullptr;
         return TRUE;
     }
     return FALSE;

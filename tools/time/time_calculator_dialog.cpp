@@ -6,8 +6,6 @@
 #include <optional>
 
 #include "base/win/copying.h"
-#include "base/win/display_font.h"
-#include "base/win/dpi.h"
 #include "base/win/frame.h"
 #include "base/win/platform.h"
 #include "base/win/text.h"
@@ -19,11 +17,6 @@ namespace {
 
 // One for the whole run: the last remainder outlives the window.
 TimeCalculator calculator;
-HFONT display_font = nullptr;
-
-bool shows_large(int id) {
-    return (id >= IDC_CALC_DIGIT_0 && id <= IDC_CALC_DIGIT_9) || id == IDC_CALC_OPERATOR || id == IDC_CALC_RESULT;
-}
 
 std::optional<Key> key_of(WPARAM command) {
     if (command >= IDC_CALC_DIGIT_0 && command <= IDC_CALC_DIGIT_9)
@@ -71,7 +64,6 @@ void press(HWND dialog, Key key) {
 void open(HWND dialog) {
     CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, dialog,
                     reinterpret_cast<HMENU>(IDC_CALC_STATUS), GetModuleHandleW(nullptr), nullptr);
-    display_font = renew_display_font(nullptr, dialog, window_dpi(dialog), shows_large);
     calculator.press(Key::all_clear);
     show(dialog);
     // The dialog manager focuses the first key once this returns.
@@ -79,6 +71,10 @@ void open(HWND dialog) {
 }
 
 }  // namespace
+
+bool time_calculator_large_text(int id) {
+    return (id >= IDC_CALC_DIGIT_0 && id <= IDC_CALC_DIGIT_9) || id == IDC_CALC_OPERATOR || id == IDC_CALC_RESULT;
+}
 
 INT_PTR CALLBACK time_calculator_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
@@ -91,13 +87,6 @@ INT_PTR CALLBACK time_calculator_procedure(HWND dialog, UINT message, WPARAM wpa
             return TRUE;
         }
         return FALSE;
-    case WM_DPI_RENEW:
-        display_font = renew_display_font(display_font, dialog, int(wparam), shows_large);
-        return TRUE;
-    case WM_DESTROY:
-        DeleteObject(display_font);
-        display_font = nullptr;
-        return TRUE;
     case WM_COPY:
         copy_item_texts(dialog, {IDC_CALC_RESULT});
         return TRUE;
