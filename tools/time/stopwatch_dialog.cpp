@@ -3,12 +3,12 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <iterator>
 
 #include "base/win/closing_question.h"
 #include "base/win/frame.h"
 #include "base/win/platform.h"
+#include "base/win/redraw_timer.h"
 #include "base/win/text.h"
 #include "res/dialogs/stopwatch.h"
 #include "tools/time/stopwatch.h"
@@ -30,9 +30,7 @@ void show_reading(HWND dialog) {
 // A steady 100 ms timer arrives late and drifts past whole tenths; each
 // redraw is timed for the next tenth instead, so that every tenth shows.
 void arm_redraw(HWND dialog) {
-    auto delay = std::max<std::int64_t>(stopwatch.ms_to_next_tenth(platform().monotonic_ms()),
-                                        USER_TIMER_MINIMUM);
-    SetTimer(dialog, IDT_STOPWATCH, UINT(delay), nullptr);
+    redraw_in(dialog, IDT_STOPWATCH, stopwatch.ms_to_next_tenth(platform().monotonic_ms()));
 }
 
 // Focus leaves the lap button before it is disabled, or the keys go nowhere.

@@ -1,10 +1,10 @@
 // The timer's countdown on the monotonic clock, shown in the window and on the taskbar.
 #include "tools/time/timer_countdown_dialog.h"
 
-#include <algorithm>
 #include <string>
 
 #include "base/win/platform.h"
+#include "base/win/redraw_timer.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
 #include "res/dialogs/timer.h"
@@ -28,8 +28,7 @@ void show_time_left(HWND dialog, std::int64_t seconds) {
 
 // The window timer only redraws; it falls due as the shown second changes.
 void arm_redraw(HWND dialog) {
-    auto delay = std::max<std::int64_t>(countdown.ms_to_next_second(platform().monotonic_ms()), USER_TIMER_MINIMUM);
-    SetTimer(dialog, IDT_COUNTDOWN, UINT(delay), nullptr);
+    redraw_in(dialog, IDT_COUNTDOWN, countdown.ms_to_next_second(platform().monotonic_ms()));
 }
 
 void ring(HWND dialog) {
