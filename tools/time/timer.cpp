@@ -9,6 +9,8 @@ namespace quivra {
 
 namespace {
 
+constexpr char not_in_shift_jis[] = "Shift-JISにない文字は使えません。";
+
 std::int64_t seconds_of_day(ClockTime time) {
     return (std::int64_t(time.hour) * 60 + time.minute) * 60 + time.second;
 }
@@ -88,10 +90,6 @@ TimerControls timer_controls(bool running, TimerMode mode, bool message_shown) {
     if (running) return {false, false, false, false, false, true};
     return {true, mode == TimerMode::at_time, mode == TimerMode::hours_later, mode == TimerMode::minutes_later,
             message_shown, false};
-}
-
-namespace {
-constexpr char not_in_shift_jis[] = "Shift-JISにない文字は使えません。";
 }
 
 std::string_view alarm_text_refusal(std::string_view cp932, bool representable) {
