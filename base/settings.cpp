@@ -140,6 +140,11 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
 
 std::string two_digits(int n) { return {char('0' + n / 10), char('0' + n % 10)}; }
 
+// dlgNN_FIELD: a key of one window row.
+std::string row_key(std::string_view name, int row, std::string_view field) {
+    return std::string(name) + two_digits(row) + "_" + std::string(field);
+}
+
 void put(std::string& out, std::string_view name, std::string_view value) {
     out.append(name).append("=").append(value).append("\r\n");
 }
@@ -153,8 +158,7 @@ void write_key(std::string& out, const Settings& s, const Key& key) {
         [&](PositionRows rows) {
             for (int row = 0; row < position_rows; ++row)
                 for (const PositionField& f : position_fields)
-                    put(out, std::string(key.name) + two_digits(row) + "_" + std::string(f.name),
-                        std::to_string((s.*rows)[row].*f.member));
+                    put(out, row_key(key.name, row, f.name), std::to_string((s.*rows)[row].*f.member));
         },
         // Every stored rate is written, so a zero in one row cannot make the
         // rows after it fall back to their defaults at the next start.
@@ -166,8 +170,7 @@ void write_key(std::string& out, const Settings& s, const Key& key) {
         },
         [&](RowFlags flags) {
             for (int row = 0; row < position_rows; ++row)
-                put(out, std::string(key.name) + two_digits(row) + "_" + std::string(flags.field),
-                    (s.*flags.member)[row] ? "1" : "0");
+                put(out, row_key(key.name, row, flags.field), (s.*flags.member)[row] ? "1" : "0");
         },
         [&](CarriedCode digits) {
             char text[24];
