@@ -50,7 +50,7 @@ constexpr std::array<Key, 17> keys = {{
     {"area_def", NumberValue{&Settings::area_unit, 0}},
     {"vol_def", NumberValue{&Settings::volume_unit, 0}},
     {"speed_def", NumberValue{&Settings::speed_unit, 0}},
-    {"tax_ritu", NumberValue{&Settings::tax_rate, 0}},
+    {"tax_ritu", NumberValue{&Settings::tax_rate, 10}},  // the standard rate since 2019
     {"cash_def", NumberValue{&Settings::currency, 0}},
     {"rate", &Settings::rates},
     {"PASSCODE", &Settings::passcode},

@@ -8,6 +8,7 @@
 
 #include "base/settings.h"
 #include "base/win/frame_ids.h"
+#include "base/win/private_messages.h"
 
 namespace quivra {
 

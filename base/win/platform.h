@@ -105,4 +105,8 @@ void use_platform(Platform& replacement);
 // The real services, whatever is in place.
 Platform& system_platform();
 
+// Called first thing at start: every DLL loaded later, by the program or by
+// a system DLL on its behalf, comes from the system folder.
+void load_libraries_from_the_system_folder_only();
+
 }  // namespace quivra

@@ -16,10 +16,11 @@ namespace {
 constexpr wchar_t caption[] = L"Quivra";
 
 // Sound, the common dialogs and the shell are loaded when first used, so that the
-// launcher starts without them.
+// launcher starts without them; from the system folder only, never from
+// beside the program, where a stranger's download may lie.
 template <class Function>
 Function* library_function(const wchar_t* library, const char* name) {
-    HMODULE module = LoadLibraryW(library);
+    HMODULE module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     return module ? reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)))
                   : nullptr;
 }
@@ -188,6 +189,8 @@ Win32Platform win32_platform;
 Platform* current = &win32_platform;
 
 }  // namespace
+
+void load_libraries_from_the_system_folder_only() { SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32); }
 
 Platform& platform() { return *current; }
 Platform& system_platform() { return win32_platform; }

@@ -1,4 +1,4 @@
-/* Stopwatch: template 14, its controls, its display timer and messages. */
+/* Stopwatch: template 14, its controls, and its display timer. */
 #pragma once
 
 #define IDD_STOPWATCH 14
@@ -11,5 +11,3 @@
 #define IDC_STOPWATCH_LAPS 407
 
 #define IDT_STOPWATCH 992        /* redraws the reading as each tenth begins */
-#define WM_STOPWATCH_BEGIN (WM_USER + 1) /* posted to itself to begin */
-#define WM_STOPWATCH_STOP (WM_USER + 2) /* stops without asking */

@@ -1,4 +1,4 @@
-/* Countdown timer: template 13, its controls, its timer and messages. */
+/* Countdown timer: template 13, its controls and its timer. */
 #pragma once
 
 #define IDD_TIMER 13
@@ -25,5 +25,3 @@
 #define IDC_TIMER_STATUS 354
 
 #define IDT_COUNTDOWN 991          /* redraws the time left once a second */
-#define WM_COUNTDOWN_BEGIN (WM_USER + 1) /* posted to itself to begin */
-#define WM_COUNTDOWN_STOP (WM_USER + 2) /* stops without asking */

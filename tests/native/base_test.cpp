@@ -87,6 +87,12 @@ TEST(SettingsFile, EachTopmostLineSetsItsOwnRowAloneAndAFileWithoutThemKeepsEver
     EXPECT_EQ(loaded("dlg06_top=300\n").topmost, Settings{}.topmost);
 }
 
+TEST(SettingsFile, ANewUserPaysTheStandardTaxRateWhileAKeptRateStaysEvenAtZero) {
+    EXPECT_EQ(loaded("").tax_rate.at_startup, 10);
+    EXPECT_EQ(loaded("tax_ritu=0\n").tax_rate.at_startup, 0);
+    EXPECT_EQ(loaded("tax_ritu=8\n").tax_rate.to_save, 8);
+}
+
 TEST(SettingsFile, MissingOrZeroRatesGetDefaultsWithoutCostingTheLaterRows) {
     Settings s = loaded("rate01=0\nrate16=500\nrate02=7\nrate03=4242\n");
     EXPECT_EQ(s.rates[1], 12125);

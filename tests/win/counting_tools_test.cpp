@@ -188,9 +188,42 @@ TEST_F(CountingToolsTest, TimerCancelStopsBeforeItsBoxSoTheLauncherThenAsksNothi
     countdown_after(tool, 60'000);
     EXPECT_TRUE(fake.sounds.empty());
     EXPECT_EQ(window_text(tool), timer_caption);
+}
+
+TEST_F(CountingToolsTest, TimeUpShowsNoKeptMessageWhenTheUserAskedForNone) {
+    launcher();
+    settings.timer_message.to_save = "会議！";
+    HWND tool = open(IDC_OPEN_TIMER);
+    click(tool, IDC_MINUTES_LATER);
+    set_item_text(tool, IDC_ALARM_FILE, narrow(bell().wstring()));
     click(tool, IDC_TIMER_START);
-    SendMessageW(tool, WM_COUNTDOWN_STOP, 0, 0);
-    EXPECT_EQ(window_text(tool), timer_caption) << "stopped by the launcher";
+    countdown_after(tool, 180'000);
+    EXPECT_EQ(fake.in_front, Texts{"時間になりました。"});
+    EXPECT_EQ(settings.timer_message.to_save, "会議！") << "kept for when it is asked for again";
+}
+
+// What the dialog manager defines in the WM_USER range, and the range
+// itself, from another program or a screen reader.
+constexpr UINT strangers_messages[] = {DM_SETDEFID, DM_REPOSITION, WM_USER + 1, WM_USER + 2, WM_BEGIN_COUNTING};
+
+TEST_F(CountingToolsTest, MessagesOfOtherSendersLeaveARunningTimerAndStopwatchAsTheyWere) {
+    HWND timer = start_a_minute("");
+    HWND stopwatch = open(IDC_OPEN_STOPWATCH);
+    fake.local.wHour = 9;
+    click(stopwatch, IDC_STOPWATCH_BUTTON);
+    fake.local.wHour = 10;
+    fake.now_ms += 2'000;
+    for (UINT message : strangers_messages)
+        for (HWND tool : {timer, stopwatch}) SendMessageW(tool, message, 0, 0);
+    pump();
+    EXPECT_EQ(text_of(stopwatch, IDC_STOPWATCH_START_TIME), "9時0分0秒");
+    tick(stopwatch, IDT_STOPWATCH, 1'000);
+    EXPECT_EQ(text_of(stopwatch, IDC_STOPWATCH_ELAPSED), "3.0秒");
+    EXPECT_EQ(countdown_after(timer, 0), "タイマー作動中....あと 57秒後です。");
+    EXPECT_TRUE(fake.shown.empty()) << "nothing asked";
+    fake.answers = {true, true};
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_EQ(fake.shown, (Texts{timer_question, stopwatch_question})) << "both still counting";
 }
 
 TEST_F(CountingToolsTest, TimerBrowseFillsThePathAndRefusesOneThatWouldChange) {

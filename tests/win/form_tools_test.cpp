@@ -113,6 +113,15 @@ TEST_F(FormToolsTest, TaxShowsTheStartUpRateOnEachOpeningWhileTheFileGetsTheLast
     EXPECT_EQ(text_of(open(IDC_OPEN_TAX), IDC_TAX_RATE), "10");
 }
 
+TEST_F(FormToolsTest, ANewUsersTaxIsTheStandardRate) {
+    HWND tool = open(IDC_OPEN_TAX);
+    EXPECT_EQ(text_of(tool, IDC_TAX_RATE), "10");
+    click(tool, IDC_TAX_ADDED);
+    click(tool, IDC_TAX_CALCULATE);
+    EXPECT_EQ(text_of(tool, IDC_TAX_RESULT), "消費税金額は　       100円です。");
+    EXPECT_EQ(text_of(tool, IDC_TAX_AMOUNT_RESULT), "トータル価格は     1,100円です。");
+}
+
 TEST_F(FormToolsTest, TaxFieldsHoldOnlyWhatTheArithmeticCanTake) {
     write_bytes(settings_file(), "tax_ritu=100\r\n");
     HWND tool = open(IDC_OPEN_TAX);

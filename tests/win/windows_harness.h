@@ -16,6 +16,7 @@
 
 #include "base/settings.h"
 #include "base/win/frame_ids.h"
+#include "base/win/private_messages.h"
 #include "base/win/platform.h"
 
 namespace quivra::testing {

@@ -19,6 +19,9 @@ namespace {
 constexpr char closing_question[] = "ストップウォッチは作動中です。終了してよろしいですか？";
 
 Stopwatch stopwatch;
+// Between a start and its WM_BEGIN_COUNTING: a second such message, from
+// whatever sender, must not show a new start time.
+bool begin_pending = false;
 
 // Lap, then total: wide enough for "1時間 0分 0.0秒".
 constexpr int lap_tab_stops[] = {20, 80};
@@ -51,7 +54,8 @@ void stop(HWND dialog) {
 }
 
 void begin(HWND dialog) {
-    if (!stopwatch.running()) return;
+    if (!stopwatch.running() || !begin_pending) return;
+    begin_pending = false;
     arm_redraw(dialog);
     set_item_text(dialog, IDC_STOPWATCH_LABEL, "開始時刻");
     SYSTEMTIME now = platform().local_time();
@@ -67,7 +71,8 @@ void press(HWND dialog) {
     stopwatch.start(platform().monotonic_ms());
     show_laps(dialog);
     allow_laps(dialog, true);
-    PostMessageW(dialog, WM_STOPWATCH_BEGIN, 0, 0);
+    begin_pending = true;
+    PostMessageW(dialog, WM_BEGIN_COUNTING, 0, 0);
 }
 
 void lap(HWND dialog) {
@@ -121,6 +126,7 @@ INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, L
     switch (message) {
     case WM_INITDIALOG:
         stopwatch = {};
+        begin_pending = false;
         SendDlgItemMessageW(dialog, IDC_STOPWATCH_LAPS, LB_SETTABSTOPS, std::size(lap_tab_stops),
                             LPARAM(lap_tab_stops));
         take_keys_in_every_control(dialog);
@@ -130,11 +136,8 @@ INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, L
         else if (wparam == IDC_STOPWATCH_LAP) lap(dialog);
         else return FALSE;
         return TRUE;
-    case WM_STOPWATCH_BEGIN:
+    case WM_BEGIN_COUNTING:
         begin(dialog);
-        return TRUE;
-    case WM_STOPWATCH_STOP:
-        if (stopwatch.running()) stop(dialog);
         return TRUE;
     case WM_TIMER:
         if (wparam != IDT_STOPWATCH) return FALSE;

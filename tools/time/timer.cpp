@@ -67,6 +67,10 @@ std::string counting_caption(std::string_view own_caption, std::int64_t seconds_
     return std::string(own_caption) + "　残り" + time_left(seconds_left, "");
 }
 
+Alarm alarm_at_start(std::string_view sound_path, bool message_shown, std::string_view message) {
+    return {std::string(sound_path), std::string(message_shown ? message : "時間になりました。")};
+}
+
 const char timer_counting_text[] = "タイマー作動中....";
 const char timer_cancelled_text[] = "タイマーはキャンセルされました。";
 const char timer_closing_question[] = "タイマーは作動中です。終了してよろしいですか？";

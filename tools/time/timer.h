@@ -49,6 +49,17 @@ std::string status_text(std::int64_t seconds_left);
 // reads from the taskbar: "Quivra　私、待つわ　タイマー　残り4分59秒".
 std::string counting_caption(std::string_view own_caption, std::int64_t seconds_left);
 
+// What rings when the time is up, fixed when the countdown starts.
+struct Alarm {
+    std::string sound_path;
+    std::string message;  // the box's text
+    bool operator==(const Alarm&) const = default;
+};
+
+// The user's message only when "show a message" was checked at the start:
+// a message kept from an earlier run is not this countdown's.
+Alarm alarm_at_start(std::string_view sound_path, bool message_shown, std::string_view message);
+
 extern const char timer_counting_text[];
 extern const char timer_cancelled_text[];
 extern const char timer_closing_question[];

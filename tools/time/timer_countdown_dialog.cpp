@@ -2,10 +2,11 @@
 #include "tools/time/timer_countdown_dialog.h"
 
 #include <string>
+#include <utility>
 
 #include "base/win/platform.h"
+#include "base/win/private_messages.h"
 #include "base/win/redraw_timer.h"
-#include "base/win/settings_store.h"
 #include "base/win/text.h"
 #include "res/dialogs/timer.h"
 #include "tools/time/timer.h"
@@ -14,6 +15,9 @@ namespace quivra {
 namespace {
 
 Countdown countdown;
+Alarm alarm;
+// Between a start and its WM_BEGIN_COUNTING; a second such message does nothing.
+bool begin_pending = false;
 // The template's caption, which the time left follows while counting.
 std::string own_caption;
 
@@ -33,9 +37,9 @@ void arm_redraw(HWND dialog) {
 
 void ring(HWND dialog) {
     stop_countdown(dialog);
-    platform().play_sound(widen(settings.alarm_path.to_save));
+    platform().play_sound(widen(alarm.sound_path));
     platform().flash(dialog, true);
-    platform().inform_in_front(dialog, settings.timer_message.to_save);
+    platform().inform_in_front(dialog, alarm.message);
     platform().flash(dialog, false);
 }
 
@@ -45,16 +49,20 @@ bool counting() { return countdown.running(); }
 
 void open_countdown(HWND dialog) {
     countdown = {};
+    begin_pending = false;
     own_caption = window_text(dialog);
 }
 
-void start_countdown(HWND dialog, std::int64_t length_ms) {
+void start_countdown(HWND dialog, std::int64_t length_ms, Alarm alarm_to_ring) {
     countdown.start(length_ms, platform().monotonic_ms());
-    PostMessageW(dialog, WM_COUNTDOWN_BEGIN, 0, 0);
+    alarm = std::move(alarm_to_ring);
+    begin_pending = true;
+    PostMessageW(dialog, WM_BEGIN_COUNTING, 0, 0);
 }
 
 void begin_countdown(HWND dialog) {
-    if (!countdown.running()) return;
+    if (!countdown.running() || !begin_pending) return;
+    begin_pending = false;
     set_item_text(dialog, IDC_TIMER_STATUS, timer_counting_text);
     show_time_left(dialog, countdown.seconds_left(platform().monotonic_ms()));
     arm_redraw(dialog);

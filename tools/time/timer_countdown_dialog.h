@@ -6,12 +6,14 @@
 
 #include <cstdint>
 
+#include "tools/time/timer.h"
+
 namespace quivra {
 
 bool counting();
 // On opening: nothing counts, and the template's caption is the one to come back to.
 void open_countdown(HWND dialog);
-void start_countdown(HWND dialog, std::int64_t length_ms);
+void start_countdown(HWND dialog, std::int64_t length_ms, Alarm alarm);
 // Its private message once the start's click is done: the first redraw.
 void begin_countdown(HWND dialog);
 // A redraw; true when the time was up and it has rung.

@@ -9,6 +9,7 @@
 #include "base/win/frame.h"
 #include "base/win/pickers.h"
 #include "base/win/platform.h"
+#include "base/win/settings_store.h"
 #include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/timer.h"
@@ -71,7 +72,9 @@ void start(HWND dialog) {
     if (answer.keeps_alarm_path) keep_alarm_path(dialog);
     if (!answer.refusal.empty()) return platform().inform(dialog, answer.refusal);
     keep_message(dialog);
-    start_countdown(dialog, answer.length_ms);
+    start_countdown(dialog, answer.length_ms,
+                    alarm_at_start(settings.alarm_path.to_save, settings.timer_message_shown.to_save,
+                                   settings.timer_message.to_save));
     show_controls(dialog);
 }
 
@@ -106,14 +109,8 @@ INT_PTR CALLBACK timer_procedure(HWND dialog, UINT message, WPARAM wparam, LPARA
         return TRUE;
     case WM_COMMAND:
         return command(dialog, wparam);
-    case WM_COUNTDOWN_BEGIN:
+    case WM_BEGIN_COUNTING:
         begin_countdown(dialog);
-        return TRUE;
-    case WM_COUNTDOWN_STOP:
-        if (counting()) {
-            stop_countdown(dialog);
-            show_idle(dialog);
-        }
         return TRUE;
     case WM_TIMER:
         if (wparam != IDT_COUNTDOWN) return FALSE;
