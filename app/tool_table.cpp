@@ -32,36 +32,32 @@
 namespace quivra {
 namespace {
 
-LPARAM parameter(const ListConverter& tool) { return reinterpret_cast<LPARAM>(&tool); }
-
 // No launcher button: the currency converter's menu opens it.
-const Tool rate_editor{15, 0, 0, "", IDD_RATE_EDITOR, rate_editor_procedure};
+const Tool rate_editor{15, 0, 0, "", IDD_RATE_EDITOR, keeping_nothing<rate_editor_procedure>};
 
-// Position, launcher button, icon, caption, template, procedure, parameter, large text.
+template <const ListConverter& table>
+constexpr MakeToolWindow list_converter = made_with<make_list_converter_window, table>;
+
+// Position, launcher button, icon, caption, template, window, large text.
 const Tool tools[] = {
-    {1, IDC_OPEN_DATE_CALCULATOR, IDI_DATE_CALCULATOR, "それ何日？", IDD_DATE_CALCULATOR, date_calculator_procedure},
-    {2, IDC_OPEN_TIME_CALCULATOR, IDI_TIME_CALCULATOR, "時間の電卓", IDD_TIME_CALCULATOR, time_calculator_procedure,
-     0, time_calculator_large_text},
-    {3, IDC_OPEN_TIMER, IDI_TIMER, "私、待つわ", IDD_TIMER, timer_procedure},
-    {4, IDC_OPEN_STOPWATCH, IDI_STOPWATCH, "時よ止まれ！", IDD_STOPWATCH, stopwatch_procedure, 0, stopwatch_large_text},
-    {5, IDC_OPEN_TIME_OF_DAY, IDI_TIME_OF_DAY, "それ何時？", IDD_TIME_OF_DAY, time_of_day_procedure},
-    {6, IDC_OPEN_WORLD_CLOCK, IDI_WORLD_CLOCK, "海の向こう", IDD_WORLD_CLOCK, world_clock_procedure},
-    {7, IDC_OPEN_LENGTH, IDI_LENGTH_CONVERTER, "長い短い？", IDD_LENGTH_CONVERTER, list_converter_procedure,
-     parameter(length_converter)},
-    {8, IDC_OPEN_WEIGHT, IDI_WEIGHT_CONVERTER, "重い軽い？", IDD_WEIGHT_CONVERTER, list_converter_procedure,
-     parameter(weight_converter)},
-    {9, IDC_OPEN_AREA, IDI_AREA_CONVERTER, "広い狭い？", IDD_AREA_CONVERTER, list_converter_procedure,
-     parameter(area_converter)},
-    {10, IDC_OPEN_VOLUME, IDI_VOLUME_CONVERTER, "大きい小さい", IDD_VOLUME_CONVERTER, list_converter_procedure,
-     parameter(volume_converter)},
-    {11, IDC_OPEN_TEMPERATURE, IDI_TEMPERATURE, "熱い冷たい？", IDD_TEMPERATURE, temperature_procedure},
-    {12, IDC_OPEN_SPEED, IDI_SPEED_CONVERTER, "速い遅い？", IDD_SPEED_CONVERTER, list_converter_procedure,
-     parameter(speed_converter)},
-    {13, IDC_OPEN_TAX, IDI_CONSUMPTION_TAX, "消費税？", IDD_CONSUMPTION_TAX, consumption_tax_procedure},
-    {14, IDC_OPEN_CURRENCY, IDI_CURRENCY, "外国為替？", IDD_CURRENCY_CONVERTER, currency_procedure,
-     LPARAM(&rate_editor)},
-    {18, IDC_OPEN_DRIVES, IDI_DRIVE_REPORT, "パソコンの中", IDD_DRIVE_REPORT, drive_report_procedure},
-    {19, IDC_OPEN_GAME, IDI_GAME, "頭の中", IDD_GAME, game_procedure, 0, game_large_text},
+    {1, IDC_OPEN_DATE_CALCULATOR, IDI_DATE_CALCULATOR, "それ何日？", IDD_DATE_CALCULATOR, make_date_calculator_window},
+    {2, IDC_OPEN_TIME_CALCULATOR, IDI_TIME_CALCULATOR, "時間の電卓", IDD_TIME_CALCULATOR, make_time_calculator_window,
+     time_calculator_large_text},
+    {3, IDC_OPEN_TIMER, IDI_TIMER, "私、待つわ", IDD_TIMER, make_timer_window},
+    {4, IDC_OPEN_STOPWATCH, IDI_STOPWATCH, "時よ止まれ！", IDD_STOPWATCH, make_stopwatch_window, stopwatch_large_text},
+    {5, IDC_OPEN_TIME_OF_DAY, IDI_TIME_OF_DAY, "それ何時？", IDD_TIME_OF_DAY, keeping_nothing<time_of_day_procedure>},
+    {6, IDC_OPEN_WORLD_CLOCK, IDI_WORLD_CLOCK, "海の向こう", IDD_WORLD_CLOCK, keeping_nothing<world_clock_procedure>},
+    {7, IDC_OPEN_LENGTH, IDI_LENGTH_CONVERTER, "長い短い？", IDD_LENGTH_CONVERTER, list_converter<length_converter>},
+    {8, IDC_OPEN_WEIGHT, IDI_WEIGHT_CONVERTER, "重い軽い？", IDD_WEIGHT_CONVERTER, list_converter<weight_converter>},
+    {9, IDC_OPEN_AREA, IDI_AREA_CONVERTER, "広い狭い？", IDD_AREA_CONVERTER, list_converter<area_converter>},
+    {10, IDC_OPEN_VOLUME, IDI_VOLUME_CONVERTER, "大きい小さい", IDD_VOLUME_CONVERTER, list_converter<volume_converter>},
+    {11, IDC_OPEN_TEMPERATURE, IDI_TEMPERATURE, "熱い冷たい？", IDD_TEMPERATURE, keeping_nothing<temperature_procedure>},
+    {12, IDC_OPEN_SPEED, IDI_SPEED_CONVERTER, "速い遅い？", IDD_SPEED_CONVERTER, list_converter<speed_converter>},
+    {13, IDC_OPEN_TAX, IDI_CONSUMPTION_TAX, "消費税？", IDD_CONSUMPTION_TAX, keeping_nothing<consumption_tax_procedure>},
+    {14, IDC_OPEN_CURRENCY, IDI_CURRENCY, "外国為替？", IDD_CURRENCY_CONVERTER,
+     made_with<make_currency_window, rate_editor>},
+    {18, IDC_OPEN_DRIVES, IDI_DRIVE_REPORT, "パソコンの中", IDD_DRIVE_REPORT, keeping_nothing<drive_report_procedure>},
+    {19, IDC_OPEN_GAME, IDI_GAME, "頭の中", IDD_GAME, make_game_window, game_large_text},
 };
 
 }  // namespace

@@ -5,10 +5,10 @@
 
 namespace quivra {
 
-bool may_close_counting(HWND dialog, bool counting, std::string_view question, void (*stop)(HWND)) {
+bool may_close_counting(HWND dialog, bool counting, std::string_view question, const std::function<void()>& stop) {
     if (!counting) return true;
     if (!platform().ask(dialog, question)) return false;
-    stop(dialog);
+    stop();
     return true;
 }
 

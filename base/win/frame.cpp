@@ -55,21 +55,25 @@ void save_position(int position, HWND window) {
 
 namespace {
 
-const Tool* tool_of(HWND window) {
-    return reinterpret_cast<const Tool*>(GetWindowLongPtrW(window, DWLP_USER));
-}
+// All the frame keeps of one open window, in the window itself.
+struct OpenWindow {
+    const Tool& tool;
+    std::unique_ptr<ToolWindow> own;
+    HFONT display_font = nullptr;  // null for a tool that shows none
 
-// Each open window's display font, by position; null for a tool that shows none.
-std::array<HFONT, position_rows> display_fonts{};
+    ~OpenWindow() {
+        if (display_font) DeleteObject(display_font);
+    }
+    INT_PTR handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+        return own->handle(window, message, wparam, lparam);
+    }
+};
 
-void renew_large_text(HWND window, const Tool& tool, int dpi) {
-    if (tool.large_text)
-        display_fonts[tool.position] = renew_display_font(display_fonts[tool.position], window, dpi, tool.large_text);
-}
+OpenWindow* open_window(HWND window) { return reinterpret_cast<OpenWindow*>(GetWindowLongPtrW(window, DWLP_USER)); }
 
-void release_large_text(const Tool& tool) {
-    if (display_fonts[tool.position]) DeleteObject(display_fonts[tool.position]);
-    display_fonts[tool.position] = nullptr;
+void renew_large_text(HWND window, OpenWindow& open, int dpi) {
+    if (open.tool.large_text)
+        open.display_font = renew_display_font(open.display_font, window, dpi, open.tool.large_text);
 }
 
 void place(HWND window, int position) {
@@ -85,37 +89,39 @@ void place(HWND window, int position) {
 INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_INITDIALOG) {
         const Tool& tool = *reinterpret_cast<const Tool*>(lparam);
-        SetWindowLongPtrW(window, DWLP_USER, lparam);
+        auto* open = new OpenWindow{tool, tool.make_window()};
+        SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(open));
         tool_windows[tool.position] = window;
         // On top before it shows, so that it never appears among the others first.
         offer_topmost(window, tool.position);
         place(window, tool.position);
         show_icons_at_dpi(window, window_dpi(window));
-        renew_large_text(window, tool, window_dpi(window));
-        tool.procedure(window, message, wparam, tool.parameter);
+        renew_large_text(window, *open, window_dpi(window));
+        open->handle(window, message, wparam, 0);
         fit_lists_to_whole_rows(window);
         return TRUE;
     }
-    const Tool* tool = tool_of(window);
-    if (!tool) return FALSE;
+    OpenWindow* open = open_window(window);
+    if (!open) return FALSE;
+    const Tool& tool = open->tool;
     switch (message) {
     case WM_CLOSE:
-        if (tool->procedure(window, message, wparam, lparam)) return TRUE;
-        tool_windows[tool->position] = nullptr;
-        save_position(tool->position, window);
+        if (open->handle(window, message, wparam, lparam)) return TRUE;
+        tool_windows[tool.position] = nullptr;
+        save_position(tool.position, window);
         DestroyWindow(window);
         return TRUE;
     case WM_COMMAND:
-        if (!tool->procedure(window, message, wparam, lparam) && wparam == IDM_EXIT)
+        if (!open->handle(window, message, wparam, lparam) && wparam == IDM_EXIT)
             PostMessageW(window, WM_CLOSE, 0, 0);
         return TRUE;
     case WM_LAUNCHER_CLOSING:
-        SetWindowLongPtrW(window, DWLP_MSGRESULT,
-                          tool->procedure(window, message, wparam, lparam));
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, open->handle(window, message, wparam, lparam));
         return TRUE;
-    case WM_DESTROY:
-        tool->procedure(window, message, wparam, lparam);
-        release_large_text(*tool);
+    // The last message: the tool's own state goes with its window.
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, DWLP_USER, 0);
+        delete open;
         return TRUE;
     case WM_DPICHANGED:
         follow_dpi_change(window, wparam, lparam);
@@ -124,18 +130,16 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         PostMessageW(window, WM_DPI_RENEW, HIWORD(wparam), 0);
         return FALSE;
     case WM_DPI_RENEW:
-        renew_large_text(window, *tool, int(wparam));
-        tool->procedure(window, message, wparam, lparam);
+        renew_large_text(window, *open, int(wparam));
+        open->handle(window, message, wparam, lparam);
         fit_lists_to_whole_rows(window);
         return TRUE;
     case WM_SYSCOMMAND:
-        return toggle_topmost(window, tool->position, wparam) ||
-               tool->procedure(window, message, wparam, lparam);
+        return toggle_topmost(window, tool.position, wparam) || open->handle(window, message, wparam, lparam);
     case WM_CONTEXTMENU:
-        return offer_copy_menu(window, wparam, lparam) ||
-               tool->procedure(window, message, wparam, lparam);
+        return offer_copy_menu(window, wparam, lparam) || open->handle(window, message, wparam, lparam);
     default:
-        return tool->procedure(window, message, wparam, lparam);
+        return open->handle(window, message, wparam, lparam);
     }
 }
 
@@ -150,8 +154,6 @@ void initialise_common_controls() {
 }
 
 }  // namespace
-
-LPARAM tool_parameter(HWND window) { return tool_of(window)->parameter; }
 
 void open_tool(const Tool& tool) {
     if (HWND open = tool_windows[tool.position]) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 
 #include "base/settings.h"
 #include "base/win/frame_ids.h"
@@ -12,20 +13,46 @@
 
 namespace quivra {
 
-// A row of the table of tools: all the launcher and the frame know of a
-// tool. The tool's own procedure is called after the frame's handling of
-// each message, with `parameter` as the lParam of WM_INITDIALOG. It sees
-// WM_CLOSE first and keeps its window open by returning TRUE; it sees
-// IDM_EXIT first too, and returning TRUE there stops the frame from
-// turning it into a close request.
+// What one open tool window keeps: the frame makes it from the tool's row
+// as the window opens and destroys it with the window, so no two windows,
+// and no two openings of one tool, share it.
+class ToolWindow {
+public:
+    virtual ~ToolWindow() = default;
+    // As a dialog procedure, after the frame's own handling of each message.
+    // It sees WM_CLOSE first and keeps its window open by returning TRUE; it
+    // sees IDM_EXIT first too, and returning TRUE there stops the frame from
+    // turning it into a close request.
+    virtual INT_PTR handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) = 0;
+};
+
+using MakeToolWindow = std::unique_ptr<ToolWindow> (*)();
+
+// A tool that keeps nothing between messages: its procedure is all it is.
+template <DLGPROC procedure>
+std::unique_ptr<ToolWindow> keeping_nothing() {
+    struct Procedure final : ToolWindow {
+        INT_PTR handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) override {
+            return procedure(window, message, wparam, lparam);
+        }
+    };
+    return std::make_unique<Procedure>();
+}
+
+// A tool window made by `make` from what its row names, such as its table.
+template <auto make, auto&... arguments>
+std::unique_ptr<ToolWindow> made_with() {
+    return make(arguments...);
+}
+
+// A row of the table of tools: all the launcher and the frame know of a tool.
 struct Tool {
     int position;         // its row of window positions in tarv.ini
     int command;          // the launcher button that opens it; 0 for none
     int icon;             // on that button; its window shows it too
     const char* caption;  // under that button, and the button's name for screen readers
     int template_id;
-    DLGPROC procedure;
-    LPARAM parameter = 0;
+    MakeToolWindow make_window;
     // The controls it shows in the bold display font, which the frame makes
     // for the window's DPI and renews when that changes; none when null.
     bool (*large_text)(int id) = nullptr;
@@ -33,9 +60,6 @@ struct Tool {
 
 // The open window of each position index; empty when the tool is closed.
 extern std::array<HWND, position_rows> tool_windows;
-
-// The parameter of the tool row that opened this window.
-LPARAM tool_parameter(HWND window);
 
 void centre_window(HWND window);
 // Moves a window that lies partly or wholly off every monitor fully onto

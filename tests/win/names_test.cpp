@@ -6,6 +6,7 @@
 #include "app/tool_table.h"
 #include "base/win/frame.h"
 #include "res/dialogs/currency.h"
+#include "res/dialogs/rate_editor.h"
 #include "res/launcher_ids.h"
 #include "tests/win/windows_harness.h"
 
@@ -61,7 +62,7 @@ TEST_F(NamesTest, EveryFieldOfEveryToolFollowsItsLabel) {
     for (const Tool& tool : launcher_tools()) windows.push_back(open(tool.command));
     HWND currency = open(IDC_OPEN_CURRENCY);
     choose_menu(currency, IDM_RATE_EDITOR);
-    windows.push_back(tool_windows[reinterpret_cast<const Tool*>(tool_parameter(currency))->position]);
+    windows.push_back(tool_window_with(IDC_RATE_YEN_FIRST));
     int fields = 0;
     for (HWND window : windows) {
         ASSERT_NE(window, nullptr);

@@ -209,7 +209,7 @@ std::string in_yen(HWND converter, const wchar_t* amount, int currency) {
 
 HWND open_editor(HWND converter) {
     choose_menu(converter, IDM_RATE_EDITOR);
-    return tool_windows[reinterpret_cast<const Tool*>(tool_parameter(converter))->position];
+    return tool_window_with(IDC_RATE_YEN_FIRST);
 }
 
 // The editor with the euro typed in as `yen` yen `sen` sen.

@@ -55,6 +55,12 @@ void choose_menu(HWND window, int id) {
     pump();
 }
 
+HWND tool_window_with(int id) {
+    for (HWND window : tool_windows)
+        if (window && GetDlgItem(window, id)) return window;
+    return nullptr;
+}
+
 std::string text_of(HWND dialog, int id) { return item_text(dialog, id); }
 
 std::filesystem::path settings_file() {

@@ -132,6 +132,9 @@ protected:
     HWND launcher_window = nullptr;
 };
 
+// The open tool window that has a control `id`; null when none has.
+HWND tool_window_with(int id);
+
 // Every line of a list box, in order.
 std::vector<std::string> list_lines(HWND dialog, int id);
 

@@ -26,20 +26,32 @@ void convert(HWND dialog) {
     show_lines(dialog, IDC_CURRENCY_RESULTS, convert_to_every_currency(settings.rates, amount, std::size_t(row)));
 }
 
+class CurrencyWindow final : public ToolWindow {
+public:
+    explicit CurrencyWindow(const Tool& rate_editor) : rate_editor_(rate_editor) {}
+
+    INT_PTR handle(HWND dialog, UINT message, WPARAM wparam, LPARAM) override {
+        switch (message) {
+        case WM_INITDIALOG:
+            open(dialog);
+            return TRUE;
+        case WM_COMMAND:
+            if (wparam == IDC_CURRENCY_CONVERT) convert(dialog);
+            else if (wparam == IDM_RATE_EDITOR) open_tool(rate_editor_);
+            else return FALSE;
+            return TRUE;
+        }
+        return FALSE;
+    }
+
+private:
+    const Tool& rate_editor_;
+};
+
 }  // namespace
 
-INT_PTR CALLBACK currency_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        open(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (wparam == IDC_CURRENCY_CONVERT) convert(dialog);
-        else if (wparam == IDM_RATE_EDITOR) open_tool(*reinterpret_cast<const Tool*>(tool_parameter(dialog)));
-        else return FALSE;
-        return TRUE;
-    }
-    return FALSE;
+std::unique_ptr<ToolWindow> make_currency_window(const Tool& rate_editor) {
+    return std::make_unique<CurrencyWindow>(rate_editor);
 }
 
 }  // namespace quivra

@@ -1,11 +1,11 @@
 // The currency converter's window.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-// Opened with the rate editor's Tool as its parameter: the menu opens it.
-INT_PTR CALLBACK currency_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+// Its menu opens the rate editor's row.
+std::unique_ptr<ToolWindow> make_currency_window(const Tool& rate_editor);
 
 }  // namespace quivra

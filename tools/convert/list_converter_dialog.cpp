@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "base/win/drop_down.h"
-#include "base/win/frame.h"
 #include "base/win/settings_store.h"
 #include "base/win/spin_field.h"
 #include "base/win/text.h"
@@ -59,21 +58,31 @@ void convert(HWND dialog, const ListConverter& tool) {
     show_lines(dialog, tool.base + result_list, convert_to_every_unit(tool.table, value, std::size_t(row)));
 }
 
+class ListConverterWindow final : public ToolWindow {
+public:
+    explicit ListConverterWindow(const ListConverter& tool) : tool_(tool) {}
+
+    INT_PTR handle(HWND dialog, UINT message, WPARAM wparam, LPARAM) override {
+        switch (message) {
+        case WM_INITDIALOG:
+            open(dialog, tool_);
+            return TRUE;
+        case WM_COMMAND:
+            if (wparam != WPARAM(tool_.base + convert_button)) return FALSE;
+            convert(dialog, tool_);
+            return TRUE;
+        }
+        return FALSE;
+    }
+
+private:
+    const ListConverter& tool_;
+};
+
 }  // namespace
 
-INT_PTR CALLBACK list_converter_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        open(dialog, *reinterpret_cast<const ListConverter*>(lparam));
-        return TRUE;
-    case WM_COMMAND: {
-        const auto& tool = *reinterpret_cast<const ListConverter*>(tool_parameter(dialog));
-        if (wparam != WPARAM(tool.base + convert_button)) return FALSE;
-        convert(dialog, tool);
-        return TRUE;
-    }
-    }
-    return FALSE;
+std::unique_ptr<ToolWindow> make_list_converter_window(const ListConverter& tool) {
+    return std::make_unique<ListConverterWindow>(tool);
 }
 
 }  // namespace quivra

@@ -1,7 +1,7 @@
 // The dialog shared by the length, weight, area, volume and speed tools.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 #include "base/settings.h"
 #include "tools/convert/unit_tables.h"
@@ -19,7 +19,6 @@ struct ListConverter {
 extern const ListConverter length_converter, weight_converter, area_converter,
     volume_converter, speed_converter;
 
-// Opened with a ListConverter as the tool's parameter.
-INT_PTR CALLBACK list_converter_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_list_converter_window(const ListConverter& tool);
 
 }  // namespace quivra

@@ -14,8 +14,6 @@ namespace {
 // The timer only refreshes the time shown; the time itself comes from the clock.
 constexpr UINT display_interval_ms = 100;
 
-Game game;
-
 void play(Sound sound) {
     if (sound == Sound::none) return;
     // Beside the program, whatever the current directory.
@@ -40,34 +38,38 @@ void show(HWND dialog, const GameUpdate& update) {
     play(update.sound);
 }
 
+class GameWindow final : public ToolWindow {
+public:
+    INT_PTR handle(HWND dialog, UINT message, WPARAM wparam, LPARAM) override {
+        switch (message) {
+        case WM_COMMAND: {
+            std::uint64_t now = platform().monotonic_ms();
+            if (wparam == IDC_GAME_START)
+                show(dialog, game_.press_start(now, platform().seconds_since_1970()));
+            else if (wparam >= IDC_GAME_FIRST_CELL && wparam <= IDC_GAME_LAST_CELL)
+                show(dialog, game_.press_cell(int(wparam) - IDC_GAME_FIRST_CELL, now));
+            else
+                return FALSE;
+            return TRUE;
+        }
+        case WM_TIMER:
+            if (wparam == IDT_GAME_DISPLAY) show(dialog, game_.tick(platform().monotonic_ms()));
+            return TRUE;
+        case WM_DESTROY:
+            KillTimer(dialog, IDT_GAME_DISPLAY);
+            return TRUE;
+        }
+        return FALSE;
+    }
+
+private:
+    Game game_;
+};
+
 }  // namespace
 
 bool game_large_text(int id) { return id >= IDC_GAME_FIRST_CELL && id <= IDC_GAME_LAST_CELL; }
 
-INT_PTR CALLBACK game_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        // The game of an earlier window must not carry over into this one.
-        game = Game{};
-        return TRUE;
-    case WM_COMMAND: {
-        std::uint64_t now = platform().monotonic_ms();
-        if (wparam == IDC_GAME_START)
-            show(dialog, game.press_start(now, platform().seconds_since_1970()));
-        else if (wparam >= IDC_GAME_FIRST_CELL && wparam <= IDC_GAME_LAST_CELL)
-            show(dialog, game.press_cell(int(wparam) - IDC_GAME_FIRST_CELL, now));
-        else
-            return FALSE;
-        return TRUE;
-    }
-    case WM_TIMER:
-        if (wparam == IDT_GAME_DISPLAY) show(dialog, game.tick(platform().monotonic_ms()));
-        return TRUE;
-    case WM_DESTROY:
-        KillTimer(dialog, IDT_GAME_DISPLAY);
-        return TRUE;
-    }
-    return FALSE;
-}
+std::unique_ptr<ToolWindow> make_game_window() { return std::make_unique<GameWindow>(); }
 
 }  // namespace quivra

@@ -1,11 +1,11 @@
 // The 1-to-25 concentration game's window.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK game_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_game_window();
 // The cells, in the display font.
 bool game_large_text(int id);
 

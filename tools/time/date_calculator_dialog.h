@@ -1,10 +1,10 @@
 // Days between two dates, and a date some days after or before another.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK date_calculator_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_date_calculator_window();
 
 }  // namespace quivra

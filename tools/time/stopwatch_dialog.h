@@ -1,11 +1,11 @@
 // A one-button stopwatch: each start times from zero to a tenth of a second.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK stopwatch_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_stopwatch_window();
 // The reading, in the display font.
 bool stopwatch_large_text(int id);
 

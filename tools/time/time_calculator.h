@@ -55,8 +55,9 @@ private:
     bool hours_entered_ = false;
     bool minutes_entered_ = false;
     bool seconds_entered_ = false;
-    // Kept for the whole run: ＡＣ leaves it, and a division by zero shows it unchanged.
-    std::int32_t last_remainder_ = 0;
+    // One for the whole run, shared by every calculator: ＡＣ leaves it, a
+    // window opened again shows it, and a division by zero shows it unchanged.
+    inline static std::int32_t last_remainder_ = 0;
 };
 
 // Seconds of an entry such as "-1時間30分"; empty when a field has more

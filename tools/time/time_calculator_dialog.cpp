@@ -15,9 +15,6 @@
 namespace quivra {
 namespace {
 
-// One for the whole run: the last remainder outlives the window.
-TimeCalculator calculator;
-
 std::optional<Key> key_of(WPARAM command) {
     if (command >= IDC_CALC_DIGIT_0 && command <= IDC_CALC_DIGIT_9)
         return Key(command - IDC_CALC_DIGIT_0);
@@ -37,7 +34,7 @@ std::optional<Key> key_of(WPARAM command) {
     return std::nullopt;
 }
 
-void show(HWND dialog) {
+void show(HWND dialog, const TimeCalculator& calculator) {
     CalculatorDisplay display = calculator.display();
     set_item_text(dialog, IDC_CALC_RESULT, display.result_line);
     set_item_text(dialog, IDC_CALC_OPERATOR, display.operator_box);
@@ -49,11 +46,11 @@ void show(HWND dialog) {
 // Through the dialog manager, so that ＝ is the default button again and Enter means ＝.
 WPARAM equals_key(HWND dialog) { return reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CALC_EQUALS)); }
 
-void press(HWND dialog, Key key) {
+void press(HWND dialog, TimeCalculator& calculator, Key key) {
     Effect effect = calculator.press(key);
     if (effect == Effect::beep) platform().beep(400, 80);
     else if (effect == Effect::overflow_report) platform().inform(dialog, overflow_message);
-    show(dialog);
+    show(dialog, calculator);
     // Only a key that took effect hands Enter back to ＝. Otherwise the focus
     // stays, and a clicked key becomes the default so that Enter presses it.
     HWND focus = GetFocus();
@@ -61,14 +58,38 @@ void press(HWND dialog, Key key) {
     else if (focus && GetParent(focus) == dialog) SendMessageW(dialog, WM_NEXTDLGCTL, WPARAM(focus), TRUE);
 }
 
-void open(HWND dialog) {
+void open(HWND dialog, TimeCalculator& calculator) {
     CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, dialog,
                     reinterpret_cast<HMENU>(IDC_CALC_STATUS), GetModuleHandleW(nullptr), nullptr);
     calculator.press(Key::all_clear);
-    show(dialog);
+    show(dialog, calculator);
     // The dialog manager focuses the first key once this returns.
     PostMessageW(dialog, WM_NEXTDLGCTL, equals_key(dialog), TRUE);
 }
+
+class TimeCalculatorWindow final : public ToolWindow {
+public:
+    INT_PTR handle(HWND dialog, UINT message, WPARAM wparam, LPARAM) override {
+        switch (message) {
+        case WM_INITDIALOG:
+            open(dialog, calculator_);
+            return TRUE;
+        case WM_COMMAND:
+            if (std::optional<Key> key = key_of(wparam)) {
+                press(dialog, calculator_, *key);
+                return TRUE;
+            }
+            return FALSE;
+        case WM_COPY:
+            copy_item_texts(dialog, {IDC_CALC_RESULT});
+            return TRUE;
+        }
+        return FALSE;
+    }
+
+private:
+    TimeCalculator calculator_;
+};
 
 }  // namespace
 
@@ -76,22 +97,6 @@ bool time_calculator_large_text(int id) {
     return (id >= IDC_CALC_DIGIT_0 && id <= IDC_CALC_DIGIT_9) || id == IDC_CALC_OPERATOR || id == IDC_CALC_RESULT;
 }
 
-INT_PTR CALLBACK time_calculator_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        open(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (std::optional<Key> key = key_of(wparam)) {
-            press(dialog, *key);
-            return TRUE;
-        }
-        return FALSE;
-    case WM_COPY:
-        copy_item_texts(dialog, {IDC_CALC_RESULT});
-        return TRUE;
-    }
-    return FALSE;
-}
+std::unique_ptr<ToolWindow> make_time_calculator_window() { return std::make_unique<TimeCalculatorWindow>(); }
 
 }  // namespace quivra

@@ -1,11 +1,11 @@
 // The duration calculator: a keypad whose operands are hours, minutes and seconds.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK time_calculator_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_time_calculator_window();
 // The keys' digits, the operator and the result, in the display font.
 bool time_calculator_large_text(int id);
 

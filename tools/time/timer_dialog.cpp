@@ -1,21 +1,24 @@
-// The countdown timer's window: its controls, forwarded to the engine, and its start and cancel.
+// The countdown timer's window: its controls forwarded to the engine, the
+// countdown shown in the status line and the caption, and the ring.
 #include "tools/time/timer_dialog.h"
 
 #include <commctrl.h>
 
 #include <initializer_list>
+#include <iterator>
+#include <optional>
+#include <string>
 
 #include "base/win/closing_question.h"
-#include "base/win/frame.h"
+#include "base/win/kept_text_field.h"
 #include "base/win/pickers.h"
 #include "base/win/platform.h"
+#include "base/win/redraw_timer.h"
 #include "base/win/settings_store.h"
 #include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/timer.h"
 #include "tools/time/timer.h"
-#include "tools/time/timer_alarm_dialog.h"
-#include "tools/time/timer_countdown_dialog.h"
 
 namespace quivra {
 namespace {
@@ -23,6 +26,8 @@ namespace {
 using Ids = std::initializer_list<int>;
 constexpr Ids choice_controls = {IDC_AT_TIME,  IDC_HOURS_LATER, IDC_MINUTES_LATER, IDC_ALARM_FILE,
                                  IDC_BROWSE,   IDC_TRY_SOUND,   IDC_SHOW_MESSAGE,  IDC_TIMER_START};
+
+constexpr wchar_t wave_filter[] = L"WAVE files ( *.wav )\0*.wav\0";
 
 bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -35,95 +40,194 @@ TimerMode mode(HWND dialog) {
     return checked(dialog, IDC_HOURS_LATER) ? TimerMode::hours_later : TimerMode::minutes_later;
 }
 
-void show_controls(HWND dialog) {
-    TimerControls live = timer_controls(counting(), mode(dialog), checked(dialog, IDC_SHOW_MESSAGE));
-    enable(dialog, choice_controls, live.choices);
-    enable(dialog, {IDC_RING_TIME, IDC_AT_TIME_LABEL}, live.ring_time);
-    enable(dialog, {IDC_HOURS, IDC_HOURS_UPDOWN, IDC_HOURS_LABEL}, live.hours);
-    enable(dialog, {IDC_MINUTES, IDC_MINUTES_UPDOWN, IDC_MINUTES_LABEL}, live.minutes);
-    enable(dialog, {IDC_MESSAGE}, live.message);
-    enable(dialog, {IDC_TIMER_CANCEL}, live.cancel);
-}
-
-void show_idle(HWND dialog) {
-    show_controls(dialog);
-    set_item_text(dialog, IDC_TIMER_STATUS, "");
-}
-
-void open(HWND dialog) {
-    open_countdown(dialog);
-    CheckRadioButton(dialog, IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
-    SYSTEMTIME now = platform().local_time();
-    set_up_picker(dialog, IDC_RING_TIME, time_format, &now);
-    set_up_spin_field(dialog, IDC_HOURS, IDC_HOURS_UPDOWN, 1, 99);
-    set_up_spin_field(dialog, IDC_MINUTES, IDC_MINUTES_UPDOWN, 1, 99);
-    SetDlgItemInt(dialog, IDC_HOURS, 1, FALSE);
-    SetDlgItemInt(dialog, IDC_MINUTES, 3, FALSE);
-    open_alarm_fields(dialog);
-    show_controls(dialog);
-}
-
 ClockTime clock_time(const SYSTEMTIME& time) { return {time.wHour, time.wMinute, time.wSecond, time.wMilliseconds}; }
 
-void start(HWND dialog) {
-    TimerStart answer = check_start({mode(dialog), clock_time(picked(dialog, IDC_RING_TIME)),
-                                     clock_time(platform().local_time()), read_field(dialog, IDC_HOURS, 0, 99),
-                                     read_field(dialog, IDC_MINUTES, 0, 99), alarm_is_a_file(dialog)});
-    if (answer.keeps_alarm_path) keep_alarm_path(dialog);
-    if (!answer.refusal.empty()) return platform().inform(dialog, answer.refusal);
-    keep_message(dialog);
-    start_countdown(dialog, answer.length_ms,
-                    alarm_at_start(settings.alarm_path.to_save, settings.timer_message_shown.to_save,
-                                   settings.timer_message.to_save));
-    show_controls(dialog);
+// A directory or a wildcard pattern would start a countdown that cannot sound.
+bool names_a_file(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void cancel(HWND dialog) {
-    if (!counting()) return;
-    // Stopped before the box, so that no one asks about it while the box is up.
-    stop_countdown(dialog);
-    platform().inform(dialog, timer_cancelled_text);
-    show_idle(dialog);
+void keep_alarm_path(HWND dialog) { settings.alarm_path.to_save = item_text(dialog, IDC_ALARM_FILE); }
+
+void keep_message(HWND dialog) {
+    settings.timer_message_shown.to_save = checked(dialog, IDC_SHOW_MESSAGE);
+    if (settings.timer_message_shown.to_save) settings.timer_message.to_save = item_text(dialog, IDC_MESSAGE);
 }
 
-bool command(HWND dialog, WPARAM wparam) {
-    if (HIWORD(wparam) == 0) show_controls(dialog);
-    if (alarm_command(dialog, wparam, counting())) return true;
-    switch (wparam) {
-    case IDC_TIMER_START: start(dialog); return true;
-    case IDC_TIMER_CANCEL: cancel(dialog); return true;
-    case IDC_AT_TIME:
-    case IDC_HOURS_LATER:
-    case IDC_MINUTES_LATER:
-    case IDC_SHOW_MESSAGE: return true;  // the enabling rule has done their work
+class TimerWindow final : public ToolWindow {
+public:
+    INT_PTR handle(HWND dialog, UINT message, WPARAM wparam, LPARAM) override {
+        switch (message) {
+        case WM_INITDIALOG:
+            open(dialog);
+            return TRUE;
+        case WM_COMMAND:
+            return command(dialog, wparam);
+        case WM_BEGIN_COUNTING:
+            if (countdown_.running() && begin_pending_) {
+                begin_pending_ = false;
+                show_status(dialog, timer_counting_text);
+                show_time_left(dialog, countdown_.seconds_left(platform().monotonic_ms()));
+            }
+            return TRUE;
+        case WM_TIMER:
+            if (wparam != IDT_COUNTDOWN) return FALSE;
+            tick(dialog);
+            return TRUE;
+        case WM_CLOSE:
+        case WM_LAUNCHER_CLOSING:
+            return !may_close_counting(dialog, countdown_.running(), timer_closing_question, [&] { stop(dialog); });
+        case WM_DESTROY:
+            stop(dialog);
+            return TRUE;
+        }
+        return FALSE;
     }
-    return false;
-}
+
+private:
+    void open(HWND dialog) {
+        own_caption_ = window_text(dialog);
+        CheckRadioButton(dialog, IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
+        SYSTEMTIME now = platform().local_time();
+        set_up_picker(dialog, IDC_RING_TIME, time_format, &now);
+        set_up_spin_field(dialog, IDC_HOURS, IDC_HOURS_UPDOWN, 1, 99);
+        set_up_spin_field(dialog, IDC_MINUTES, IDC_MINUTES_UPDOWN, 1, 99);
+        SetDlgItemInt(dialog, IDC_HOURS, 1, FALSE);
+        SetDlgItemInt(dialog, IDC_MINUTES, 3, FALSE);
+        SendDlgItemMessageW(dialog, IDC_ALARM_FILE, EM_LIMITTEXT, alarm_path_max_bytes, 0);
+        SendDlgItemMessageW(dialog, IDC_MESSAGE, EM_LIMITTEXT, timer_message_max_bytes, 0);
+        alarm_field_.attach(GetDlgItem(dialog, IDC_ALARM_FILE));
+        message_field_.attach(GetDlgItem(dialog, IDC_MESSAGE));
+        set_item_text(dialog, IDC_ALARM_FILE, settings.alarm_path.to_save);
+        CheckDlgButton(dialog, IDC_SHOW_MESSAGE, settings.timer_message_shown.to_save ? BST_CHECKED : BST_UNCHECKED);
+        set_item_text(dialog, IDC_MESSAGE, settings.timer_message.to_save);
+        show_controls(dialog);
+    }
+
+    bool command(HWND dialog, WPARAM wparam) {
+        if (HIWORD(wparam) == 0) show_controls(dialog);
+        switch (wparam) {
+        case MAKEWPARAM(IDC_ALARM_FILE, EN_CHANGE): check_text(dialog, alarm_field_); return true;
+        case MAKEWPARAM(IDC_MESSAGE, EN_CHANGE): check_text(dialog, message_field_); return true;
+        case IDC_TRY_SOUND:
+            keep_alarm_path(dialog);
+            platform().play_sound(widen(settings.alarm_path.to_save));
+            return true;
+        case IDC_BROWSE: browse(dialog); return true;
+        case IDC_TIMER_START: start(dialog); return true;
+        case IDC_TIMER_CANCEL: cancel(dialog); return true;
+        case IDC_AT_TIME:
+        case IDC_HOURS_LATER:
+        case IDC_MINUTES_LATER:
+        case IDC_SHOW_MESSAGE: return true;  // the enabling rule has done their work
+        }
+        return false;
+    }
+
+    // The one writer of the status line.
+    static void show_status(HWND dialog, std::string_view text) { set_item_text(dialog, IDC_TIMER_STATUS, text); }
+
+    void show_controls(HWND dialog) {
+        TimerControls live = timer_controls(countdown_.running(), mode(dialog), checked(dialog, IDC_SHOW_MESSAGE));
+        enable(dialog, choice_controls, live.choices);
+        enable(dialog, {IDC_RING_TIME, IDC_AT_TIME_LABEL}, live.ring_time);
+        enable(dialog, {IDC_HOURS, IDC_HOURS_UPDOWN, IDC_HOURS_LABEL}, live.hours);
+        enable(dialog, {IDC_MINUTES, IDC_MINUTES_UPDOWN, IDC_MINUTES_LABEL}, live.minutes);
+        enable(dialog, {IDC_MESSAGE}, live.message);
+        enable(dialog, {IDC_TIMER_CANCEL}, live.cancel);
+    }
+
+    void show_idle(HWND dialog) {
+        show_controls(dialog);
+        show_status(dialog, "");
+    }
+
+    // While counting, the status line shows the time left, not why a text was refused.
+    void check_text(HWND dialog, KeptTextField& field) {
+        std::string_view refusal = field.check();
+        if (!countdown_.running()) show_status(dialog, refusal);
+    }
+
+    void browse(HWND dialog) {
+        std::optional<std::wstring> chosen = platform().choose_file_to_open(
+            dialog, widen("音ファイルの参照 どのファイル？"), {wave_filter, std::size(wave_filter) - 1}, L"wav");
+        if (!chosen) return;
+        std::string path = narrow(*chosen);
+        std::string_view refusal = alarm_path_refusal(path, widen(path) == *chosen);
+        if (!refusal.empty()) return platform().inform(dialog, refusal);
+        set_item_text(dialog, IDC_ALARM_FILE, path);
+    }
+
+    void start(HWND dialog) {
+        TimerStart answer = check_start({mode(dialog), clock_time(picked(dialog, IDC_RING_TIME)),
+                                         clock_time(platform().local_time()), read_field(dialog, IDC_HOURS, 0, 99),
+                                         read_field(dialog, IDC_MINUTES, 0, 99),
+                                         names_a_file(item_text(dialog, IDC_ALARM_FILE))});
+        if (answer.keeps_alarm_path) keep_alarm_path(dialog);
+        if (!answer.refusal.empty()) return platform().inform(dialog, answer.refusal);
+        keep_message(dialog);
+        alarm_ = alarm_at_start(settings.alarm_path.to_save, settings.timer_message_shown.to_save,
+                                settings.timer_message.to_save);
+        countdown_.start(answer.length_ms, platform().monotonic_ms());
+        begin_pending_ = true;
+        PostMessageW(dialog, WM_BEGIN_COUNTING, 0, 0);
+        show_controls(dialog);
+    }
+
+    void cancel(HWND dialog) {
+        if (!countdown_.running()) return;
+        // Stopped before the box, so that no one asks about it while the box is up.
+        stop(dialog);
+        platform().inform(dialog, timer_cancelled_text);
+        show_idle(dialog);
+    }
+
+    void tick(HWND dialog) {
+        if (!countdown_.running()) return;
+        std::int64_t left = countdown_.seconds_left(platform().monotonic_ms());
+        if (left > 0) {
+            show_status(dialog, status_text(left));
+            return show_time_left(dialog, left);
+        }
+        stop(dialog);
+        platform().play_sound(widen(alarm_.sound_path));
+        platform().flash(dialog, true);
+        platform().inform_in_front(dialog, alarm_.message);
+        platform().flash(dialog, false);
+        show_idle(dialog);
+    }
+
+    // Stops without a word and gives the window its own caption back.
+    void stop(HWND dialog) {
+        countdown_.stop();
+        KillTimer(dialog, IDT_COUNTDOWN);
+        show_caption(dialog, own_caption_);
+    }
+
+    // Only a changed caption is set, so the taskbar redraws once a second at most.
+    static void show_caption(HWND dialog, const std::string& caption) {
+        if (window_text(dialog) != caption) SetWindowTextW(dialog, widen(caption).c_str());
+    }
+
+    // The caption follows the time left, and the next redraw falls due as the shown second changes.
+    void show_time_left(HWND dialog, std::int64_t seconds) {
+        show_caption(dialog, counting_caption(own_caption_, seconds));
+        redraw_in(dialog, IDT_COUNTDOWN, countdown_.ms_to_next_second(platform().monotonic_ms()));
+    }
+
+    Countdown countdown_;
+    Alarm alarm_;  // what this countdown rings with
+    // Between a start and its WM_BEGIN_COUNTING; a second such message does nothing.
+    bool begin_pending_ = false;
+    // The template's caption, which the time left follows while counting.
+    std::string own_caption_;
+    KeptTextField alarm_field_{alarm_text_refusal};
+    KeptTextField message_field_{message_text_refusal};
+};
 
 }  // namespace
 
-INT_PTR CALLBACK timer_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        open(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        return command(dialog, wparam);
-    case WM_BEGIN_COUNTING:
-        begin_countdown(dialog);
-        return TRUE;
-    case WM_TIMER:
-        if (wparam != IDT_COUNTDOWN) return FALSE;
-        if (countdown_tick(dialog)) show_idle(dialog);
-        return TRUE;
-    case WM_CLOSE:
-    case WM_LAUNCHER_CLOSING:
-        return !may_close_counting(dialog, counting(), timer_closing_question, stop_countdown);
-    case WM_DESTROY:
-        stop_countdown(dialog);
-        return TRUE;
-    }
-    return FALSE;
-}
+std::unique_ptr<ToolWindow> make_timer_window() { return std::make_unique<TimerWindow>(); }
 
 }  // namespace quivra

@@ -1,10 +1,10 @@
 // The countdown timer: rings an alarm file and shows a message when the time is up.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK timer_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_timer_window();
 
 }  // namespace quivra
