@@ -33,13 +33,17 @@ need_japanese_locale() {
     localedef -i ja_JP -f UTF-8 "$japanese_locale"
 }
 
+# The test command sets this to build with warnings as errors.
+build_options=()
+
 build_windows() {
-    cmake -S "$root" -B "$windows_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
+    cmake -S "$root" -B "$windows_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+        "${build_options[@]}" >/dev/null
     cmake --build "$windows_build" -j "$(nproc)"
 }
 
 build_native() {
-    cmake -S "$root" -B "$native_build" >/dev/null
+    cmake -S "$root" -B "$native_build" "${build_options[@]}" >/dev/null
     cmake --build "$native_build" -j "$(nproc)"
 }
 

@@ -7,6 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 need_packages g++ libgtest-dev "${windows_packages[@]}"
 need_japanese_locale
 
+build_options=(-DQUIVRA_WARNINGS_AS_ERRORS=ON)
 build_native
 ctest --test-dir "$native_build" --output-on-failure
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/drive_space.h"
+#include "base/zone_offset.h"
 
 namespace quivra {
 
@@ -26,12 +27,6 @@ struct ClassicFreeSpace {
     std::uint32_t bytes_per_sector = 0;
     std::uint32_t free_clusters = 0;
     std::uint32_t total_clusters = 0;
-};
-
-// A zone's clock at one moment.
-struct ZoneClock {
-    SYSTEMTIME local;
-    bool daylight;  // the zone's daylight-saving rule is in force
 };
 
 // CP932 text, as the narrow query returns it.
@@ -63,12 +58,14 @@ public:
     virtual std::int64_t seconds_since_1970() = 0;
 
     // A zone of the system's time-zone database, named by its key ("Tokyo
-    // Standard Time"), by its rules for the year in question; each empty
+    // Standard Time"), by its rules for the year in question, at a moment
+    // given in whole minutes since 1601 (as FILETIME counts); each empty
     // when the system has no such zone.
-    virtual std::optional<ZoneClock> zone_time(std::wstring_view zone, const SYSTEMTIME& utc) = 0;
-    // A local time the clock skips is read as standard time, one it shows
-    // twice as daylight time, as Windows reads them.
-    virtual std::optional<SYSTEMTIME> zone_utc(std::wstring_view zone, const SYSTEMTIME& local) = 0;
+    virtual std::optional<ZoneOffset> zone_offset(std::wstring_view zone, std::int64_t utc_minute) = 0;
+    // The UTC minute at which the zone's clock reads `local_minute`. A local
+    // time the clock skips is read as standard time, one it shows twice as
+    // daylight time, as Windows reads them.
+    virtual std::optional<std::int64_t> zone_universal_minute(std::wstring_view zone, std::int64_t local_minute) = 0;
 
     virtual void beep(unsigned hertz, unsigned milliseconds) = 0;
     // Plays a WAVE file once, asynchronously, replacing any sound still

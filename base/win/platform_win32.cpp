@@ -90,27 +90,28 @@ public:
         return ticks / ticks_per_second - seconds_1601_to_1970;
     }
 
-    std::optional<ZoneClock> zone_time(std::wstring_view zone, const SYSTEMTIME& utc) override {
+    std::optional<ZoneOffset> zone_offset(std::wstring_view zone, std::int64_t utc_minute) override {
+        SYSTEMTIME utc = at_minute(utc_minute);
         auto rules = zone_rules(zone, utc.wYear);
         std::optional<SYSTEMTIME> local = rules ? local_by(*rules, utc) : std::nullopt;
         // Near New Year the local year's rules are the ones that hold.
         if (local && local->wYear != utc.wYear && (rules = zone_rules(zone, local->wYear)))
             local = local_by(*rules, utc);
         if (!local) return std::nullopt;
-        std::int64_t ahead = minute_of(*local) - minute_of(utc);
+        std::int64_t ahead = minute_of(*local) - utc_minute;
         bool daylight = rules->DaylightBias != rules->StandardBias &&
                         ahead == -(rules->Bias + rules->DaylightBias);
-        return ZoneClock{*local, daylight};
+        return ZoneOffset{ahead, daylight};
     }
-    std::optional<SYSTEMTIME> zone_utc(std::wstring_view zone, const SYSTEMTIME& local) override {
+    std::optional<std::int64_t> zone_universal_minute(std::wstring_view zone, std::int64_t local_minute) override {
+        SYSTEMTIME local = at_minute(local_minute);
         auto rules = zone_rules(zone, local.wYear);
         SYSTEMTIME utc{};
         if (!rules || !TzSpecificLocalTimeToSystemTime(&*rules, &local, &utc)) return std::nullopt;
         // Wine reads a time the clock skips as daylight time; Windows, as standard.
         std::optional<SYSTEMTIME> back = local_by(*rules, utc);
-        if (back && minute_of(*back) != minute_of(local))
-            return at_minute(minute_of(local) + rules->Bias + rules->StandardBias);
-        return utc;
+        if (back && minute_of(*back) != local_minute) return local_minute + rules->Bias + rules->StandardBias;
+        return minute_of(utc);
     }
 
     void beep(unsigned hertz, unsigned milliseconds) override { Beep(hertz, milliseconds); }

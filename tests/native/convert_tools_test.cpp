@@ -40,17 +40,27 @@ TEST(ConsumptionTax, EachRoundingAtItsHalfYenAndAtTheLargestPriceAndTheLinesStil
         {largest_price, largest_rate, TaxMode::included, half, 49'748'743, 50'251'256},
         {largest_price, largest_rate, TaxMode::included, up, 49'748'744, 50'251'255},
     };
-    const auto line = [](const char* lead, std::int32_t yen) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%s%10s円です。", lead, grouped_digits(yen).c_str());
-        return std::string(text);
+    // The yen a line states, read back digit by digit past its grouping commas.
+    const auto yen_in = [](const std::string& line, std::string_view lead) {
+        EXPECT_TRUE(line.starts_with(lead)) << line;
+        std::int32_t yen = 0;
+        for (std::size_t i = lead.size(); i < line.size() && line.compare(i, 2, "円") != 0; ++i)
+            if (line[i] >= '0' && line[i] <= '9') yen = yen * 10 + (line[i] - '0');
+        return yen;
     };
     for (const auto& c : cases) {
         TaxLines lines = calculate_tax(c.price, c.rate, c.mode, c.rounding);
         const char* lead = c.mode == TaxMode::included ? "本体価格は　　" : "トータル価格は";
-        EXPECT_EQ(std::tuple(lines.tax, lines.amount), std::tuple(line("消費税金額は　", c.tax), line(lead, c.other)))
+        EXPECT_EQ(std::tuple(yen_in(lines.tax, "消費税金額は　"), yen_in(lines.amount, lead)), std::tuple(c.tax, c.other))
             << c.price << " at " << c.rate << " rounding " << int(c.rounding);
     }
+    // The layout: the yen right-aligned in ten columns, which the largest overruns.
+    TaxLines usual = calculate_tax(1000, 5, TaxMode::included, down);
+    EXPECT_EQ(std::tuple(usual.tax, usual.amount),
+              std::tuple("消費税金額は　        47円です。", "本体価格は　　       953円です。"));
+    TaxLines largest = calculate_tax(largest_price, largest_rate, TaxMode::added, down);
+    EXPECT_EQ(std::tuple(largest.tax, largest.amount),
+              std::tuple("消費税金額は　98,999,999円です。", "トータル価格は198,999,998円です。"));
     EXPECT_EQ((std::vector{rounding_from_stored(1), rounding_from_stored(2), rounding_from_stored(3),
                            rounding_from_stored(-1)}),
               (std::vector{half, up, down, down}));
@@ -141,6 +151,13 @@ TEST(ListConversion, ZeroGivesZeroOnEveryLineOfEveryTable) {
                 EXPECT_NE(lines[k].find("\t        0.00000 "), std::string::npos) << k << " from " << from;
         }
     }
+}
+
+// The window asks only for rows it listed; a row past the table must not read past it.
+TEST(RowOutsideTheTable, GivesNoLines) {
+    EXPECT_TRUE(convert_to_every_unit(length_units, 1, length_units.units.size()).empty());
+    EXPECT_TRUE(convert_to_every_currency(default_rates(), 1, currency_names.size()).empty());
+    EXPECT_TRUE(convert_to_every_currency(std::vector<std::int32_t>(3, 100), 1, 0).empty()) << "too few rates";
 }
 
 TEST(Temperature, BothLinesInBothScalesTruncatedTowardZeroWithTheSignKept) {

@@ -323,27 +323,23 @@ TEST(WorldClock, NamesFillThirtyBytesAndSummerTimeMovesEveryRowTheChosenOneInclu
 // 2026/10/25 01:00 UTC, as the real rule has it. Any other zone is unknown.
 class TwoZones final : public TimeZones {
 public:
-    std::optional<ZoneReading> local_time(std::string_view zone, const DateMinute& utc) override {
-        if (zone == "Tokyo Standard Time") return ZoneReading{shifted(utc, 9 * 60), false};
+    std::optional<ZoneOffset> offset_at(std::string_view zone, std::int64_t utc) override {
+        if (zone == "Tokyo Standard Time") return ZoneOffset{9 * 60, false};
         if (zone != "GMT Standard Time") return std::nullopt;
-        bool summer = minutes(utc) >= minutes(spring) && minutes(utc) < minutes(autumn);
-        return ZoneReading{shifted(utc, summer ? 60 : 0), summer};
+        bool summer = utc >= spring && utc < autumn;
+        return ZoneOffset{summer ? 60 : 0, summer};
     }
-    std::optional<DateMinute> universal_time(std::string_view zone, const DateMinute& local) override {
-        if (zone == "Tokyo Standard Time") return shifted(local, -9 * 60);
+    std::optional<std::int64_t> universal_minute(std::string_view zone, std::int64_t local) override {
+        if (zone == "Tokyo Standard Time") return local - 9 * 60;
         if (zone != "GMT Standard Time") return std::nullopt;
         // Summer time for an hour the clock shows twice; standard for one it skips.
-        DateMinute as_summer = shifted(local, -60);
-        return local_time(zone, as_summer)->daylight ? as_summer : local;
+        return offset_at(zone, local - 60)->daylight ? local - 60 : local;
     }
 
 private:
-    static constexpr DateMinute spring{{2026, 3, 29}, 1, 0}, autumn{{2026, 10, 25}, 1, 0};
-    static std::int64_t minutes(const DateMinute& t) { return day_number(t.date) * 1440LL + t.hour * 60 + t.minute; }
-    static DateMinute shifted(const DateMinute& t, int by) {
-        std::int64_t m = minutes(t) + by;
-        return {*add_days({1, 1, 1}, std::int32_t(m / 1440) - 1), int(m % 1440 / 60), int(m % 60)};
-    }
+    // 2026/03/29 01:00 and 2026/10/25 01:00 UTC: FILETIME's minutes from 1601
+    // (155,228 days to 2026/01/01, then 87 and 297 more).
+    static constexpr std::int64_t spring = (155'228LL + 87) * 1440 + 60, autumn = (155'228LL + 297) * 1440 + 60;
 };
 
 TEST(WorldClockByZone, EachCityChangesOnItsOwnDateAndAnUnknownZoneKeepsItsTableHours) {
@@ -367,6 +363,15 @@ TEST(WorldClockByZone, EachCityChangesOnItsOwnDateAndAnUnknownZoneKeepsItsTableH
     }
     // Sydney is unknown here: its standard hours from the table, never summer time.
     EXPECT_EQ(time_part(world_times_by_zone(tokyo, {{2026, 12, 15}, 23, 30}, zones)[sydney]), " 0時30分 翌日");
+}
+
+TEST(WorldClock, MinutesCountFrom1601AsWindowsCountsThem) {
+    // 11,644,473,600 s from 1601 to 1970, as every FILETIME conversion uses.
+    EXPECT_EQ(minute_number({{1970, 1, 1}, 0, 0}), 11'644'473'600LL / 60);
+    EXPECT_EQ(minute_number({{1601, 1, 1}, 0, 1}), 1);
+    DateMinute back = at_minute_number(minute_number({{2026, 12, 31}, 23, 59}));
+    EXPECT_EQ(std::tuple(back.date.year, back.date.month, back.date.day, back.hour, back.minute),
+              std::tuple(2026, 12, 31, 23, 59));
 }
 
 TEST(WorldClock, AChoiceOutsideTheTableReportsForTheFirstRow) {

@@ -259,6 +259,19 @@ TEST_F(CountingToolsTest, StopwatchShowsItsStartAndStopsOnTheExactReading) {
     EXPECT_FALSE(IsWindow(tool)) << "nothing to ask once stopped";
 }
 
+TEST_F(CountingToolsTest, AStopwatchClosedWhileRunningReopensIdle) {
+    HWND tool = open(IDC_OPEN_STOPWATCH);
+    click(tool, IDC_STOPWATCH_BUTTON);
+    click(tool, IDC_STOPWATCH_LAP);
+    fake.answers = {true};
+    tool = reopen(tool, IDC_OPEN_STOPWATCH);
+    EXPECT_EQ(std::tuple(text_of(tool, IDC_STOPWATCH_START_TIME), list_lines(tool, IDC_STOPWATCH_LAPS).size(),
+                         enabled(tool, IDC_STOPWATCH_LAP)),
+              std::tuple(std::string(), std::size_t(0), false));
+    choose_menu(tool, IDM_EXIT);
+    EXPECT_FALSE(IsWindow(tool)) << "nothing counting, nothing to ask";
+}
+
 // A key pressed and let go in whatever control has the focus.
 void press_key(WPARAM key) {
     LPARAM scan = LPARAM(MapVirtualKeyW(UINT(key), MAPVK_VK_TO_VSC)) << 16;

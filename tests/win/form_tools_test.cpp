@@ -224,6 +224,15 @@ TEST_F(FormToolsTest, TimeCalculatorOverflowShowsABoxThenTheStatusLine) {
     EXPECT_EQ(text_of(reopen(tool, IDC_OPEN_TIME_CALCULATOR), IDC_CALC_RESULT), "") << "each opening starts cleared";
 }
 
+TEST_F(FormToolsTest, TimeCalculatorReopensClearedButTheRunsLastRemainderSurvives) {
+    HWND tool = open(IDC_OPEN_TIME_CALCULATOR);
+    type("100s/7\r");
+    EXPECT_EQ(text_of(tool, IDC_CALC_STATUS), "余りは....2 秒です。");
+    tool = reopen(tool, IDC_OPEN_TIME_CALCULATOR);
+    type("9/f\r");
+    EXPECT_EQ(text_of(tool, IDC_CALC_STATUS), "余りは....2 秒です。") << "a division by zero shows the last one";
+}
+
 // Each copying test starts with "before" on the clipboard.
 class CopyingTest : public WindowTest {
 protected:

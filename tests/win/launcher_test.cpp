@@ -14,7 +14,6 @@
 #include "base/centring.h"
 #include "base/win/dpi.h"
 #include "base/win/frame.h"
-#include "base/win/icons.h"
 #include "base/win/settings_store.h"
 #include "base/win/topmost.h"
 #include "res/dialogs/list_converter.h"
@@ -133,12 +132,17 @@ std::vector<std::uint32_t> pixels_of(HICON icon) {
 TEST_F(LauncherTest, LauncherShowsEachToolsOwnIconIgnoresEscapeAndNonClicksAndTakesRowZeroEvenAtTheCorner) {
     HWND l = launcher();
     EXPECT_TRUE(is_centred(l));
-    std::set<std::vector<std::uint32_t>> pictures{pixels_of(icon_at_dpi(IDI_QUIVRA, 96))};
+    // Each resource read afresh, not through the program's own cache of icons.
+    auto resource_icon = [](int id) {
+        return HICON(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 32, 32, 0));
+    };
+    ASSERT_EQ(window_dpi(l), 96);
+    std::set<std::vector<std::uint32_t>> pictures{pixels_of(resource_icon(IDI_QUIVRA))};
     for (const Tool& tool : launcher_tools()) {
-        EXPECT_EQ(HICON(SendDlgItemMessageW(l, tool.command, BM_GETIMAGE, IMAGE_ICON, 0)),
-                  icon_at_dpi(tool.icon, window_dpi(l)))
-            << "button " << tool.command;
-        pictures.insert(pixels_of(icon_at_dpi(tool.icon, 96)));
+        HICON shown = HICON(SendDlgItemMessageW(l, tool.command, BM_GETIMAGE, IMAGE_ICON, 0));
+        ASSERT_NE(shown, nullptr) << "button " << tool.command;
+        EXPECT_EQ(pixels_of(shown), pixels_of(resource_icon(tool.icon))) << "button " << tool.command;
+        pictures.insert(pixels_of(shown));
     }
     EXPECT_EQ(pictures.size(), launcher_tools().size() + 1) << "an icon drawn with another's picture";
     choose_menu(l, IDM_HELP);

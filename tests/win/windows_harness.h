@@ -35,11 +35,11 @@ public:
     std::uint64_t monotonic_ms() override { return now_ms; }
     SYSTEMTIME local_time() override { return local; }
     std::int64_t seconds_since_1970() override { return epoch_seconds; }
-    std::optional<ZoneClock> zone_time(std::wstring_view zone, const SYSTEMTIME& utc) override {
-        return system_zones ? system_platform().zone_time(zone, utc) : std::nullopt;
+    std::optional<ZoneOffset> zone_offset(std::wstring_view zone, std::int64_t utc_minute) override {
+        return system_zones ? system_platform().zone_offset(zone, utc_minute) : std::nullopt;
     }
-    std::optional<SYSTEMTIME> zone_utc(std::wstring_view zone, const SYSTEMTIME& local) override {
-        return system_zones ? system_platform().zone_utc(zone, local) : std::nullopt;
+    std::optional<std::int64_t> zone_universal_minute(std::wstring_view zone, std::int64_t local_minute) override {
+        return system_zones ? system_platform().zone_universal_minute(zone, local_minute) : std::nullopt;
     }
     void beep(unsigned hertz, unsigned milliseconds) override { beeps.push_back({hertz, milliseconds}); }
     void play_sound(const std::wstring& path) override { sounds.push_back(path); }

@@ -1,7 +1,6 @@
 // Currency conversion in whole hundredths of a yen, exact to the sen.
 #include "tools/convert/currency.h"
 
-#include <cassert>
 #include <cstdio>
 
 namespace quivra {
@@ -52,7 +51,7 @@ std::string amount_line(const char* name, std::uint64_t rate_from, std::uint64_t
 
 std::vector<std::string> convert_to_every_currency(std::span<const std::int32_t> rates,
                                                    std::uint32_t amount, std::size_t from_row) {
-    assert(from_row < currency_names.size() && rates.size() >= currency_names.size());
+    if (from_row >= currency_names.size() || rates.size() < currency_names.size()) return {};
     std::vector<std::string> lines;
     lines.reserve(currency_names.size());
     // A rate of 0 is no rate; a negative one can only come from a

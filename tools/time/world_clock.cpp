@@ -58,21 +58,22 @@ std::string city_line(const City& city, int hour, int minute, int day, bool summ
     return line;
 }
 
-constexpr std::int64_t minutes_a_day = 24 * 60;
-
-std::int64_t minute_number(const DateMinute& time) {
-    return day_number(time.date) * minutes_a_day + time.hour * 60 + time.minute;
-}
-
-DateMinute at_minute(std::int64_t minute) {
-    auto day = std::int32_t(minute / minutes_a_day);
-    auto in_day = int(minute % minutes_a_day);
-    return {add_days({1, 1, 1}, day - 1).value_or(Date{1, 1, 1}), in_day / 60, in_day % 60};
-}
-
 std::int64_t standard_minutes_from_utc(const City& city) { return (city.hours_from_japan + 9) * 60; }
 
+constexpr std::int64_t minutes_a_day = 24 * 60;
+const std::int32_t day_before_1601 = day_number({1601, 1, 1}) - 1;
+
 }  // namespace
+
+std::int64_t minute_number(const DateMinute& time) {
+    return std::int64_t(day_number(time.date) - day_before_1601 - 1) * minutes_a_day + time.hour * 60 + time.minute;
+}
+
+DateMinute at_minute_number(std::int64_t minute) {
+    auto day = std::int32_t(minute / minutes_a_day);
+    auto in_day = int(minute % minutes_a_day);
+    return {add_days({1, 1, 1}, day_before_1601 + day).value_or(Date{1, 1, 1}), in_day / 60, in_day % 60};
+}
 
 std::vector<std::string> world_times(std::int64_t chosen, int hour, int minute, bool summer_time) {
     const City& here = cities[stored_row(chosen, city_count)];
@@ -89,20 +90,19 @@ std::vector<std::string> world_times(std::int64_t chosen, int hour, int minute, 
 
 std::vector<std::string> world_times_by_zone(std::int64_t chosen, const DateMinute& local, TimeZones& zones) {
     const City& here = cities[stored_row(chosen, city_count)];
-    std::optional<DateMinute> universal = zones.universal_time(here.zone, local);
-    const std::int64_t utc = universal ? minute_number(*universal)
-                                       : minute_number(local) - standard_minutes_from_utc(here);
+    const std::int64_t utc = zones.universal_minute(here.zone, minute_number(local))
+                                 .value_or(minute_number(local) - standard_minutes_from_utc(here));
     std::vector<std::string> lines;
     lines.reserve(city_count);
     for (const City& city : cities) {
-        ZoneReading there = zones.local_time(city.zone, at_minute(utc))
-                                .value_or(ZoneReading{at_minute(utc + standard_minutes_from_utc(city)), false});
+        ZoneOffset offset = zones.offset_at(city.zone, utc).value_or(ZoneOffset{standard_minutes_from_utc(city), false});
         // Some databases call Morocco's own UTC+1 daylight time and its
         // Ramadan hour back standard, or the other way round: summer time is
         // daylight time that runs ahead of the city's standard hours.
-        bool summer_time = there.daylight && minute_number(there.time) - utc > standard_minutes_from_utc(city);
-        int day = day_number(there.time.date) - day_number(local.date);
-        lines.push_back(city_line(city, there.time.hour, there.time.minute, day, summer_time));
+        bool summer_time = offset.daylight && offset.minutes_ahead > standard_minutes_from_utc(city);
+        DateMinute there = at_minute_number(utc + offset.minutes_ahead);
+        int day = day_number(there.date) - day_number(local.date);
+        lines.push_back(city_line(city, there.hour, there.minute, day, summer_time));
     }
     return lines;
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/zone_offset.h"
 #include "tools/time/calendar.h"
 
 namespace quivra {
@@ -34,19 +35,19 @@ struct DateMinute {
     int minute;
 };
 
-struct ZoneReading {
-    DateMinute time;
-    bool daylight;  // the zone's daylight-saving rule is in force
-};
+// Whole minutes since 1601/01/01 00:00, as Windows' FILETIME counts them,
+// and back.
+std::int64_t minute_number(const DateMinute& time);
+DateMinute at_minute_number(std::int64_t minute);
 
-// The system's time-zone database, each zone named by its key; every
-// answer is empty when the system does not know the zone.
+// The system's time-zone database, each zone named by its key, each moment a
+// minute_number; every answer is empty when the system does not know the zone.
 class TimeZones {
 public:
-    virtual std::optional<ZoneReading> local_time(std::string_view zone, const DateMinute& utc) = 0;
-    // A time the clock skips is read as standard time, one it shows twice
-    // as daylight time.
-    virtual std::optional<DateMinute> universal_time(std::string_view zone, const DateMinute& local) = 0;
+    virtual std::optional<ZoneOffset> offset_at(std::string_view zone, std::int64_t utc) = 0;
+    // The UTC moment at which the zone's clock reads `local`: a time the
+    // clock skips is read as standard time, one it shows twice as daylight time.
+    virtual std::optional<std::int64_t> universal_minute(std::string_view zone, std::int64_t local) = 0;
 
 protected:
     ~TimeZones() = default;

@@ -15,27 +15,14 @@
 namespace quivra {
 namespace {
 
-SYSTEMTIME as_system_time(const DateMinute& time) {
-    return {WORD(time.date.year), WORD(time.date.month), 0, WORD(time.date.day), WORD(time.hour),
-            WORD(time.minute), 0, 0};
-}
-
-DateMinute as_date_minute(const SYSTEMTIME& time) {
-    return {{time.wYear, time.wMonth, time.wDay}, time.wHour, time.wMinute};
-}
-
-// The engine's zones, answered by the platform's time-zone database.
+// The engine's zones, answered by the platform's time-zone database in the engine's own minutes.
 class PlatformZones final : public TimeZones {
 public:
-    std::optional<ZoneReading> local_time(std::string_view zone, const DateMinute& utc) override {
-        std::optional<ZoneClock> clock = platform().zone_time(widen(zone), as_system_time(utc));
-        if (!clock) return std::nullopt;
-        return ZoneReading{as_date_minute(clock->local), clock->daylight};
+    std::optional<ZoneOffset> offset_at(std::string_view zone, std::int64_t utc) override {
+        return platform().zone_offset(widen(zone), utc);
     }
-    std::optional<DateMinute> universal_time(std::string_view zone, const DateMinute& local) override {
-        std::optional<SYSTEMTIME> utc = platform().zone_utc(widen(zone), as_system_time(local));
-        if (!utc) return std::nullopt;
-        return as_date_minute(*utc);
+    std::optional<std::int64_t> universal_minute(std::string_view zone, std::int64_t local) override {
+        return platform().zone_universal_minute(widen(zone), local);
     }
 };
 
