@@ -61,28 +61,30 @@ public:
         switch (message) {
         case WM_INITDIALOG:
             open(dialog);
-            return TRUE;
+            break;
         case WM_COMMAND:
-            return command(dialog, wparam);
+            if (!command(dialog, wparam)) return FALSE;
+            break;
         case WM_BEGIN_COUNTING:
-            if (countdown_.running() && begin_pending_) {
-                begin_pending_ = false;
-                show_status(dialog, timer_counting_text);
-                show_time_left(dialog, countdown_.seconds_left(platform().monotonic_ms()));
-            }
-            return TRUE;
+            if (!countdown_.running() || !begin_pending_) return TRUE;
+            begin_pending_ = false;
+            status_ = timer_counting_text;
+            break;
         case WM_TIMER:
             if (wparam != IDT_COUNTDOWN) return FALSE;
             tick(dialog);
-            return TRUE;
+            break;
         case WM_CLOSE:
         case WM_LAUNCHER_CLOSING:
             return !may_close_counting(dialog, countdown_.running(), timer_closing_question, [&] { stop(dialog); });
         case WM_DESTROY:
-            stop(dialog);
+            KillTimer(dialog, IDT_COUNTDOWN);
             return TRUE;
+        default:
+            return FALSE;
         }
-        return FALSE;
+        show(dialog);
+        return TRUE;
     }
 
 private:
@@ -102,51 +104,38 @@ private:
         set_item_text(dialog, IDC_ALARM_FILE, settings.alarm_path.to_save);
         CheckDlgButton(dialog, IDC_SHOW_MESSAGE, settings.timer_message_shown.to_save ? BST_CHECKED : BST_UNCHECKED);
         set_item_text(dialog, IDC_MESSAGE, settings.timer_message.to_save);
-        show_controls(dialog);
     }
 
+    // True for the commands the window takes; the enabling rule then shows them.
     bool command(HWND dialog, WPARAM wparam) {
-        if (HIWORD(wparam) == 0) show_controls(dialog);
         switch (wparam) {
-        case MAKEWPARAM(IDC_ALARM_FILE, EN_CHANGE): check_text(dialog, alarm_field_); return true;
-        case MAKEWPARAM(IDC_MESSAGE, EN_CHANGE): check_text(dialog, message_field_); return true;
+        // While counting, the status line shows the time left, not why a text was refused.
+        case MAKEWPARAM(IDC_ALARM_FILE, EN_CHANGE):
+        case MAKEWPARAM(IDC_MESSAGE, EN_CHANGE): {
+            KeptTextField& field = LOWORD(wparam) == IDC_ALARM_FILE ? alarm_field_ : message_field_;
+            std::string_view refusal = field.check();
+            if (!countdown_.running()) status_ = refusal;
+            return true;
+        }
         case IDC_TRY_SOUND:
             keep_alarm_path(dialog);
             platform().play_sound(widen(settings.alarm_path.to_save));
             return true;
         case IDC_BROWSE: browse(dialog); return true;
         case IDC_TIMER_START: start(dialog); return true;
-        case IDC_TIMER_CANCEL: cancel(dialog); return true;
+        case IDC_TIMER_CANCEL:
+            if (!countdown_.running()) return true;
+            // Stopped before the box, so that no one asks about it while the box is up.
+            stop(dialog);
+            platform().inform(dialog, timer_cancelled_text);
+            status_.clear();
+            return true;
         case IDC_AT_TIME:
         case IDC_HOURS_LATER:
         case IDC_MINUTES_LATER:
-        case IDC_SHOW_MESSAGE: return true;  // the enabling rule has done their work
+        case IDC_SHOW_MESSAGE: return true;
         }
         return false;
-    }
-
-    // The one writer of the status line.
-    static void show_status(HWND dialog, std::string_view text) { set_item_text(dialog, IDC_TIMER_STATUS, text); }
-
-    void show_controls(HWND dialog) {
-        TimerControls live = timer_controls(countdown_.running(), mode(dialog), checked(dialog, IDC_SHOW_MESSAGE));
-        enable(dialog, choice_controls, live.choices);
-        enable(dialog, {IDC_RING_TIME, IDC_AT_TIME_LABEL}, live.ring_time);
-        enable(dialog, {IDC_HOURS, IDC_HOURS_UPDOWN, IDC_HOURS_LABEL}, live.hours);
-        enable(dialog, {IDC_MINUTES, IDC_MINUTES_UPDOWN, IDC_MINUTES_LABEL}, live.minutes);
-        enable(dialog, {IDC_MESSAGE}, live.message);
-        enable(dialog, {IDC_TIMER_CANCEL}, live.cancel);
-    }
-
-    void show_idle(HWND dialog) {
-        show_controls(dialog);
-        show_status(dialog, "");
-    }
-
-    // While counting, the status line shows the time left, not why a text was refused.
-    void check_text(HWND dialog, KeptTextField& field) {
-        std::string_view refusal = field.check();
-        if (!countdown_.running()) show_status(dialog, refusal);
     }
 
     void browse(HWND dialog) {
@@ -172,54 +161,58 @@ private:
         countdown_.start(answer.length_ms, platform().monotonic_ms());
         begin_pending_ = true;
         PostMessageW(dialog, WM_BEGIN_COUNTING, 0, 0);
-        show_controls(dialog);
-    }
-
-    void cancel(HWND dialog) {
-        if (!countdown_.running()) return;
-        // Stopped before the box, so that no one asks about it while the box is up.
-        stop(dialog);
-        platform().inform(dialog, timer_cancelled_text);
-        show_idle(dialog);
     }
 
     void tick(HWND dialog) {
         if (!countdown_.running()) return;
         std::int64_t left = countdown_.seconds_left(platform().monotonic_ms());
         if (left > 0) {
-            show_status(dialog, status_text(left));
-            return show_time_left(dialog, left);
+            status_ = status_text(left);
+            return;
         }
         stop(dialog);
+        status_.clear();
         platform().play_sound(widen(alarm_.sound_path));
         platform().flash(dialog, true);
         platform().inform_in_front(dialog, alarm_.message);
         platform().flash(dialog, false);
-        show_idle(dialog);
     }
 
-    // Stops without a word and gives the window its own caption back.
+    // Stops without a word, and the window's own caption comes back at once.
     void stop(HWND dialog) {
         countdown_.stop();
         KillTimer(dialog, IDT_COUNTDOWN);
-        show_caption(dialog, own_caption_);
+        show(dialog);
     }
 
-    // Only a changed caption is set, so the taskbar redraws once a second at most.
-    static void show_caption(HWND dialog, const std::string& caption) {
+    // All the window shows that changes: which controls take input, the
+    // status line and the caption, which follows the time left so that a
+    // minimised timer reads from the taskbar. Only a changed caption is set,
+    // so the taskbar redraws once a second at most.
+    void show(HWND dialog) {
+        TimerControls live = timer_controls(countdown_.running(), mode(dialog), checked(dialog, IDC_SHOW_MESSAGE));
+        enable(dialog, choice_controls, live.choices);
+        enable(dialog, {IDC_RING_TIME, IDC_AT_TIME_LABEL}, live.ring_time);
+        enable(dialog, {IDC_HOURS, IDC_HOURS_UPDOWN, IDC_HOURS_LABEL}, live.hours);
+        enable(dialog, {IDC_MINUTES, IDC_MINUTES_UPDOWN, IDC_MINUTES_LABEL}, live.minutes);
+        enable(dialog, {IDC_MESSAGE}, live.message);
+        enable(dialog, {IDC_TIMER_CANCEL}, live.cancel);
+        if (item_text(dialog, IDC_TIMER_STATUS) != status_) set_item_text(dialog, IDC_TIMER_STATUS, status_);
+        std::string caption = own_caption_;
+        // The next redraw falls due as the shown second changes.
+        if (countdown_.running() && !begin_pending_) {
+            std::uint64_t now = platform().monotonic_ms();
+            caption = counting_caption(own_caption_, countdown_.seconds_left(now));
+            redraw_in(dialog, IDT_COUNTDOWN, countdown_.ms_to_next_second(now));
+        }
         if (window_text(dialog) != caption) SetWindowTextW(dialog, widen(caption).c_str());
-    }
-
-    // The caption follows the time left, and the next redraw falls due as the shown second changes.
-    void show_time_left(HWND dialog, std::int64_t seconds) {
-        show_caption(dialog, counting_caption(own_caption_, seconds));
-        redraw_in(dialog, IDT_COUNTDOWN, countdown_.ms_to_next_second(platform().monotonic_ms()));
     }
 
     Countdown countdown_;
     Alarm alarm_;  // what this countdown rings with
     // Between a start and its WM_BEGIN_COUNTING; a second such message does nothing.
     bool begin_pending_ = false;
+    std::string status_;
     // The template's caption, which the time left follows while counting.
     std::string own_caption_;
     KeptTextField alarm_field_{alarm_text_refusal};
