@@ -6,7 +6,7 @@
 
 #include "base/settings.h"
 #include "base/stored_row.h"
-#include "tools/time/calendar.h"
+#include "base/calendar.h"
 #include "tools/time/timer.h"
 #include "tools/time/date_calculator.h"
 #include "tools/time/stopwatch.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "tools/time/calendar.h"
+#include "base/calendar.h"
 
 namespace quivra {
 

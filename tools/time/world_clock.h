@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/zone_offset.h"
-#include "tools/time/calendar.h"
+#include "base/calendar.h"
 
 namespace quivra {
 

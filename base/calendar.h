@@ -16,6 +16,9 @@ struct Date {
 // Years run from 1 to 65535, the most the record's 16-bit year can hold.
 bool is_valid_date(const Date& date);
 
+// 28 to 31; February's by the Gregorian leap years.
+int days_in_month(int year, int month);
+
 // 1 January of year 1 is day 1. The date is not checked.
 std::int32_t day_number(const Date& date);
 

@@ -1,5 +1,5 @@
 // Day numbers and weekdays of Gregorian dates.
-#include "tools/time/calendar.h"
+#include "base/calendar.h"
 
 namespace quivra {
 namespace {
@@ -61,6 +61,8 @@ Date date_of_day_number(std::int32_t number) {
 }
 
 }  // namespace
+
+int days_in_month(int year, int month) { return month_length(year, month); }
 
 bool is_valid_date(const Date& date) {
     if (date.year < 1 || date.year > max_year) return false;
