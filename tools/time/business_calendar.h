@@ -1,0 +1,45 @@
+// Business days, whole months and years between and after dates: the
+// date calculator's arithmetic beyond plain days.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "base/calendar.h"
+
+namespace quivra {
+
+// Which days are not business days.
+struct DaysOff {
+    bool saturday = true;
+    bool sunday = true;
+    bool holidays = true;   // 国民の祝日, 振替休日 and 国民の休日
+    bool year_end = false;  // 12/29 to 1/3
+};
+
+bool is_business_day(const Date& date, const DaysOff& off);
+
+// The business days after the earlier date up to and including the later
+// one, negative when `second` is the earlier; with `count_first_day` the
+// earlier date counts too when it is a business day.
+std::int32_t business_days_between(const Date& first, const Date& second, const DaysOff& off,
+                                   bool count_first_day);
+
+// The date `months` months after `start` (before it when negative), its day
+// kept and cut to the month's last day; empty outside years 1 to 65535.
+std::optional<Date> add_months(const Date& start, std::int32_t months);
+
+enum class CountUnit { days, weeks, months, years, business_days };
+
+// The date `count` units after `start`, before it when negative. Business
+// days count from the day after (or before) the start; 0 of them is the start.
+std::optional<Date> date_after_by(const Date& start, std::int32_t count, CountUnit unit, const DaysOff& off);
+
+// The difference as "1年2か月3日": whole years from the earlier date, then
+// whole months, each added with the day cut to the month's end, then the
+// days left; zero parts left out, "0日" for equal dates, "－" ahead when
+// `second` is the earlier.
+std::string years_months_days(const Date& first, const Date& second);
+
+}  // namespace quivra
