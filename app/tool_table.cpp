@@ -23,6 +23,7 @@
 #include "tools/system/drive_report_dialog.h"
 #include "tools/system/game_dialog.h"
 #include "tools/time/date_calculator_dialog.h"
+#include "tools/time/holiday_list_dialog.h"
 #include "tools/time/stopwatch_dialog.h"
 #include "tools/time/time_calculator_dialog.h"
 #include "tools/time/time_of_day_dialog.h"
@@ -32,15 +33,17 @@
 namespace quivra {
 namespace {
 
-// No launcher button: the currency converter's menu opens it.
+// No launcher button: the currency converter's menu opens the first, the date calculator's the second.
 const Tool rate_editor{15, 0, 0, "", IDD_RATE_EDITOR, keeping_nothing<rate_editor_procedure>};
+const Tool holiday_list{16, 0, 0, "", IDD_HOLIDAY_LIST, keeping_nothing<holiday_list_procedure>};
 
 template <const ListConverter& table>
 constexpr MakeToolWindow list_converter = made_with<make_list_converter_window, table>;
 
 // Position, launcher button, icon, caption, template, window, large text.
 const Tool tools[] = {
-    {1, IDC_OPEN_DATE_CALCULATOR, IDI_DATE_CALCULATOR, "それ何日？", IDD_DATE_CALCULATOR, make_date_calculator_window},
+    {1, IDC_OPEN_DATE_CALCULATOR, IDI_DATE_CALCULATOR, "それ何日？", IDD_DATE_CALCULATOR,
+     made_with<make_date_calculator_window, holiday_list>},
     {2, IDC_OPEN_TIME_CALCULATOR, IDI_TIME_CALCULATOR, "時間の電卓", IDD_TIME_CALCULATOR, make_time_calculator_window,
      time_calculator_large_text},
     {3, IDC_OPEN_TIMER, IDI_TIMER, "私、待つわ", IDD_TIMER, make_timer_window},

@@ -155,6 +155,13 @@ std::vector<Holiday> holidays_of_year(int year) {
     return days;
 }
 
+std::uint32_t holiday_bits(int year, int month) {
+    std::uint32_t bits = 0;
+    for (const Holiday& holiday : holidays_of_year(year))
+        if (holiday.date.month == month) bits |= 1u << (holiday.date.day - 1);
+    return bits;
+}
+
 std::string_view holiday_name(const Date& date) {
     for (const Holiday& holiday : holidays_of_year(date.year))
         if (holiday.date.month == date.month && holiday.date.day == date.day) return holiday.name;

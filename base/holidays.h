@@ -3,6 +3,7 @@
 // days between two holidays (国民の休日), with their names (CP932).
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,9 @@ std::vector<Holiday> holidays_of_year(int year);
 
 // The holiday's name on that date, or empty on any other day.
 std::string_view holiday_name(const Date& date);
+
+// A month's holidays as a month calendar's day state: bit d-1 for day d.
+std::uint32_t holiday_bits(int year, int month);
 
 // Whether the year has equinox days that are predictions.
 inline bool equinoxes_predicted(int year) { return year > last_announced_equinox_year; }

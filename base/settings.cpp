@@ -39,7 +39,7 @@ struct Key {
 };
 
 // In the order of the file, each number with its default; text defaults to empty.
-constexpr std::array<Key, 17> keys = {{
+constexpr std::array<Key, 23> keys = {{
     {"dlg", &Settings::positions},
     {"alarm", TextValue{&Settings::alarm_path, alarm_path_max_bytes}},
     {"tmsg_sw", NumberValue{&Settings::timer_message_shown, 0}},
@@ -57,6 +57,12 @@ constexpr std::array<Key, 17> keys = {{
     {"world_auto", NumberValue{&Settings::world_zones_decide, 1}},
     {"tax_round", NumberValue{&Settings::tax_rounding, 0}},
     {"dlg", RowFlags{&Settings::topmost, "topmost"}},
+    {"date_first", NumberValue{&Settings::count_first_day, 0}},
+    {"date_unit", NumberValue{&Settings::count_unit, 0}},
+    {"off_sat", NumberValue{&Settings::saturday_off, 1}},
+    {"off_sun", NumberValue{&Settings::sunday_off, 1}},
+    {"off_hol", NumberValue{&Settings::holidays_off, 1}},
+    {"off_year_end", NumberValue{&Settings::year_end_off, 0}},
 }};
 
 struct PositionField {

@@ -57,6 +57,14 @@ struct Settings {
     Kept<std::int32_t> tax_rounding;  // a TaxRounding
     // Per position row: the window stays above every other window.
     std::array<bool, position_rows> topmost{};
+    // The date calculator's choices: whether the first day counts too, the
+    // unit of its count (a CountUnit), and which days are no business days.
+    Kept<std::int32_t> count_first_day;
+    Kept<std::int32_t> count_unit;
+    Kept<std::int32_t> saturday_off;
+    Kept<std::int32_t> sunday_off;
+    Kept<std::int32_t> holidays_off;
+    Kept<std::int32_t> year_end_off;
     bool operator==(const Settings&) const = default;
 };
 

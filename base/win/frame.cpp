@@ -8,6 +8,7 @@
 #include "base/win/copying.h"
 #include "base/win/display_font.h"
 #include "base/win/dpi.h"
+#include "base/win/pickers.h"
 #include "base/win/icons.h"
 #include "base/win/settings_store.h"
 #include "base/win/topmost.h"
@@ -136,6 +137,9 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         return TRUE;
     case WM_SYSCOMMAND:
         return toggle_topmost(window, tool.position, wparam) || open->handle(window, message, wparam, lparam);
+    case WM_NOTIFY:
+        if (show_holidays(*reinterpret_cast<const NMHDR*>(lparam))) return TRUE;
+        return open->handle(window, message, wparam, lparam);
     case WM_CONTEXTMENU:
         return offer_copy_menu(window, wparam, lparam) || open->handle(window, message, wparam, lparam);
     default:

@@ -9,8 +9,14 @@ namespace quivra {
 inline constexpr wchar_t time_format[] = L"HH:mm:ss";
 inline constexpr wchar_t date_format[] = L"yyyy'/'MM'/'dd";
 
-// Shows `format`, and `shown` when given; otherwise the picker keeps its own today.
+// Shows `format`, and `shown` when given; otherwise the picker keeps its own
+// today. A date picker's calendar shows the holidays in bold.
 void set_up_picker(HWND dialog, int id, const wchar_t* format, const SYSTEMTIME* shown = nullptr);
 SYSTEMTIME picked(HWND dialog, int id);
+
+// A window's WM_NOTIFY: a date picker's calendar dropping down, or asking
+// for the months it scrolls to, gets the holidays as bold days. True when
+// the notice was such a request and is answered.
+bool show_holidays(const NMHDR& notice);
 
 }  // namespace quivra

@@ -93,5 +93,11 @@ TEST(Holidays, AYearsListInDateOrder) {
     EXPECT_TRUE(listed(2151).empty());
 }
 
+TEST(Holidays, AMonthsDayStateSetsTheBitOfEachHoliday) {
+    EXPECT_EQ(holiday_bits(2026, 5), (1u << 2) | (1u << 3) | (1u << 4) | (1u << 5));
+    EXPECT_EQ(holiday_bits(2026, 6), 0u);
+    EXPECT_EQ(holiday_bits(1947, 1), 0u);
+}
+
 }  // namespace
 }  // namespace quivra

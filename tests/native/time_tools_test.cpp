@@ -35,8 +35,9 @@ TEST(DateCalculator, ShowsTheDateAndItsWeekdayOrRefusesWhatCannotBe) {
     EXPECT_EQ(days_between({1999, 12, 31}, {2000, 3, 1}), 61);
 }
 
-TEST(DateCalculator, CopiesTheDateWithItsEraOnASecondLineAndNothingWithoutADate) {
-    EXPECT_EQ(copied_date(date_after({2019, 4, 30}, 1)), "2019/ 5/ 1 水曜日\r\n令和元年5月1日");
+TEST(DateCalculator, CopiesTheDateWithItsHolidayAndItsEraOnASecondLineAndNothingWithoutADate) {
+    EXPECT_EQ(copied_date(date_after({2019, 4, 30}, 1)), "2019/ 5/ 1 水曜日 天皇の即位の日\r\n令和元年5月1日");
+    EXPECT_EQ(copied_date(date_after({2019, 5, 6}, 1)), "2019/ 5/ 7 火曜日\r\n令和元年5月7日");
     EXPECT_EQ(copied_date(date_after({1868, 9, 8}, -1)), "1868/ 9/ 7 月曜日") << "before the first era";
     EXPECT_EQ(copied_date(date_after({2001, 2, 29}, 1)), "");
     EXPECT_EQ(copied_days(-61), "-61日間");

@@ -3,7 +3,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string_view>
+#include <tuple>
+#include <vector>
 
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
@@ -13,6 +16,7 @@
 #include "res/dialogs/temperature.h"
 #include "res/dialogs/time_calculator.h"
 #include "res/dialogs/time_of_day.h"
+#include "res/dialogs/world_clock.h"
 #include "res/launcher_ids.h"
 #include "tests/win/windows_harness.h"
 #include "tools/time/time_calculator.h"
@@ -45,6 +49,123 @@ TEST_F(FormToolsTest, DateCalculatorCountsDaysAndStepsBackWithTheWeekdayAndTheEr
     fill_and_press(tool, {{IDC_DAY_COUNT, L"1"}}, IDC_DATE_AFTER);
     EXPECT_EQ(text_of(tool, IDC_ERA_RESULT), "") << "the day before the first era clears the field";
     EXPECT_TRUE(checked(reopen(tool, IDC_OPEN_DATE_CALCULATOR), IDC_PLUS)) << "each opening starts with plus";
+}
+
+TEST_F(FormToolsTest, DateCalculatorCountsBusinessDaysAndYearsMonthsAndDaysBesideThePlainDays) {
+    HWND tool = open(IDC_OPEN_DATE_CALCULATOR);
+    EXPECT_EQ((std::vector{checked(tool, IDC_SATURDAY_OFF), checked(tool, IDC_SUNDAY_OFF), checked(tool, IDC_HOLIDAYS_OFF),
+                           checked(tool, IDC_YEAR_END_OFF), checked(tool, IDC_COUNT_FIRST_DAY)}),
+              (std::vector{true, true, true, false, false}))
+        << "a new user";
+    click(tool, IDC_YEAR_END_OFF);
+    set_picker(tool, IDC_FIRST_DATE, moment(2026, 12, 25));
+    set_picker(tool, IDC_SECOND_DATE, moment(2027, 1, 8));
+    click(tool, IDC_DAYS_BETWEEN);
+    EXPECT_EQ(std::tuple(text_of(tool, IDC_DAYS_RESULT), text_of(tool, IDC_BETWEEN_BUSINESS),
+                         text_of(tool, IDC_BETWEEN_YMD)),
+              std::tuple("14", "6", "14日"));
+    set_picker(tool, IDC_FIRST_DATE, moment(2027, 1, 8));
+    set_picker(tool, IDC_SECOND_DATE, moment(2026, 12, 25));
+    click(tool, IDC_DAYS_BETWEEN);
+    EXPECT_EQ(std::tuple(text_of(tool, IDC_DAYS_RESULT), text_of(tool, IDC_BETWEEN_BUSINESS),
+                         text_of(tool, IDC_BETWEEN_YMD)),
+              std::tuple("-14", "-6", "－14日"));
+
+    set_picker(tool, IDC_FIRST_DATE, moment(2000, 2, 29));
+    set_picker(tool, IDC_SECOND_DATE, moment(2026, 12, 7));
+    click(tool, IDC_DAYS_BETWEEN);
+    EXPECT_EQ(text_of(tool, IDC_BETWEEN_YMD), "26年9か月8日");
+    set_picker(tool, IDC_FIRST_DATE, moment(2026, 12, 7));
+    set_picker(tool, IDC_SECOND_DATE, moment(2026, 12, 8));
+    click(tool, IDC_COUNT_FIRST_DAY);
+    click(tool, IDC_DAYS_BETWEEN);
+    EXPECT_EQ(std::tuple(text_of(tool, IDC_DAYS_RESULT), text_of(tool, IDC_BETWEEN_BUSINESS),
+                         text_of(tool, IDC_BETWEEN_YMD)),
+              std::tuple("2", "2", "1日"))
+        << "both ends count; the years, months and days do not change";
+}
+
+// The row of a drop-down list chosen as the user would, with the notice it sends.
+void choose_unit(HWND tool, int row) {
+    SendDlgItemMessageW(tool, IDC_COUNT_UNIT, CB_SETCURSEL, WPARAM(row), 0);
+    SendMessageW(tool, WM_COMMAND, MAKEWPARAM(IDC_COUNT_UNIT, CBN_SELCHANGE), LPARAM(GetDlgItem(tool, IDC_COUNT_UNIT)));
+}
+
+std::string date_after_shown(HWND tool) {
+    return text_of(tool, IDC_DATE_RESULT) + " " + text_of(tool, IDC_WEEKDAY_RESULT) + " " + text_of(tool, IDC_HOLIDAY_RESULT);
+}
+
+TEST_F(FormToolsTest, DateCalculatorStepsByBusinessDaysMonthsAndYearsAndKeepsEveryChoice) {
+    HWND tool = open(IDC_OPEN_DATE_CALCULATOR);
+    constexpr int business_days = 4, months = 2;
+    choose_unit(tool, business_days);
+    set_picker(tool, IDC_START_DATE, moment(2026, 12, 28));
+    fill_and_press(tool, {{IDC_DAY_COUNT, L"3"}}, IDC_DATE_AFTER);
+    EXPECT_EQ(date_after_shown(tool), "2026/12/31 木 ");
+    click(tool, IDC_YEAR_END_OFF);
+    click(tool, IDC_DATE_AFTER);
+    EXPECT_EQ(date_after_shown(tool), "2027/ 1/ 6 水 ");
+    click(tool, IDC_MINUS);
+    EXPECT_EQ(text_of(tool, IDC_DIRECTION), "前");
+    choose_unit(tool, months);
+    set_picker(tool, IDC_START_DATE, moment(2027, 2, 1));
+    fill_and_press(tool, {{IDC_DAY_COUNT, L"1"}}, IDC_DATE_AFTER);
+    EXPECT_EQ(date_after_shown(tool), "2027/ 1/ 1 金 元日");
+    click(tool, IDC_PLUS);
+    set_picker(tool, IDC_START_DATE, moment(2027, 1, 31));
+    click(tool, IDC_DATE_AFTER);
+    EXPECT_EQ(date_after_shown(tool), "2027/ 2/28 日 ");
+
+    restart();
+    EXPECT_TRUE(saved("\r\ndate_first=0\r\ndate_unit=2\r\noff_sat=1\r\noff_sun=1\r\noff_hol=1\r\noff_year_end=1\r\n"));
+    tool = open(IDC_OPEN_DATE_CALCULATOR);
+    EXPECT_EQ(std::pair(SendDlgItemMessageW(tool, IDC_COUNT_UNIT, CB_GETCURSEL, 0, 0), checked(tool, IDC_YEAR_END_OFF)),
+              std::pair(LRESULT(months), true));
+    choose_unit(tool, 0);
+    set_picker(tool, IDC_START_DATE, moment(2026, 12, 7));
+    fill_and_press(tool, {{IDC_DAY_COUNT, L"25"}}, IDC_DATE_AFTER);
+    EXPECT_EQ(date_after_shown(tool), "2027/ 1/ 1 金 元日") << "days as before, with the holiday";
+}
+
+TEST_F(FormToolsTest, HolidayListShowsTheYearsHolidaysAndMarksPredictedEquinoxes) {
+    HWND dates = open(IDC_OPEN_DATE_CALCULATOR);
+    choose_menu(dates, IDM_HOLIDAY_LIST);
+    HWND list = tool_window_with(IDC_HOLIDAY_LIST);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(text_of(list, IDC_HOLIDAY_YEAR), "2026") << "the fake clock's year";
+    std::vector<std::string> lines = list_lines(list, IDC_HOLIDAY_LIST);
+    ASSERT_EQ(lines.size(), 18u);
+    EXPECT_EQ(lines[9], "2026/ 5/ 6 (水)\t振替休日");
+    EXPECT_EQ(lines[13], "2026/ 9/22 (火)\t国民の休日");
+    EXPECT_EQ(text_of(list, IDC_HOLIDAY_NOTE), "");
+    SetDlgItemTextW(list, IDC_HOLIDAY_YEAR, L"2019");
+    lines = list_lines(list, IDC_HOLIDAY_LIST);
+    for (const char* day : {"2019/ 4/30 (火)\t国民の休日", "2019/ 5/ 1 (水)\t天皇の即位の日", "2019/ 5/ 2 (木)\t国民の休日",
+                            "2019/10/22 (火)\t即位礼正殿の儀"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), day), lines.end()) << day;
+    for (const std::string& line : lines) EXPECT_EQ(line.find("2019/12/23"), std::string::npos);
+    SetDlgItemTextW(list, IDC_HOLIDAY_YEAR, L"99999");
+    EXPECT_EQ(list_lines(list, IDC_HOLIDAY_LIST).at(4), "2150/ 3/21 (土)\t春分の日（予測）") << "the last year the law is read for";
+    EXPECT_NE(text_of(list, IDC_HOLIDAY_NOTE), "");
+}
+
+TEST_F(FormToolsTest, EveryDatePickersCalendarAsksForAndGetsTheHolidaysInBold) {
+    HWND dates = open(IDC_OPEN_DATE_CALCULATOR);
+    HWND world = open(IDC_OPEN_WORLD_CLOCK);
+    for (auto [tool, picker] : {std::pair(dates, IDC_FIRST_DATE), std::pair(dates, IDC_START_DATE), std::pair(world, IDC_WORLD_DATE)}) {
+        // As the calendar asks when it shows May and June 2026.
+        MONTHDAYSTATE states[2] = {};
+        NMDAYSTATE request{};
+        request.nmhdr = {GetDlgItem(tool, picker), UINT_PTR(picker), UINT(MCN_GETDAYSTATE)};
+        request.stStart = moment(2026, 5, 1);
+        request.cDayState = 2;
+        request.prgDayState = states;
+        SendMessageW(GetDlgItem(tool, picker), WM_NOTIFY, picker, LPARAM(&request));
+        EXPECT_EQ(std::pair(states[0], states[1]), std::pair(MONTHDAYSTATE(0b111100), MONTHDAYSTATE(0))) << picker;
+        states[0] = 0;
+        SendMessageW(tool, WM_NOTIFY, picker, LPARAM(&request));
+        EXPECT_EQ(states[0], MONTHDAYSTATE(0b111100)) << "passed on to the window, as Windows' picker does";
+    }
 }
 
 TEST_F(FormToolsTest, TimeOfDayStartsAtTheOpeningTimeShowsTheOffsetsDayInTheOtherFieldAndClampsItsFields) {
@@ -303,6 +424,9 @@ TEST_F(CopyingTest, CalculatorsCopyTheirLastAnswerOnePerLine) {
     set_picker(dates, IDC_START_DATE, {2004, 2, 0, 28, 0, 0, 0, 0});
     fill_and_press(dates, {{IDC_DAY_COUNT, L"1"}}, IDC_DATE_AFTER);
     EXPECT_EQ(copy_from(dates, IDC_DATE_AFTER), "2004/ 2/29 日曜日\r\n平成16年2月29日");
+    set_picker(dates, IDC_START_DATE, moment(2026, 12, 31));
+    click(dates, IDC_DATE_AFTER);
+    EXPECT_EQ(copy_from(dates, IDC_DATE_AFTER), "2027/ 1/ 1 金曜日 元日\r\n令和9年1月1日");
     click(dates, IDC_DAYS_BETWEEN);
     EXPECT_EQ(copy_from(dates, IDC_FIRST_DATE), "0日間");
     // An edit field copies what is selected in it, not the result.

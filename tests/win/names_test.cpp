@@ -6,6 +6,7 @@
 #include "app/tool_table.h"
 #include "base/win/frame.h"
 #include "res/dialogs/currency.h"
+#include "res/dialogs/date_calculator.h"
 #include "res/dialogs/rate_editor.h"
 #include "res/launcher_ids.h"
 #include "tests/win/windows_harness.h"
@@ -63,6 +64,8 @@ TEST_F(NamesTest, EveryFieldOfEveryToolFollowsItsLabel) {
     HWND currency = open(IDC_OPEN_CURRENCY);
     choose_menu(currency, IDM_RATE_EDITOR);
     windows.push_back(tool_window_with(IDC_RATE_YEN_FIRST));
+    choose_menu(open(IDC_OPEN_DATE_CALCULATOR), IDM_HOLIDAY_LIST);
+    windows.push_back(tool_window_with(IDC_HOLIDAY_LIST));
     int fields = 0;
     for (HWND window : windows) {
         ASSERT_NE(window, nullptr);

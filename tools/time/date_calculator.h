@@ -1,8 +1,11 @@
 // The date calculator's answers, as its window shows them (CP932).
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "base/calendar.h"
 
@@ -10,12 +13,24 @@ namespace quivra {
 
 // The second date's day number less the first's.
 std::int32_t days_between(const Date& first, const Date& second);
+// The same with both ends counted when `count_first_day`: one more day
+// away from zero, so that equal dates are 1 day.
+std::int32_t days_counted(const Date& first, const Date& second, bool count_first_day);
 
 struct DateAfter {
     std::string date;     // "2004/ 3/ 1"; empty when the result is refused
     std::string weekday;  // "日" to "土"; "？" when there is no date
     std::string era;      // "令和8年12月7日"; empty before the first era or without a date
+    std::string holiday;  // "元日"; empty on other days
 };
+
+// The units of the count, in the drop-down's order (a CountUnit's value).
+inline constexpr std::array<const char*, 5> count_unit_names = {"日", "週", "か月", "年", "営業日"};
+// What follows the unit: "後", or "前" for a count back.
+const char* direction_word(bool back);
+
+// A computed date as the window shows it; an empty one is refused.
+DateAfter describe_date(const std::optional<Date>& date);
 
 // The date in the Japanese era it falls in: "平成31年4月30日", "令和元年5月1日";
 // empty before the first era began.
@@ -24,9 +39,16 @@ std::string era_date(const Date& date);
 // The date `days` days after `start` (before it when negative).
 DateAfter date_after(const Date& start, std::int32_t days);
 
-// What Ctrl+C copies of each answer: "366日間"; "2004/ 3/ 1 月曜日" with
-// the era date on a second line when there is one, empty without a date.
+// What Ctrl+C copies of each answer: "366日間"; "2027/ 1/ 1 金曜日 元日"
+// (the holiday only on one) with the era date on a second line when there
+// is one, empty without a date.
 std::string copied_days(std::int32_t days);
 std::string copied_date(const DateAfter& after);
+
+// A year's holidays, one line each: "2027/ 1/ 1 (金)\t元日", an equinox
+// day past the announced years marked "（予測）"; none outside the law's years.
+std::vector<std::string> holiday_list_lines(int year);
+// Under the list: why some days are marked, or empty.
+std::string holiday_list_note(int year);
 
 }  // namespace quivra

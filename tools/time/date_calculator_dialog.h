@@ -5,6 +5,7 @@
 
 namespace quivra {
 
-std::unique_ptr<ToolWindow> make_date_calculator_window();
+// Its menu opens the holiday list's row.
+std::unique_ptr<ToolWindow> make_date_calculator_window(const Tool& holiday_list);
 
 }  // namespace quivra
