@@ -32,6 +32,7 @@ tool() {
 "$root/scripts/screenshot.sh" launcher "$pictures/launcher.png"
 "$root/scripts/screenshot.sh" about "$pictures/about.png"
 tool date_calculator IDC_OPEN_DATE_CALCULATOR "$(id IDC_DAYS_BETWEEN)" "$(id IDC_DATE_AFTER)"
+tool holiday_list IDC_OPEN_DATE_CALCULATOR "$(id IDM_HOLIDAY_LIST)"
 # 1時間30分 + 45分 =
 tool time_calculator IDC_OPEN_TIME_CALCULATOR "$(id IDC_CALC_DIGIT_1)" "$(id IDC_CALC_HOURS)" \
     "$(id IDC_CALC_DIGIT_3)" "$(id IDC_CALC_DIGIT_0)" "$(id IDC_CALC_MINUTES)" "$(id IDC_CALC_PLUS)" \
