@@ -61,6 +61,10 @@ const Tool tools[] = {
      made_with<make_currency_window, rate_editor>},
     {18, IDC_OPEN_DRIVES, IDI_DRIVE_REPORT, "パソコンの中", IDD_DRIVE_REPORT, keeping_nothing<drive_report_procedure>},
     {19, IDC_OPEN_GAME, IDI_GAME, "頭の中", IDD_GAME, make_game_window, game_large_text},
+    {17, IDC_OPEN_FUEL, IDI_FUEL_CONVERTER, "燃費は？", IDD_FUEL_CONVERTER, list_converter<fuel_converter>},
+    {20, IDC_OPEN_DATA, IDI_DATA_CONVERTER, "データ量？", IDD_DATA_CONVERTER, list_converter<data_converter>},
+    {21, IDC_OPEN_ENERGY, IDI_ENERGY_CONVERTER, "熱量は？", IDD_ENERGY_CONVERTER, list_converter<energy_converter>},
+    {22, IDC_OPEN_PRESSURE, IDI_PRESSURE_CONVERTER, "圧力は？", IDD_PRESSURE_CONVERTER, list_converter<pressure_converter>},
 };
 
 }  // namespace

@@ -21,8 +21,20 @@ struct NumberValue {
     Kept<std::int32_t> Settings::*member;
     std::int32_t default_value;  // when the file has no such key
 };
+// Rows first to end - 1 of an indexed key: windows added later have rows
+// written after every older key, so an older file reads as it did.
+struct Rows {
+    int first;
+    int end;
+    bool holds(int index) const { return index >= first && index < end; }
+};
+constexpr Rows first_rows{0, 20}, later_rows{20, position_rows};
+
 // Keys with a two-digit row after the name: dlgNN_left, dlgNN_top.
-using PositionRows = std::array<Position, position_rows> Settings::*;
+struct PositionRows {
+    std::array<Position, position_rows> Settings::*member;
+    Rows rows;
+};
 // rateNN, written only where a rate is stored.
 using RateEntries = std::array<std::int32_t, rate_entries> Settings::*;
 // Opaque: read from at most ten characters, written as ten digits.
@@ -31,6 +43,7 @@ using CarriedCode = std::int64_t Settings::*;
 struct RowFlags {
     std::array<bool, position_rows> Settings::*member;
     std::string_view field;
+    Rows rows;
 };
 
 struct Key {
@@ -39,8 +52,8 @@ struct Key {
 };
 
 // In the order of the file, each number with its default; text defaults to empty.
-constexpr std::array<Key, 23> keys = {{
-    {"dlg", &Settings::positions},
+constexpr std::array<Key, 29> keys = {{
+    {"dlg", PositionRows{&Settings::positions, first_rows}},
     {"alarm", TextValue{&Settings::alarm_path, alarm_path_max_bytes}},
     {"tmsg_sw", NumberValue{&Settings::timer_message_shown, 0}},
     {"tmsg", TextValue{&Settings::timer_message, timer_message_max_bytes}},
@@ -56,13 +69,19 @@ constexpr std::array<Key, 23> keys = {{
     {"PASSCODE", &Settings::passcode},
     {"world_auto", NumberValue{&Settings::world_zones_decide, 1}},
     {"tax_round", NumberValue{&Settings::tax_rounding, 0}},
-    {"dlg", RowFlags{&Settings::topmost, "topmost"}},
+    {"dlg", RowFlags{&Settings::topmost, "topmost", first_rows}},
     {"date_first", NumberValue{&Settings::count_first_day, 0}},
     {"date_unit", NumberValue{&Settings::count_unit, 0}},
     {"off_sat", NumberValue{&Settings::saturday_off, 1}},
     {"off_sun", NumberValue{&Settings::sunday_off, 1}},
     {"off_hol", NumberValue{&Settings::holidays_off, 1}},
     {"off_year_end", NumberValue{&Settings::year_end_off, 0}},
+    {"fuel_def", NumberValue{&Settings::fuel_unit, 0}},
+    {"data_def", NumberValue{&Settings::data_unit, 0}},
+    {"energy_def", NumberValue{&Settings::energy_unit, 0}},
+    {"pressure_def", NumberValue{&Settings::pressure_unit, 0}},
+    {"dlg", PositionRows{&Settings::positions, later_rows}},
+    {"dlg", RowFlags{&Settings::topmost, "topmost", later_rows}},
 }};
 
 struct PositionField {
@@ -124,15 +143,15 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
         },
         // Files read so far never had their separators checked; neither are they now.
         [&](PositionRows rows) {
-            if (!read_index(after, position_rows, index)) return;
+            if (!read_index(after, position_rows, index) || !rows.rows.holds(index)) return;
             std::string_view field = from(after, 3);
             for (const PositionField& f : position_fields)
                 if (names_field(field, f.name))
-                    (s.*rows)[index].*f.member = read_int32(from(field, f.name.size() + 1));
+                    (s.*rows.member)[index].*f.member = read_int32(from(field, f.name.size() + 1));
         },
         [&](RowFlags flags) {
             std::string_view field = from(after, 3);
-            if (read_index(after, position_rows, index) && names_field(field, flags.field))
+            if (read_index(after, position_rows, index) && flags.rows.holds(index) && names_field(field, flags.field))
                 (s.*flags.member)[index] = read_int32(from(field, flags.field.size() + 1)) != 0;
         },
         [&](RateEntries rates) {
@@ -162,9 +181,9 @@ void write_key(std::string& out, const Settings& s, const Key& key) {
         },
         [&](NumberValue number) { put(out, key.name, std::to_string((s.*number.member).to_save)); },
         [&](PositionRows rows) {
-            for (int row = 0; row < position_rows; ++row)
+            for (int row = rows.rows.first; row < rows.rows.end; ++row)
                 for (const PositionField& f : position_fields)
-                    put(out, row_key(key.name, row, f.name), std::to_string((s.*rows)[row].*f.member));
+                    put(out, row_key(key.name, row, f.name), std::to_string((s.*rows.member)[row].*f.member));
         },
         // Every stored rate is written, so a zero in one row cannot make the
         // rows after it fall back to their defaults at the next start.
@@ -175,7 +194,7 @@ void write_key(std::string& out, const Settings& s, const Key& key) {
                         std::to_string((s.*rates)[entry]));
         },
         [&](RowFlags flags) {
-            for (int row = 0; row < position_rows; ++row)
+            for (int row = flags.rows.first; row < flags.rows.end; ++row)
                 put(out, row_key(key.name, row, flags.field), (s.*flags.member)[row] ? "1" : "0");
         },
         [&](CarriedCode digits) {

@@ -8,7 +8,7 @@
 
 namespace quivra {
 
-inline constexpr int position_rows = 20;
+inline constexpr int position_rows = 23;
 inline constexpr int rate_entries = 20;
 inline constexpr std::size_t alarm_path_max_bytes = 127;
 inline constexpr std::size_t timer_message_max_bytes = 255;
@@ -65,6 +65,10 @@ struct Settings {
     Kept<std::int32_t> sunday_off;
     Kept<std::int32_t> holidays_off;
     Kept<std::int32_t> year_end_off;
+    Kept<std::int32_t> fuel_unit;  // rows of the later converters' unit tables
+    Kept<std::int32_t> data_unit;
+    Kept<std::int32_t> energy_unit;
+    Kept<std::int32_t> pressure_unit;
     bool operator==(const Settings&) const = default;
 };
 

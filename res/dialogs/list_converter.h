@@ -1,4 +1,4 @@
-/* The five list converters: templates 17 to 20 and 22, each with its
+/* The list converters: templates 17 to 20, 22 and 32 to 35, each with its
    controls numbered from its own base. */
 #pragma once
 
@@ -7,18 +7,30 @@
 #define IDD_AREA_CONVERTER 19
 #define IDD_VOLUME_CONVERTER 20
 #define IDD_SPEED_CONVERTER 22
+#define IDD_FUEL_CONVERTER 32
+#define IDD_DATA_CONVERTER 33
+#define IDD_ENERGY_CONVERTER 34
+#define IDD_PRESSURE_CONVERTER 35
 /* Their icons, in their windows and on their launcher buttons. */
 #define IDI_LENGTH_CONVERTER 2007
 #define IDI_WEIGHT_CONVERTER 2008
 #define IDI_AREA_CONVERTER 2009
 #define IDI_VOLUME_CONVERTER 2010
 #define IDI_SPEED_CONVERTER 2012
+#define IDI_FUEL_CONVERTER 2017
+#define IDI_DATA_CONVERTER 2018
+#define IDI_ENERGY_CONVERTER 2019
+#define IDI_PRESSURE_CONVERTER 2020
 
 #define LENGTH_CONVERTER_BASE 700
 #define WEIGHT_CONVERTER_BASE 800
 #define AREA_CONVERTER_BASE 900
 #define VOLUME_CONVERTER_BASE 1000
 #define SPEED_CONVERTER_BASE 1200
+#define FUEL_CONVERTER_BASE 2200
+#define DATA_CONVERTER_BASE 2300
+#define ENERGY_CONVERTER_BASE 2400
+#define PRESSURE_CONVERTER_BASE 2500
 
 /* Added to a converter's base. */
 #define IDC_LIST_VALUE 21
@@ -26,3 +38,4 @@
 #define IDC_LIST_UNIT 23
 #define IDC_LIST_CONVERT 24
 #define IDC_LIST_RESULTS 25
+#define IDC_LIST_NOTE 26 /* why typed text was refused */

@@ -123,39 +123,101 @@ TEST(RateFields, KeepEveryRateThroughTheTwoFields) {
     EXPECT_EQ(rate_of({largest_yen, largest_sen}), most);
 }
 
-constexpr std::size_t mm = 0, cm = 1, metre = 2, inch = 4, foot = 5, ri = 14;
-constexpr std::size_t litre = 7, british_barrel = 15, metre_per_second = 0, km_per_hour = 5, mach = 13;
+constexpr std::size_t mm = 0, cm = 1, metre = 2, km = 3, inch = 4, foot = 5, mile = 8, ri = 14;
+constexpr std::size_t litre = 7, british_barrel = 15, go = 18, sho = 19, metre_per_second = 0, km_per_hour = 5, mach = 13;
 
-TEST(ListConversion, LinesPadShortNamesTruncateDecimalsAndDashABillion) {
-    const struct { const UnitTable& table; unsigned amount; std::size_t from, to; const char* line; } cases[] = {
-        {length_units, 1, metre, inch, "インチ      \t       39.37007 in"},
-        {length_units, 1, metre, cm, "センチメートル\t      100.00000 cm"},  // a long name overruns
-        {length_units, 1, inch, mm, "ミリメートル\t       25.39999 mm"},
-        {length_units, 3, inch, inch, "インチ      \t        2.99999 in"},
-        {speed_units, 100, km_per_hour, metre_per_second, "秒速メートル    \t       27.77777 m/s"},
-        {speed_units, 100, km_per_hour, mach, "マッハ          \t        0.08169 M"},
-        {length_units, 9999, ri, mm, "ミリメートル\t    -----"},
-        {length_units, 9999, ri, foot, "フィート    \t128821762.20472 ft"},
-        {volume_units, 1, litre, british_barrel, "バレル（イギリス）\t        0.00611 "},  // no abbreviation
-    };
-    for (const auto& c : cases) EXPECT_EQ(convert_to_every_unit(c.table, c.amount, c.from)[c.to], c.line);
+// A value as the field gives it: whole hundred-thousandths.
+constexpr std::uint64_t units(std::uint64_t whole, std::uint64_t hundred_thousandths = 0) {
+    return whole * value_scale + hundred_thousandths;
 }
 
-TEST(ListConversion, ZeroGivesZeroOnEveryLineOfEveryTable) {
-    for (const UnitTable* table : {&length_units, &weight_units, &area_units, &volume_units, &speed_units}) {
+// What a line shows after its name: the value and the abbreviation.
+std::string shown(const UnitTable& table, std::uint64_t value, std::size_t from, std::size_t to) {
+    std::string line = convert_to_every_unit(table, value, from).at(to);
+    std::string amount = line.substr(line.find('\t') + 1);
+    return amount.substr(amount.find_first_not_of(' '));
+}
+
+// Every expected figure was worked out as an exact fraction by hand or by a second
+// program, then truncated: none comes from the table's own arithmetic.
+TEST(ListConversion, EveryDigitIsTheExactDefinitionsTruncated) {
+    const struct { const UnitTable& table; std::uint64_t value; std::size_t from, to; const char* shows; } cases[] = {
+        {length_units, units(3), inch, mm, "76.20000 mm"},      // a double gives 76.19999
+        {length_units, units(1), inch, mm, "25.40000 mm"},
+        {length_units, units(3), inch, inch, "3.00000 in"},
+        {length_units, units(1), foot, inch, "12.00000 in"},
+        {length_units, units(1), metre, foot, "3.28083 ft"},
+        {length_units, units(1), mile, km, "1.60934 km"},
+        {length_units, units(1, 50000), inch, cm, "3.81000 cm"},
+        {length_units, units(9999), ri, foot, "128834645.66929 ft"},
+        {length_units, units(999'999'999, 99'999), mm, mm, "999999999.99999 mm"},
+        {weight_units, units(1), 4, 0, "28.34952 g"},           // オンス（通常）
+        {area_units, units(20), 10, 1, "66.11570 m2"},          // 坪 is 400/121 m²
+        {volume_units, units(1), sho, go, "10.00000 合"},
+        {volume_units, units(1), litre, british_barrel, "0.00611 "},  // no abbreviation
+        {speed_units, units(100), km_per_hour, metre_per_second, "27.77777 m/s"},
+        {speed_units, units(100), km_per_hour, mach, "0.08169 M"},
+        {energy_units, units(100), 4, 1, "418.40000 kJ"},       // kcal to kJ
+        {pressure_units, units(220), 2, 9, "31.90830 psi"},     // kPa to psi
+        {pressure_units, units(1), 7, 0, "133.32236 Pa"},       // mmHg
+        {data_units, units(500), 7, 12, "465.66128 GiB"},       // GB to GiB
+        {data_units, units(500), 7, 0, "4,000,000,000,000.00000 bit"},
+        {data_units, units(124, 99'999), 8, 0, "999,999,920,000,000.00000 bit"},  // TB
+        {fuel_units, units(15, 30'000), 0, 1, "6.53594 L/100km"},
+        {fuel_units, units(15, 30'000), 0, 2, "35.98783 mpg"},
+        {fuel_units, units(5), 1, 2, "47.04291 mpg"},
+        {fuel_units, units(100), 1, 0, "1.00000 km/L"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shown(c.table, c.value, c.from, c.to), c.shows) << c.shows;
+}
+
+TEST(ListConversion, LinesPadNamesAndDashWhatTheColumnCannotHold) {
+    EXPECT_EQ(convert_to_every_unit(length_units, units(1), metre)[inch], "インチ      \t       39.37007 in");
+    EXPECT_EQ(convert_to_every_unit(length_units, units(1), metre)[cm], "センチメートル\t      100.00000 cm")
+        << "a long name overruns";
+    EXPECT_EQ(convert_to_every_unit(length_units, units(9999), ri)[mm], "ミリメートル\t    -----");
+    EXPECT_EQ(convert_to_every_unit(data_units, units(125), 8)[0], "ビット    \t              -----") << "10 to the 15th bits";
+    EXPECT_EQ(convert_to_every_unit(data_units, units(1), 0)[0], "ビット    \t                  1.00000 bit");
+    // A reciprocal unit at 0 is infinite one way and 0 the other.
+    EXPECT_EQ(shown(fuel_units, 0, 0, 1), "-----");
+    EXPECT_EQ(shown(fuel_units, 0, 1, 0), "-----");
+    EXPECT_EQ(shown(fuel_units, 0, 1, 1), "0.00000 L/100km");
+}
+
+TEST(ListConversion, ZeroGivesZeroOnEveryLineOfEveryTableButTheReciprocals) {
+    for (const UnitTable* table : {&length_units, &weight_units, &area_units, &volume_units, &speed_units, &data_units,
+                                   &energy_units, &pressure_units}) {
         const std::size_t rows = table->units.size();
         for (std::size_t from = 0; from < rows; ++from) {
             const auto lines = convert_to_every_unit(*table, 0, from);
             ASSERT_EQ(lines.size(), rows);
             for (std::size_t k = 0; k < rows; ++k)
-                EXPECT_NE(lines[k].find("\t        0.00000 "), std::string::npos) << k << " from " << from;
+                EXPECT_NE(lines[k].find(" 0.00000 "), std::string::npos) << k << " from " << from;
         }
     }
 }
 
+TEST(ListValue, ReadsDecimalsExactlyAndRefusesWhatItCannotHold) {
+    EXPECT_EQ(read_value("1.5"), units(1, 50'000));
+    EXPECT_EQ(read_value("0.25"), units(0, 25'000));
+    EXPECT_EQ(read_value("123456789.12345"), units(123'456'789, 12'345));
+    EXPECT_EQ(read_value(".5"), units(0, 50'000));
+    EXPECT_EQ(read_value(""), 0u) << "an empty field is 0";
+    EXPECT_EQ(read_value("7."), units(7)) << "on the way to a decimal";
+    for (std::string_view refused : {"1234567890", "1.123456", "-1", "1,5", "1.2.3", "abc", " 1", "1e5"}) {
+        EXPECT_FALSE(read_value(refused)) << refused;
+        EXPECT_NE(value_text_refusal(refused), "") << refused;
+    }
+    EXPECT_NE(value_text_refusal("1", false), "") << "a character Shift-JIS lacks";
+    EXPECT_EQ(stepped_value("1.50", 1), "2.50");
+    EXPECT_EQ(stepped_value("0.5", -1), "0.5") << "not below 0";
+    EXPECT_EQ(stepped_value("999999999", 1), "999999999");
+    EXPECT_EQ(stepped_value("", 1), "1");
+}
+
 // The window asks only for rows it listed; a row past the table must not read past it.
 TEST(RowOutsideTheTable, GivesNoLines) {
-    EXPECT_TRUE(convert_to_every_unit(length_units, 1, length_units.units.size()).empty());
+    EXPECT_TRUE(convert_to_every_unit(length_units, units(1), length_units.units.size()).empty());
     EXPECT_TRUE(convert_to_every_currency(default_rates(), 1, currency_names.size()).empty());
     EXPECT_TRUE(convert_to_every_currency(std::vector<std::int32_t>(3, 100), 1, 0).empty()) << "too few rates";
 }

@@ -85,8 +85,10 @@ long exit_code(HANDLE process, DWORD wait_ms) {
 bool whole_file(const std::string& file) {
     return file.find("\r\nrate15=1453\r\nPASSCODE=0000000000\r\nworld_auto=1\r\ntax_round=0\r\n"
                      "dlg00_topmost=") != std::string::npos &&
-           file.ends_with("\r\ndlg19_topmost=0\r\ndate_first=0\r\ndate_unit=0\r\noff_sat=1\r\noff_sun=1\r\n"
-                          "off_hol=1\r\noff_year_end=0\r\n");
+           file.find("\r\ndlg19_topmost=0\r\ndate_first=0\r\ndate_unit=0\r\noff_sat=1\r\noff_sun=1\r\n"
+                     "off_hol=1\r\noff_year_end=0\r\nfuel_def=0\r\ndata_def=0\r\nenergy_def=0\r\npressure_def=0\r\n"
+                     "dlg20_left=") != std::string::npos &&
+           file.ends_with("\r\ndlg22_top=0\r\ndlg20_topmost=0\r\ndlg21_topmost=0\r\ndlg22_topmost=0\r\n");
 }
 
 TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {

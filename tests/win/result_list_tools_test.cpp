@@ -1,4 +1,8 @@
 // The tools that answer in a list: the unit converters, the currency converter and its rate editor, the world clock and the drive report.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <deque>
@@ -52,10 +56,66 @@ TEST_F(ResultListToolsTest, EachConverterKeepsTheUnitOfItsLastConversionForTheNe
     choose_row(open(IDC_OPEN_VOLUME), VOLUME_CONVERTER_BASE + IDC_LIST_UNIT, 0);  // never converted
     click(tool, LENGTH_CONVERTER_BASE + IDC_LIST_CONVERT);
     auto lines = list_lines(tool, LENGTH_CONVERTER_BASE + IDC_LIST_RESULTS);
-    EXPECT_EQ(lines.at(inch), "インチ      \t        2.99999 in");
+    EXPECT_EQ(lines.at(inch), "インチ      \t        3.00000 in");
     EXPECT_EQ(selected_row(reopen(tool, IDC_OPEN_LENGTH), LENGTH_CONVERTER_BASE + IDC_LIST_UNIT), inch);
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_TRUE(saved("\r\nlen_def=4\r\n") && saved("\r\nvol_def=23\r\n"));
+}
+
+// Characters as the keyboard delivers them to the focused field.
+void type_into(HWND tool, int id, std::wstring_view keys) {
+    SetFocus(GetDlgItem(tool, id));
+    for (wchar_t key : keys) SendMessageW(GetDlgItem(tool, id), WM_CHAR, key, 1);
+}
+
+TEST_F(ResultListToolsTest, TheValueTakesDecimalsExactlyRefusesOtherTextAndItsArrowsKeepTheDecimals) {
+    constexpr int base = LENGTH_CONVERTER_BASE, cm = 1;
+    HWND tool = open(IDC_OPEN_LENGTH);
+    EXPECT_EQ(text_of(tool, base + IDC_LIST_VALUE), "1");
+    SetDlgItemTextW(tool, base + IDC_LIST_VALUE, L"");
+    type_into(tool, base + IDC_LIST_VALUE, L"1x.5");
+    EXPECT_EQ(text_of(tool, base + IDC_LIST_VALUE), "1.5") << "the letter refused as typed";
+    EXPECT_EQ(text_of(tool, base + IDC_LIST_NOTE), "") << "and its word gone with the next good key";
+    type_into(tool, base + IDC_LIST_VALUE, L"-");
+    EXPECT_NE(text_of(tool, base + IDC_LIST_NOTE), "") << "says why";
+    SetDlgItemTextW(tool, base + IDC_LIST_VALUE, L"1.123456");
+    EXPECT_EQ(text_of(tool, base + IDC_LIST_VALUE), "1.5") << "a sixth decimal, set by another program";
+    choose_row(tool, base + IDC_LIST_UNIT, inch);
+    click(tool, base + IDC_LIST_CONVERT);
+    EXPECT_EQ(list_lines(tool, base + IDC_LIST_RESULTS).at(cm), "センチメートル\t        3.81000 cm");
+
+    HWND arrows = GetDlgItem(tool, base + IDC_LIST_VALUE_UPDOWN);
+    NMUPDOWN step{{arrows, UINT_PTR(base + IDC_LIST_VALUE_UPDOWN), UINT(UDN_DELTAPOS)}, 0, 1};
+    SendMessageW(tool, WM_NOTIFY, step.hdr.idFrom, LPARAM(&step));
+    EXPECT_EQ(text_of(tool, base + IDC_LIST_VALUE), "2.5");
+    step.iDelta = -1;
+    for (int i = 0; i < 3; ++i) SendMessageW(tool, WM_NOTIFY, step.hdr.idFrom, LPARAM(&step));
+    EXPECT_EQ(text_of(tool, base + IDC_LIST_VALUE), "0.5") << "not below 0";
+}
+
+TEST_F(ResultListToolsTest, EachNewConverterOpensFromItsButtonConvertsAndKeepsItsRow) {
+    const struct { int command, base, row; const char* key; int to; const char* line; } tools[] = {
+        {IDC_OPEN_FUEL, FUEL_CONVERTER_BASE, 0, "fuel_def=0", 1, "6.53594 L/100km"},
+        {IDC_OPEN_DATA, DATA_CONVERTER_BASE, 7, "data_def=7", 12, "465.66128 GiB"},
+        {IDC_OPEN_ENERGY, ENERGY_CONVERTER_BASE, 4, "energy_def=4", 1, "418.40000 kJ"},
+        {IDC_OPEN_PRESSURE, PRESSURE_CONVERTER_BASE, 2, "pressure_def=2", 9, "31.90830 psi"},
+    };
+    const wchar_t* values[] = {L"15.3", L"500", L"100", L"220"};
+    for (std::size_t i = 0; i < std::size(tools); ++i) {
+        const auto& t = tools[i];
+        HWND tool = open(t.command);
+        ASSERT_NE(tool, nullptr) << t.command;
+        SetDlgItemTextW(tool, t.base + IDC_LIST_VALUE, values[i]);
+        choose_row(tool, t.base + IDC_LIST_UNIT, t.row);
+        click(tool, t.base + IDC_LIST_CONVERT);
+        std::string line = list_lines(tool, t.base + IDC_LIST_RESULTS).at(std::size_t(t.to));
+        EXPECT_TRUE(line.ends_with(std::string(" ") + t.line)) << line;
+    }
+    restart();
+    for (const auto& t : tools) {
+        EXPECT_TRUE(saved(std::string("\r\n") + t.key + "\r\n")) << t.key;
+        EXPECT_EQ(selected_row(open(t.command), t.base + IDC_LIST_UNIT), t.row) << t.key;
+    }
 }
 
 constexpr int new_york = 24;

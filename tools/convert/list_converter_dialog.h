@@ -8,7 +8,7 @@
 
 namespace quivra {
 
-// One of the five tools: its controls are numbered from `base`, and
+// One of the list converters: its controls are numbered from `base`, and
 // `selection` is the setting that remembers its unit.
 struct ListConverter {
     int base;
@@ -16,8 +16,8 @@ struct ListConverter {
     Kept<std::int32_t> Settings::*selection;
 };
 
-extern const ListConverter length_converter, weight_converter, area_converter,
-    volume_converter, speed_converter;
+extern const ListConverter length_converter, weight_converter, area_converter, volume_converter, speed_converter,
+    fuel_converter, data_converter, energy_converter, pressure_converter;
 
 std::unique_ptr<ToolWindow> make_list_converter_window(const ListConverter& tool);
 
