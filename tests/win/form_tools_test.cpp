@@ -58,30 +58,19 @@ TEST_F(FormToolsTest, DateCalculatorCountsBusinessDaysAndYearsMonthsAndDaysBesid
               (std::vector{true, true, true, false, false}))
         << "a new user";
     click(tool, IDC_YEAR_END_OFF);
-    set_picker(tool, IDC_FIRST_DATE, moment(2026, 12, 25));
-    set_picker(tool, IDC_SECOND_DATE, moment(2027, 1, 8));
-    click(tool, IDC_DAYS_BETWEEN);
-    EXPECT_EQ(std::tuple(text_of(tool, IDC_DAYS_RESULT), text_of(tool, IDC_BETWEEN_BUSINESS),
-                         text_of(tool, IDC_BETWEEN_YMD)),
-              std::tuple("14", "6", "14日"));
-    set_picker(tool, IDC_FIRST_DATE, moment(2027, 1, 8));
-    set_picker(tool, IDC_SECOND_DATE, moment(2026, 12, 25));
-    click(tool, IDC_DAYS_BETWEEN);
-    EXPECT_EQ(std::tuple(text_of(tool, IDC_DAYS_RESULT), text_of(tool, IDC_BETWEEN_BUSINESS),
-                         text_of(tool, IDC_BETWEEN_YMD)),
-              std::tuple("-14", "-6", "－14日"));
-
-    set_picker(tool, IDC_FIRST_DATE, moment(2000, 2, 29));
-    set_picker(tool, IDC_SECOND_DATE, moment(2026, 12, 7));
-    click(tool, IDC_DAYS_BETWEEN);
-    EXPECT_EQ(text_of(tool, IDC_BETWEEN_YMD), "26年9か月8日");
-    set_picker(tool, IDC_FIRST_DATE, moment(2026, 12, 7));
-    set_picker(tool, IDC_SECOND_DATE, moment(2026, 12, 8));
+    // The three answers for two dates: days, business days, years-months-days.
+    auto between = [&](SYSTEMTIME first, SYSTEMTIME second) {
+        set_picker(tool, IDC_FIRST_DATE, first);
+        set_picker(tool, IDC_SECOND_DATE, second);
+        click(tool, IDC_DAYS_BETWEEN);
+        return std::tuple(text_of(tool, IDC_DAYS_RESULT), text_of(tool, IDC_BETWEEN_BUSINESS),
+                          text_of(tool, IDC_BETWEEN_YMD));
+    };
+    EXPECT_EQ(between(moment(2026, 12, 25), moment(2027, 1, 8)), std::tuple("14", "6", "14日"));
+    EXPECT_EQ(between(moment(2027, 1, 8), moment(2026, 12, 25)), std::tuple("-14", "-6", "－14日"));
+    EXPECT_EQ(std::get<2>(between(moment(2000, 2, 29), moment(2026, 12, 7))), "26年9か月8日");
     click(tool, IDC_COUNT_FIRST_DAY);
-    click(tool, IDC_DAYS_BETWEEN);
-    EXPECT_EQ(std::tuple(text_of(tool, IDC_DAYS_RESULT), text_of(tool, IDC_BETWEEN_BUSINESS),
-                         text_of(tool, IDC_BETWEEN_YMD)),
-              std::tuple("2", "2", "1日"))
+    EXPECT_EQ(between(moment(2026, 12, 7), moment(2026, 12, 8)), std::tuple("2", "2", "1日"))
         << "both ends count; the years, months and days do not change";
 }
 
