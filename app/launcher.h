@@ -1,11 +1,13 @@
-// The main window: sixteen picture buttons that open the tools.
+// The main window: twenty picture buttons that open the tools.
 #pragma once
 
 #include <windows.h>
 
+#include "quivra_version.h"
+
 namespace quivra {
 
-inline constexpr wchar_t version_title[] = L"Quivra v1.23";
+inline constexpr wchar_t version_title[] = L"Quivra v" QUIVRA_VERSION_WIDE;
 
 // Opens the launcher as a modeless dialog; it loads the settings as it
 // opens and writes them when it closes.

@@ -7,6 +7,7 @@
 #include <io.h>
 #include <utility>
 
+#include "base/settings_location.h"
 #include "base/text_encoding.h"
 #include "base/win/text.h"
 
@@ -21,7 +22,32 @@ enum class Reading { read, missing, unreadable };
 // A file that exists but could not be read keeps what the user saved in it.
 bool file_may_be_replaced = true;
 
-std::wstring settings_path() { return program_directory() + L"tarv.ini"; }
+constexpr wchar_t file_name[] = L"tarv.ini";
+
+// Where this run read its settings and writes them at exit.
+std::wstring read_path, write_path;
+
+std::wstring beside_program() { return program_directory() + file_name; }
+
+// %APPDATA%\Quivra\tarv.ini; empty where the variable is missing.
+std::wstring in_user_folder() {
+    wchar_t folder[MAX_PATH];
+    DWORD length = GetEnvironmentVariableW(L"APPDATA", folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    return std::wstring(folder) + L"\\Quivra\\" + file_name;
+}
+
+bool exists(const std::wstring& path) { return !path.empty() && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Whether a new file can be made beside the program: the test leaves nothing behind.
+bool program_folder_writable() {
+    std::wstring probe = program_directory() + L"tarv.ini.new";
+    HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
 
 Reading read_file(const std::wstring& path, std::string& bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -64,8 +90,13 @@ std::wstring program_directory() {
 
 bool load_settings() {
     settings = Settings{};
+    const std::wstring beside = beside_program(), user = in_user_folder();
+    SettingsFiles files = settings_files({program_folder_writable(), exists(beside), is_read_only(beside), exists(user)});
+    if (user.empty()) files = {SettingsFile::beside_program, SettingsFile::beside_program};
+    read_path = files.read == SettingsFile::beside_program ? beside : user;
+    write_path = files.write == SettingsFile::beside_program ? beside : user;
     std::string bytes;
-    Reading reading = read_file(settings_path(), bytes);
+    Reading reading = read_file(read_path, bytes);
     file_may_be_replaced = reading != Reading::unreadable;
     read_settings(settings, as_shift_jis(std::move(bytes), shift_jis_from_utf16));
     validate_positions(settings, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
@@ -73,7 +104,10 @@ bool load_settings() {
 }
 
 void save_settings() {
-    if (file_may_be_replaced) replace_file(settings_path(), settings_file_text(settings));
+    if (!file_may_be_replaced) return;
+    if (write_path != beside_program())
+        CreateDirectoryW(write_path.substr(0, write_path.find_last_of(L'\\')).c_str(), nullptr);
+    replace_file(write_path, settings_file_text(settings));
 }
 
 bool replace_file(const std::wstring& path, std::string_view bytes) {

@@ -1,4 +1,4 @@
-// The settings of this run and their file beside the program.
+// The settings of this run and their file, beside the program or in the user's folder.
 #pragma once
 
 #include <string>
@@ -14,7 +14,8 @@ extern Settings settings;
 std::wstring program_directory();
 
 // Reads tarv.ini, saved as Shift-JIS, UTF-8 or UTF-16; true if it was
-// read. Positions are checked against the primary screen and missing
+// read. Where a new file cannot be made beside the program, the file is
+// %APPDATA%\Quivra\tarv.ini. Positions are checked against the primary screen and missing
 // rates filled either way.
 bool load_settings();
 

@@ -13,6 +13,7 @@
 #include "base/field_number.h"
 #include "base/on_screen.h"
 #include "base/settings.h"
+#include "base/settings_location.h"
 #include "tests/fuzz/settings_reader_checks.h"
 #include "tools/convert/currency.h"
 
@@ -85,6 +86,21 @@ TEST(SettingsFile, EachTopmostLineSetsItsOwnRowAloneAndAFileWithoutThemKeepsEver
     EXPECT_EQ(std::tuple(s.topmost[5], s.topmost[6], s.topmost[7], s.topmost[19]),
               std::tuple(false, true, false, true));
     EXPECT_EQ(loaded("dlg06_top=300\n").topmost, Settings{}.topmost);
+}
+
+TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesElseTheUsersFolder) {
+    constexpr auto beside = SettingsFile::beside_program, user = SettingsFile::in_user_folder;
+    auto files = [](bool writable, bool beside_exists, bool read_only, bool user_exists) {
+        SettingsFiles chosen = settings_files({writable, beside_exists, read_only, user_exists});
+        return std::pair(chosen.read, chosen.write);
+    };
+    EXPECT_EQ(files(true, true, false, true), std::pair(beside, beside)) << "portable use wins over the user's file";
+    EXPECT_EQ(files(true, false, false, false), std::pair(beside, beside));
+    EXPECT_EQ(files(false, false, false, false), std::pair(user, user)) << "Program Files, a new user";
+    EXPECT_EQ(files(false, true, false, true), std::pair(user, user)) << "the user's file, once there, is the one";
+    EXPECT_EQ(files(false, true, false, false), std::pair(beside, user)) << "a file shipped beside starts the user's";
+    EXPECT_EQ(files(false, true, true, false), std::pair(beside, beside)) << "marked read-only: left alone";
+    EXPECT_EQ(files(true, true, true, true), std::pair(beside, beside));
 }
 
 TEST(SettingsFile, ANewUserPaysTheStandardTaxRateWhileAKeptRateStaysEvenAtZero) {
