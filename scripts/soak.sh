@@ -36,7 +36,7 @@ recipes+=("$(id IDC_OPEN_STOPWATCH):c$(id IDC_STOPWATCH_BUTTON),c$(id IDC_STOPWA
 recipes+=("$(id IDC_OPEN_TIME_OF_DAY):c$(id IDC_TOD_CONVERT),c$(id IDC_TOD_SPAN),c$(id IDC_TOD_OFFSET)")
 recipes+=("$(id IDC_OPEN_DRIVES):c$(id IDC_DRIVE_EXAMINE)")
 recipes+=("$(id IDC_OPEN_GAME):c$(id IDC_GAME_START),c$(id IDC_GAME_START)")
-for tool in LENGTH WEIGHT AREA VOLUME SPEED; do
+for tool in LENGTH WEIGHT AREA VOLUME SPEED FUEL DATA ENERGY PRESSURE; do
     recipes+=("$(id "IDC_OPEN_$tool"):t$(list_id $tool IDC_LIST_VALUE)=3,c$(list_id $tool IDC_LIST_CONVERT)")
 done
 recipes+=("$(id IDC_OPEN_WORLD_CLOCK):c$(id IDC_WORLD_REPORT)"
