@@ -22,7 +22,7 @@ need_packages() {
 }
 
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-                  wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic)
+                  wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic nsis)
 
 # Wine takes its code page (932) and the language of the pickers, the
 # month calendar and the system dialogs from the locale it starts in.
