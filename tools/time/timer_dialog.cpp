@@ -58,12 +58,13 @@ void keep_message(HWND dialog) {
 class TimerWindow final : public ToolWindow {
 public:
     INT_PTR handle(HWND dialog, UINT message, WPARAM wparam, LPARAM) override {
+        dialog_ = dialog;
         switch (message) {
         case WM_INITDIALOG:
-            open(dialog);
+            open();
             break;
         case WM_COMMAND:
-            if (!command(dialog, wparam)) return FALSE;
+            if (!command(wparam)) return FALSE;
             break;
         case WM_BEGIN_COUNTING:
             if (!countdown_.running() || !begin_pending_) return TRUE;
@@ -72,42 +73,42 @@ public:
             break;
         case WM_TIMER:
             if (wparam != IDT_COUNTDOWN) return FALSE;
-            tick(dialog);
+            tick();
             break;
         case WM_CLOSE:
         case WM_LAUNCHER_CLOSING:
-            return !may_close_counting(dialog, countdown_.running(), timer_closing_question, [&] { stop(dialog); });
+            return !may_close_counting(dialog_, countdown_.running(), timer_closing_question, [&] { stop(); });
         case WM_DESTROY:
-            KillTimer(dialog, IDT_COUNTDOWN);
+            KillTimer(dialog_, IDT_COUNTDOWN);
             return TRUE;
         default:
             return FALSE;
         }
-        show(dialog);
+        show();
         return TRUE;
     }
 
 private:
-    void open(HWND dialog) {
-        own_caption_ = window_text(dialog);
-        CheckRadioButton(dialog, IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
+    void open() {
+        own_caption_ = window_text(dialog_);
+        CheckRadioButton(dialog_, IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
         SYSTEMTIME now = platform().local_time();
-        set_up_picker(dialog, IDC_RING_TIME, time_format, &now);
-        set_up_spin_field(dialog, IDC_HOURS, IDC_HOURS_UPDOWN, 1, 99);
-        set_up_spin_field(dialog, IDC_MINUTES, IDC_MINUTES_UPDOWN, 1, 99);
-        SetDlgItemInt(dialog, IDC_HOURS, 1, FALSE);
-        SetDlgItemInt(dialog, IDC_MINUTES, 3, FALSE);
-        SendDlgItemMessageW(dialog, IDC_ALARM_FILE, EM_LIMITTEXT, alarm_path_max_bytes, 0);
-        SendDlgItemMessageW(dialog, IDC_MESSAGE, EM_LIMITTEXT, timer_message_max_bytes, 0);
-        alarm_field_.attach(GetDlgItem(dialog, IDC_ALARM_FILE));
-        message_field_.attach(GetDlgItem(dialog, IDC_MESSAGE));
-        set_item_text(dialog, IDC_ALARM_FILE, settings.alarm_path.to_save);
-        CheckDlgButton(dialog, IDC_SHOW_MESSAGE, settings.timer_message_shown.to_save ? BST_CHECKED : BST_UNCHECKED);
-        set_item_text(dialog, IDC_MESSAGE, settings.timer_message.to_save);
+        set_up_picker(dialog_, IDC_RING_TIME, time_format, &now);
+        set_up_spin_field(dialog_, IDC_HOURS, IDC_HOURS_UPDOWN, 1, 99);
+        set_up_spin_field(dialog_, IDC_MINUTES, IDC_MINUTES_UPDOWN, 1, 99);
+        SetDlgItemInt(dialog_, IDC_HOURS, 1, FALSE);
+        SetDlgItemInt(dialog_, IDC_MINUTES, 3, FALSE);
+        SendDlgItemMessageW(dialog_, IDC_ALARM_FILE, EM_LIMITTEXT, alarm_path_max_bytes, 0);
+        SendDlgItemMessageW(dialog_, IDC_MESSAGE, EM_LIMITTEXT, timer_message_max_bytes, 0);
+        alarm_field_.attach(GetDlgItem(dialog_, IDC_ALARM_FILE));
+        message_field_.attach(GetDlgItem(dialog_, IDC_MESSAGE));
+        set_item_text(dialog_, IDC_ALARM_FILE, settings.alarm_path.to_save);
+        CheckDlgButton(dialog_, IDC_SHOW_MESSAGE, settings.timer_message_shown.to_save ? BST_CHECKED : BST_UNCHECKED);
+        set_item_text(dialog_, IDC_MESSAGE, settings.timer_message.to_save);
     }
 
     // True for the commands the window takes; the enabling rule then shows them.
-    bool command(HWND dialog, WPARAM wparam) {
+    bool command(WPARAM wparam) {
         switch (wparam) {
         // While counting, the status line shows the time left, not why a text was refused.
         case MAKEWPARAM(IDC_ALARM_FILE, EN_CHANGE):
@@ -118,16 +119,16 @@ private:
             return true;
         }
         case IDC_TRY_SOUND:
-            keep_alarm_path(dialog);
+            keep_alarm_path(dialog_);
             platform().play_sound(widen(settings.alarm_path.to_save));
             return true;
-        case IDC_BROWSE: browse(dialog); return true;
-        case IDC_TIMER_START: start(dialog); return true;
+        case IDC_BROWSE: browse(); return true;
+        case IDC_TIMER_START: start(); return true;
         case IDC_TIMER_CANCEL:
             if (!countdown_.running()) return true;
             // Stopped before the box, so that no one asks about it while the box is up.
-            stop(dialog);
-            platform().inform(dialog, timer_cancelled_text);
+            stop();
+            platform().inform(dialog_, timer_cancelled_text);
             status_.clear();
             return true;
         case IDC_AT_TIME:
@@ -138,76 +139,77 @@ private:
         return false;
     }
 
-    void browse(HWND dialog) {
+    void browse() {
         std::optional<std::wstring> chosen = platform().choose_file_to_open(
-            dialog, widen("音ファイルの参照 どのファイル？"), {wave_filter, std::size(wave_filter) - 1}, L"wav");
+            dialog_, widen("音ファイルの参照 どのファイル？"), {wave_filter, std::size(wave_filter) - 1}, L"wav");
         if (!chosen) return;
         std::string path = narrow(*chosen);
         std::string_view refusal = alarm_path_refusal(path, widen(path) == *chosen);
-        if (!refusal.empty()) return platform().inform(dialog, refusal);
-        set_item_text(dialog, IDC_ALARM_FILE, path);
+        if (!refusal.empty()) return platform().inform(dialog_, refusal);
+        set_item_text(dialog_, IDC_ALARM_FILE, path);
     }
 
-    void start(HWND dialog) {
-        TimerStart answer = check_start({mode(dialog), clock_time(picked(dialog, IDC_RING_TIME)),
-                                         clock_time(platform().local_time()), read_field(dialog, IDC_HOURS, 0, 99),
-                                         read_field(dialog, IDC_MINUTES, 0, 99),
-                                         names_a_file(item_text(dialog, IDC_ALARM_FILE))});
-        if (answer.keeps_alarm_path) keep_alarm_path(dialog);
-        if (!answer.refusal.empty()) return platform().inform(dialog, answer.refusal);
-        keep_message(dialog);
+    void start() {
+        TimerStart answer = check_start({mode(dialog_), clock_time(picked(dialog_, IDC_RING_TIME)),
+                                         clock_time(platform().local_time()), read_field(dialog_, IDC_HOURS, 0, 99),
+                                         read_field(dialog_, IDC_MINUTES, 0, 99),
+                                         names_a_file(item_text(dialog_, IDC_ALARM_FILE))});
+        if (answer.keeps_alarm_path) keep_alarm_path(dialog_);
+        if (!answer.refusal.empty()) return platform().inform(dialog_, answer.refusal);
+        keep_message(dialog_);
         alarm_ = alarm_at_start(settings.alarm_path.to_save, settings.timer_message_shown.to_save,
                                 settings.timer_message.to_save);
         countdown_.start(answer.length_ms, platform().monotonic_ms());
         begin_pending_ = true;
-        PostMessageW(dialog, WM_BEGIN_COUNTING, 0, 0);
+        PostMessageW(dialog_, WM_BEGIN_COUNTING, 0, 0);
     }
 
-    void tick(HWND dialog) {
+    void tick() {
         if (!countdown_.running()) return;
         std::int64_t left = countdown_.seconds_left(platform().monotonic_ms());
         if (left > 0) {
             status_ = status_text(left);
             return;
         }
-        stop(dialog);
+        stop();
         status_.clear();
         platform().play_sound(widen(alarm_.sound_path));
-        platform().flash(dialog, true);
-        platform().inform_in_front(dialog, alarm_.message);
-        platform().flash(dialog, false);
+        platform().flash(dialog_, true);
+        platform().inform_in_front(dialog_, alarm_.message);
+        platform().flash(dialog_, false);
     }
 
     // Stops without a word, and the window's own caption comes back at once.
-    void stop(HWND dialog) {
+    void stop() {
         countdown_.stop();
-        KillTimer(dialog, IDT_COUNTDOWN);
-        show(dialog);
+        KillTimer(dialog_, IDT_COUNTDOWN);
+        show();
     }
 
     // All the window shows that changes: which controls take input, the
     // status line and the caption, which follows the time left so that a
     // minimised timer reads from the taskbar. Only a changed caption is set,
     // so the taskbar redraws once a second at most.
-    void show(HWND dialog) {
-        TimerControls live = timer_controls(countdown_.running(), mode(dialog), checked(dialog, IDC_SHOW_MESSAGE));
-        enable(dialog, choice_controls, live.choices);
-        enable(dialog, {IDC_RING_TIME, IDC_AT_TIME_LABEL}, live.ring_time);
-        enable(dialog, {IDC_HOURS, IDC_HOURS_UPDOWN, IDC_HOURS_LABEL}, live.hours);
-        enable(dialog, {IDC_MINUTES, IDC_MINUTES_UPDOWN, IDC_MINUTES_LABEL}, live.minutes);
-        enable(dialog, {IDC_MESSAGE}, live.message);
-        enable(dialog, {IDC_TIMER_CANCEL}, live.cancel);
-        if (item_text(dialog, IDC_TIMER_STATUS) != status_) set_item_text(dialog, IDC_TIMER_STATUS, status_);
+    void show() {
+        TimerControls live = timer_controls(countdown_.running(), mode(dialog_), checked(dialog_, IDC_SHOW_MESSAGE));
+        enable(dialog_, choice_controls, live.choices);
+        enable(dialog_, {IDC_RING_TIME, IDC_AT_TIME_LABEL}, live.ring_time);
+        enable(dialog_, {IDC_HOURS, IDC_HOURS_UPDOWN, IDC_HOURS_LABEL}, live.hours);
+        enable(dialog_, {IDC_MINUTES, IDC_MINUTES_UPDOWN, IDC_MINUTES_LABEL}, live.minutes);
+        enable(dialog_, {IDC_MESSAGE}, live.message);
+        enable(dialog_, {IDC_TIMER_CANCEL}, live.cancel);
+        if (item_text(dialog_, IDC_TIMER_STATUS) != status_) set_item_text(dialog_, IDC_TIMER_STATUS, status_);
         std::string caption = own_caption_;
         // The next redraw falls due as the shown second changes.
         if (countdown_.running() && !begin_pending_) {
             std::uint64_t now = platform().monotonic_ms();
             caption = counting_caption(own_caption_, countdown_.seconds_left(now));
-            redraw_in(dialog, IDT_COUNTDOWN, countdown_.ms_to_next_second(now));
+            redraw_in(dialog_, IDT_COUNTDOWN, countdown_.ms_to_next_second(now));
         }
-        if (window_text(dialog) != caption) SetWindowTextW(dialog, widen(caption).c_str());
+        if (window_text(dialog_) != caption) SetWindowTextW(dialog_, widen(caption).c_str());
     }
 
+    HWND dialog_ = nullptr;  // the window this state belongs to
     Countdown countdown_;
     Alarm alarm_;  // what this countdown rings with
     // Between a start and its WM_BEGIN_COUNTING; a second such message does nothing.
