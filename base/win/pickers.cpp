@@ -34,7 +34,10 @@ LRESULT CALLBACK date_picker_procedure(HWND picker, UINT message, WPARAM wparam,
 void set_up_picker(HWND dialog, int id, const wchar_t* format, const SYSTEMTIME* shown) {
     SendDlgItemMessageW(dialog, id, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(format));
     if (shown) SendDlgItemMessageW(dialog, id, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(shown));
-    if (format == date_format) SetWindowSubclass(GetDlgItem(dialog, id), date_picker_procedure, 0, 0);
+    if (format != date_format) return;
+    // Windows makes the calendar anew at each drop-down with this style; it cannot be added later.
+    SendDlgItemMessageW(dialog, id, DTM_SETMCSTYLE, 0, MCS_DAYSTATE);
+    SetWindowSubclass(GetDlgItem(dialog, id), date_picker_procedure, 0, 0);
 }
 
 SYSTEMTIME picked(HWND dialog, int id) {
@@ -49,10 +52,9 @@ bool show_holidays(const NMHDR& notice) {
         return true;
     }
     if (notice.code != DTN_DROPDOWN) return false;
+    // A calendar made without the day-state style (Wine's, made with its picker) takes none.
     HWND calendar = reinterpret_cast<HWND>(SendMessageW(notice.hwndFrom, DTM_GETMONTHCAL, 0, 0));
-    if (!calendar) return false;
-    LONG_PTR style = GetWindowLongPtrW(calendar, GWL_STYLE);
-    if (!(style & MCS_DAYSTATE)) SetWindowLongPtrW(calendar, GWL_STYLE, style | MCS_DAYSTATE);
+    if (!calendar || !(GetWindowLongPtrW(calendar, GWL_STYLE) & MCS_DAYSTATE)) return false;
     SYSTEMTIME range[2]{};
     int months = int(SendMessageW(calendar, MCM_GETMONTHRANGE, GMR_DAYSTATE, reinterpret_cast<LPARAM>(range)));
     if (months <= 0) return false;
