@@ -222,8 +222,9 @@ void read_settings(Settings& settings, std::string_view text) {
         text.remove_prefix(text.starts_with("\r\n") ? 2 : std::min<std::size_t>(text.size(), 1));
         // The value of a line ends where a C string would.
         line = line.substr(0, line.find('\0'));
+        // Most keys differ in their first letter: a cheap test before the whole name.
         for (const Key& key : keys)
-            if (line.starts_with(key.name)) read_key(settings, key, line);
+            if (!line.empty() && line[0] == key.name[0] && line.starts_with(key.name)) read_key(settings, key, line);
     }
 }
 
