@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "base/settings.h"
 #include "quivra_version.h"
 
 namespace quivra {
@@ -12,5 +13,8 @@ inline constexpr wchar_t version_title[] = L"Quivra v" QUIVRA_VERSION_WIDE;
 // Opens the launcher as a modeless dialog; it loads the settings as it
 // opens and writes them when it closes.
 HWND create_launcher();
+
+// What the open launcher keeps for tarv.ini: every tool's part of it.
+Settings& launcher_settings(HWND launcher);
 
 }  // namespace quivra

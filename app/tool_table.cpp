@@ -34,37 +34,49 @@ namespace quivra {
 namespace {
 
 // No launcher button: the currency converter's menu opens the first, the date calculator's the second.
-const Tool rate_editor{15, 0, 0, "", IDD_RATE_EDITOR, keeping_nothing<rate_editor_procedure>};
-const Tool holiday_list{16, 0, 0, "", IDD_HOLIDAY_LIST, keeping_nothing<holiday_list_procedure>};
+const Tool rate_editor{15, 0, 0, "", IDD_RATE_EDITOR, keeping<make_rate_editor_window, &Settings::currency>};
+const Tool holiday_list{16, 0, 0, "", IDD_HOLIDAY_LIST, keeping<make_holiday_list_window>};
 
-template <const ListConverter& table>
-constexpr MakeToolWindow list_converter = made_with<make_list_converter_window, table>;
+template <const ListConverter& table, UnitKept Settings::*unit>
+std::unique_ptr<ToolWindow> list_converter(HWND window, Settings& settings) {
+    return make_list_converter_window(window, table, settings.*unit);
+}
 
-// Position, launcher button, icon, caption, template, window, large text.
+// Position, launcher button, icon, caption, template, window with its parts, large text, companion.
 const Tool tools[] = {
     {1, IDC_OPEN_DATE_CALCULATOR, IDI_DATE_CALCULATOR, "それ何日？", IDD_DATE_CALCULATOR,
-     made_with<make_date_calculator_window, holiday_list>},
-    {2, IDC_OPEN_TIME_CALCULATOR, IDI_TIME_CALCULATOR, "時間の電卓", IDD_TIME_CALCULATOR, make_time_calculator_window,
-     time_calculator_large_text},
-    {3, IDC_OPEN_TIMER, IDI_TIMER, "私、待つわ", IDD_TIMER, make_timer_window},
-    {4, IDC_OPEN_STOPWATCH, IDI_STOPWATCH, "時よ止まれ！", IDD_STOPWATCH, make_stopwatch_window, stopwatch_large_text},
-    {5, IDC_OPEN_TIME_OF_DAY, IDI_TIME_OF_DAY, "それ何時？", IDD_TIME_OF_DAY, keeping_nothing<time_of_day_procedure>},
-    {6, IDC_OPEN_WORLD_CLOCK, IDI_WORLD_CLOCK, "海の向こう", IDD_WORLD_CLOCK, keeping_nothing<world_clock_procedure>},
-    {7, IDC_OPEN_LENGTH, IDI_LENGTH_CONVERTER, "長い短い？", IDD_LENGTH_CONVERTER, list_converter<length_converter>},
-    {8, IDC_OPEN_WEIGHT, IDI_WEIGHT_CONVERTER, "重い軽い？", IDD_WEIGHT_CONVERTER, list_converter<weight_converter>},
-    {9, IDC_OPEN_AREA, IDI_AREA_CONVERTER, "広い狭い？", IDD_AREA_CONVERTER, list_converter<area_converter>},
-    {10, IDC_OPEN_VOLUME, IDI_VOLUME_CONVERTER, "大きい小さい", IDD_VOLUME_CONVERTER, list_converter<volume_converter>},
-    {11, IDC_OPEN_TEMPERATURE, IDI_TEMPERATURE, "熱い冷たい？", IDD_TEMPERATURE, keeping_nothing<temperature_procedure>},
-    {12, IDC_OPEN_SPEED, IDI_SPEED_CONVERTER, "速い遅い？", IDD_SPEED_CONVERTER, list_converter<speed_converter>},
-    {13, IDC_OPEN_TAX, IDI_CONSUMPTION_TAX, "消費税？", IDD_CONSUMPTION_TAX, keeping_nothing<consumption_tax_procedure>},
+     keeping<make_date_calculator_window, &Settings::date_calculator, &Settings::office_calendar>, nullptr,
+     &holiday_list, IDM_HOLIDAY_LIST},
+    {2, IDC_OPEN_TIME_CALCULATOR, IDI_TIME_CALCULATOR, "時間の電卓", IDD_TIME_CALCULATOR,
+     keeping<make_time_calculator_window>, time_calculator_large_text},
+    {3, IDC_OPEN_TIMER, IDI_TIMER, "私、待つわ", IDD_TIMER, keeping<make_timer_window, &Settings::timer>},
+    {4, IDC_OPEN_STOPWATCH, IDI_STOPWATCH, "時よ止まれ！", IDD_STOPWATCH, keeping<make_stopwatch_window>,
+     stopwatch_large_text},
+    {5, IDC_OPEN_TIME_OF_DAY, IDI_TIME_OF_DAY, "それ何時？", IDD_TIME_OF_DAY, keeping<make_time_of_day_window>},
+    {6, IDC_OPEN_WORLD_CLOCK, IDI_WORLD_CLOCK, "海の向こう", IDD_WORLD_CLOCK,
+     keeping<make_world_clock_window, &Settings::world_clock>},
+    {7, IDC_OPEN_LENGTH, IDI_LENGTH_CONVERTER, "長い短い？", IDD_LENGTH_CONVERTER,
+     list_converter<length_converter, &Settings::length>},
+    {8, IDC_OPEN_WEIGHT, IDI_WEIGHT_CONVERTER, "重い軽い？", IDD_WEIGHT_CONVERTER,
+     list_converter<weight_converter, &Settings::weight>},
+    {9, IDC_OPEN_AREA, IDI_AREA_CONVERTER, "広い狭い？", IDD_AREA_CONVERTER, list_converter<area_converter, &Settings::area>},
+    {10, IDC_OPEN_VOLUME, IDI_VOLUME_CONVERTER, "大きい小さい", IDD_VOLUME_CONVERTER,
+     list_converter<volume_converter, &Settings::volume>},
+    {11, IDC_OPEN_TEMPERATURE, IDI_TEMPERATURE, "熱い冷たい？", IDD_TEMPERATURE, keeping<make_temperature_window>},
+    {12, IDC_OPEN_SPEED, IDI_SPEED_CONVERTER, "速い遅い？", IDD_SPEED_CONVERTER,
+     list_converter<speed_converter, &Settings::speed>},
+    {13, IDC_OPEN_TAX, IDI_CONSUMPTION_TAX, "消費税？", IDD_CONSUMPTION_TAX,
+     keeping<make_consumption_tax_window, &Settings::tax>},
     {14, IDC_OPEN_CURRENCY, IDI_CURRENCY, "外国為替？", IDD_CURRENCY_CONVERTER,
-     made_with<make_currency_window, rate_editor>},
-    {18, IDC_OPEN_DRIVES, IDI_DRIVE_REPORT, "パソコンの中", IDD_DRIVE_REPORT, keeping_nothing<drive_report_procedure>},
-    {19, IDC_OPEN_GAME, IDI_GAME, "頭の中", IDD_GAME, make_game_window, game_large_text},
-    {17, IDC_OPEN_FUEL, IDI_FUEL_CONVERTER, "燃費は？", IDD_FUEL_CONVERTER, list_converter<fuel_converter>},
-    {20, IDC_OPEN_DATA, IDI_DATA_CONVERTER, "データ量？", IDD_DATA_CONVERTER, list_converter<data_converter>},
-    {21, IDC_OPEN_ENERGY, IDI_ENERGY_CONVERTER, "熱量は？", IDD_ENERGY_CONVERTER, list_converter<energy_converter>},
-    {22, IDC_OPEN_PRESSURE, IDI_PRESSURE_CONVERTER, "圧力は？", IDD_PRESSURE_CONVERTER, list_converter<pressure_converter>},
+     keeping<make_currency_window, &Settings::currency>, nullptr, &rate_editor, IDM_RATE_EDITOR},
+    {18, IDC_OPEN_DRIVES, IDI_DRIVE_REPORT, "パソコンの中", IDD_DRIVE_REPORT, keeping<make_drive_report_window>},
+    {19, IDC_OPEN_GAME, IDI_GAME, "頭の中", IDD_GAME, keeping<make_game_window>, game_large_text},
+    {17, IDC_OPEN_FUEL, IDI_FUEL_CONVERTER, "燃費は？", IDD_FUEL_CONVERTER, list_converter<fuel_converter, &Settings::fuel>},
+    {20, IDC_OPEN_DATA, IDI_DATA_CONVERTER, "データ量？", IDD_DATA_CONVERTER, list_converter<data_converter, &Settings::data>},
+    {21, IDC_OPEN_ENERGY, IDI_ENERGY_CONVERTER, "熱量は？", IDD_ENERGY_CONVERTER,
+     list_converter<energy_converter, &Settings::energy>},
+    {22, IDC_OPEN_PRESSURE, IDI_PRESSURE_CONVERTER, "圧力は？", IDD_PRESSURE_CONVERTER,
+     list_converter<pressure_converter, &Settings::pressure>},
 };
 
 }  // namespace

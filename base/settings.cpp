@@ -12,14 +12,21 @@
 namespace quivra {
 namespace {
 
+// A value inside its tool's part, reached from the whole.
+template <auto part, auto field>
+constexpr auto& in(Settings& s) {
+    return (s.*part).*field;
+}
+
 // Where a key's value lives; its type says how the key is read and written.
 struct TextValue {
-    Kept<std::string> Settings::*member;
+    std::string& (*of)(Settings&);
     std::size_t max_bytes;
 };
 struct NumberValue {
-    Kept<std::int32_t> Settings::*member;
-    std::int32_t default_value;  // when the file has no such key
+    std::int32_t& (*of)(Settings&);
+    // Set too when the file is read: the tax rate each opening shows.
+    std::int32_t& (*read_also)(Settings&) = nullptr;
 };
 // Rows first to end - 1 of an indexed key: windows added later have rows
 // written after every older key, so an older file reads as it did.
@@ -32,16 +39,14 @@ constexpr Rows first_rows{0, 20}, later_rows{20, position_rows};
 
 // Keys with a two-digit row after the name: dlgNN_left, dlgNN_top.
 struct PositionRows {
-    std::array<Position, position_rows> Settings::*member;
     Rows rows;
 };
 // rateNN, written only where a rate is stored.
-using RateEntries = std::array<std::int32_t, rate_entries> Settings::*;
+struct RateEntries {};
 // Opaque: read from at most ten characters, written as ten digits.
-using CarriedCode = std::int64_t Settings::*;
+struct CarriedCode {};
 // Keys with a two-digit row and a field: dlgNN_topmost, 0 or 1.
 struct RowFlags {
-    std::array<bool, position_rows> Settings::*member;
     std::string_view field;
     Rows rows;
 };
@@ -51,38 +56,43 @@ struct Key {
     std::variant<TextValue, NumberValue, PositionRows, RateEntries, CarriedCode, RowFlags> value;
 };
 
-// In the order of the file, each number with its default; text defaults to empty.
+// In the order of the file; each part holds its own defaults.
 constexpr std::array<Key, 29> keys = {{
-    {"dlg", PositionRows{&Settings::positions, first_rows}},
-    {"alarm", TextValue{&Settings::alarm_path, alarm_path_max_bytes}},
-    {"tmsg_sw", NumberValue{&Settings::timer_message_shown, 0}},
-    {"tmsg", TextValue{&Settings::timer_message, timer_message_max_bytes}},
-    {"world_def", NumberValue{&Settings::world_city, 0}},
-    {"len_def", NumberValue{&Settings::length_unit, 0}},
-    {"weight_def", NumberValue{&Settings::weight_unit, 0}},
-    {"area_def", NumberValue{&Settings::area_unit, 0}},
-    {"vol_def", NumberValue{&Settings::volume_unit, 0}},
-    {"speed_def", NumberValue{&Settings::speed_unit, 0}},
-    {"tax_ritu", NumberValue{&Settings::tax_rate, 10}},  // the standard rate since 2019
-    {"cash_def", NumberValue{&Settings::currency, 0}},
-    {"rate", &Settings::rates},
-    {"PASSCODE", &Settings::passcode},
-    {"world_auto", NumberValue{&Settings::world_zones_decide, 1}},
-    {"tax_round", NumberValue{&Settings::tax_rounding, 0}},
-    {"dlg", RowFlags{&Settings::topmost, "topmost", first_rows}},
-    {"date_first", NumberValue{&Settings::count_first_day, 0}},
-    {"date_unit", NumberValue{&Settings::count_unit, 0}},
-    {"off_sat", NumberValue{&Settings::saturday_off, 1}},
-    {"off_sun", NumberValue{&Settings::sunday_off, 1}},
-    {"off_hol", NumberValue{&Settings::holidays_off, 1}},
-    {"off_year_end", NumberValue{&Settings::year_end_off, 0}},
-    {"fuel_def", NumberValue{&Settings::fuel_unit, 0}},
-    {"data_def", NumberValue{&Settings::data_unit, 0}},
-    {"energy_def", NumberValue{&Settings::energy_unit, 0}},
-    {"pressure_def", NumberValue{&Settings::pressure_unit, 0}},
-    {"dlg", PositionRows{&Settings::positions, later_rows}},
-    {"dlg", RowFlags{&Settings::topmost, "topmost", later_rows}},
+    {"dlg", PositionRows{first_rows}},
+    {"alarm", TextValue{in<&Settings::timer, &TimerKept::alarm_path>, alarm_path_max_bytes}},
+    {"tmsg_sw", NumberValue{in<&Settings::timer, &TimerKept::message_shown>}},
+    {"tmsg", TextValue{in<&Settings::timer, &TimerKept::message>, timer_message_max_bytes}},
+    {"world_def", NumberValue{in<&Settings::world_clock, &WorldClockKept::city>}},
+    {"len_def", NumberValue{in<&Settings::length, &UnitKept::unit>}},
+    {"weight_def", NumberValue{in<&Settings::weight, &UnitKept::unit>}},
+    {"area_def", NumberValue{in<&Settings::area, &UnitKept::unit>}},
+    {"vol_def", NumberValue{in<&Settings::volume, &UnitKept::unit>}},
+    {"speed_def", NumberValue{in<&Settings::speed, &UnitKept::unit>}},
+    {"tax_ritu", NumberValue{in<&Settings::tax, &TaxKept::rate>, in<&Settings::tax, &TaxKept::rate_read>}},
+    {"cash_def", NumberValue{in<&Settings::currency, &CurrencyKept::currency>}},
+    {"rate", RateEntries{}},
+    {"PASSCODE", CarriedCode{}},
+    {"world_auto", NumberValue{in<&Settings::world_clock, &WorldClockKept::zones_decide>}},
+    {"tax_round", NumberValue{in<&Settings::tax, &TaxKept::rounding>}},
+    {"dlg", RowFlags{"topmost", first_rows}},
+    {"date_first", NumberValue{in<&Settings::date_calculator, &DateCalculatorKept::count_first_day>}},
+    {"date_unit", NumberValue{in<&Settings::date_calculator, &DateCalculatorKept::count_unit>}},
+    {"off_sat", NumberValue{in<&Settings::office_calendar, &OfficeCalendarKept::saturday_off>}},
+    {"off_sun", NumberValue{in<&Settings::office_calendar, &OfficeCalendarKept::sunday_off>}},
+    {"off_hol", NumberValue{in<&Settings::office_calendar, &OfficeCalendarKept::holidays_off>}},
+    {"off_year_end", NumberValue{in<&Settings::office_calendar, &OfficeCalendarKept::year_end_off>}},
+    {"fuel_def", NumberValue{in<&Settings::fuel, &UnitKept::unit>}},
+    {"data_def", NumberValue{in<&Settings::data, &UnitKept::unit>}},
+    {"energy_def", NumberValue{in<&Settings::energy, &UnitKept::unit>}},
+    {"pressure_def", NumberValue{in<&Settings::pressure, &UnitKept::unit>}},
+    {"dlg", PositionRows{later_rows}},
+    {"dlg", RowFlags{"topmost", later_rows}},
 }};
+
+// What a currency without a stored rate is worth, rows 0 to 15.
+constexpr std::array<std::int32_t, 16> default_rates = {
+    100,  12125, 12631, 19669, 8676, 7847, 6978, 6431,
+    270,  7005,  288,   244,   1585, 347,  1013, 1453};
 
 struct PositionField {
     std::string_view name;
@@ -136,10 +146,12 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
     int index = 0;
     std::visit(overloaded{
         [&](TextValue text) {
-            if (assigned) (s.*text.member).set(stored_text(value, text.max_bytes));
+            if (assigned) text.of(s) = stored_text(value, text.max_bytes);
         },
         [&](NumberValue number) {
-            if (assigned) (s.*number.member).set(read_int32(value));
+            if (!assigned) return;
+            number.of(s) = read_int32(value);
+            if (number.read_also) number.read_also(s) = number.of(s);
         },
         // Files read so far never had their separators checked; neither are they now.
         [&](PositionRows rows) {
@@ -147,18 +159,18 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
             std::string_view field = from(after, 3);
             for (const PositionField& f : position_fields)
                 if (names_field(field, f.name))
-                    (s.*rows.member)[index].*f.member = read_int32(from(field, f.name.size() + 1));
+                    s.windows.positions[index].*f.member = read_int32(from(field, f.name.size() + 1));
         },
         [&](RowFlags flags) {
             std::string_view field = from(after, 3);
             if (read_index(after, position_rows, index) && flags.rows.holds(index) && names_field(field, flags.field))
-                (s.*flags.member)[index] = read_int32(from(field, flags.field.size() + 1)) != 0;
+                s.windows.topmost[index] = read_int32(from(field, flags.field.size() + 1)) != 0;
         },
-        [&](RateEntries rates) {
-            if (read_index(after, rate_entries, index)) (s.*rates)[index] = read_int32(from(after, 3));
+        [&](RateEntries) {
+            if (read_index(after, rate_entries, index)) s.currency.rates[index] = read_int32(from(after, 3));
         },
-        [&](CarriedCode digits) {
-            if (assigned) s.*digits = read_decimal(value.substr(0, 10));
+        [&](CarriedCode) {
+            if (assigned) s.passcode = read_decimal(value.substr(0, 10));
         },
     }, key.value);
 }
@@ -174,44 +186,37 @@ void put(std::string& out, std::string_view name, std::string_view value) {
     out.append(name).append("=").append(value).append("\r\n");
 }
 
-void write_key(std::string& out, const Settings& s, const Key& key) {
+// The accessors reach into a part for reading and writing alike; writing only reads through them.
+void write_key(std::string& out, const Settings& kept, const Key& key) {
+    Settings& s = const_cast<Settings&>(kept);
     std::visit(overloaded{
-        [&](TextValue text) {
-            put(out, key.name, stored_text((s.*text.member).to_save, text.max_bytes));
-        },
-        [&](NumberValue number) { put(out, key.name, std::to_string((s.*number.member).to_save)); },
+        [&](TextValue text) { put(out, key.name, stored_text(text.of(s), text.max_bytes)); },
+        [&](NumberValue number) { put(out, key.name, std::to_string(number.of(s))); },
         [&](PositionRows rows) {
             for (int row = rows.rows.first; row < rows.rows.end; ++row)
                 for (const PositionField& f : position_fields)
-                    put(out, row_key(key.name, row, f.name), std::to_string((s.*rows.member)[row].*f.member));
+                    put(out, row_key(key.name, row, f.name), std::to_string(s.windows.positions[row].*f.member));
         },
         // Every stored rate is written, so a zero in one row cannot make the
         // rows after it fall back to their defaults at the next start.
-        [&](RateEntries rates) {
+        [&](RateEntries) {
             for (int entry = 0; entry < rate_entries; ++entry)
-                if ((s.*rates)[entry] != 0)
-                    put(out, std::string(key.name) + two_digits(entry),
-                        std::to_string((s.*rates)[entry]));
+                if (s.currency.rates[entry] != 0)
+                    put(out, std::string(key.name) + two_digits(entry), std::to_string(s.currency.rates[entry]));
         },
         [&](RowFlags flags) {
             for (int row = flags.rows.first; row < flags.rows.end; ++row)
-                put(out, row_key(key.name, row, flags.field), (s.*flags.member)[row] ? "1" : "0");
+                put(out, row_key(key.name, row, flags.field), s.windows.topmost[row] ? "1" : "0");
         },
-        [&](CarriedCode digits) {
+        [&](CarriedCode) {
             char text[24];
-            std::snprintf(text, sizeof text, "%010lld", static_cast<long long>(s.*digits));
+            std::snprintf(text, sizeof text, "%010lld", static_cast<long long>(s.passcode));
             put(out, key.name, text);
         },
     }, key.value);
 }
 
 }  // namespace
-
-Settings::Settings() {
-    for (const Key& key : keys)
-        if (const NumberValue* number = std::get_if<NumberValue>(&key.value))
-            (this->*number->member).set(number->default_value);
-}
 
 void read_settings(Settings& settings, std::string_view text) {
     text = text.substr(0, text.find('\x1a'));
@@ -226,10 +231,12 @@ void read_settings(Settings& settings, std::string_view text) {
         for (const Key& key : keys)
             if (!line.empty() && line[0] == key.name[0] && line.starts_with(key.name)) read_key(settings, key, line);
     }
+    for (std::size_t row = 0; row < default_rates.size(); ++row)
+        if (settings.currency.rates[row] == 0) settings.currency.rates[row] = default_rates[row];
 }
 
-void validate_positions(Settings& settings, int screen_width, int screen_height) {
-    for (Position& p : settings.positions) {
+void validate_positions(WindowRows& windows, int screen_width, int screen_height) {
+    for (Position& p : windows.positions) {
         if (p.left < 0 || p.left > screen_width - 100) p.left = 0;
         if (p.top < 0 || p.top > screen_height - 100) p.top = 0;
     }

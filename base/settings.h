@@ -1,4 +1,4 @@
-// Everything that survives between runs, and the text form of tarv.ini.
+// Everything that survives between runs, one part per tool, and the text form of tarv.ini.
 #pragma once
 
 #include <array>
@@ -21,65 +21,88 @@ struct Position {
     bool operator==(const Position&) const = default;
 };
 
-// A setting held twice: what the tools saw when the program started,
-// and what goes to the file at exit. A tool whose choice should show
-// again when it reopens calls set(); a tool that changes only what is
-// saved (the tax rate, the timer's alarm and message) assigns to_save.
-template <class T>
-struct Kept {
-    T at_startup{};
-    T to_save{};
-    void set(const T& value) { at_startup = to_save = value; }
-    bool operator==(const Kept&) const = default;
+// The frame's part: where each window stands and whether it stays on top.
+struct WindowRows {
+    std::array<Position, position_rows> positions{};
+    std::array<bool, position_rows> topmost{};
+    bool operator==(const WindowRows&) const = default;
 };
 
-// Each member holds its key's default until a file is read.
-struct Settings {
-    Settings();
-    std::array<Position, position_rows> positions{};
-    Kept<std::string> alarm_path;
-    Kept<std::int32_t> timer_message_shown;
-    Kept<std::string> timer_message;
-    Kept<std::int32_t> world_city;  // a row of the world clock's cities
-    Kept<std::int32_t> length_unit;  // rows of the list converters' unit tables
-    Kept<std::int32_t> weight_unit;
-    Kept<std::int32_t> area_unit;
-    Kept<std::int32_t> volume_unit;
-    Kept<std::int32_t> speed_unit;
-    Kept<std::int32_t> tax_rate;  // in percent
-    Kept<std::int32_t> currency;  // a row of the currency names
-    // Exchange rates in hundredths of a yen; 0 means "no rate".
+struct TimerKept {
+    std::string alarm_path;
+    std::int32_t message_shown = 0;
+    std::string message;
+    bool operator==(const TimerKept&) const = default;
+};
+
+struct WorldClockKept {
+    std::int32_t city = 0;  // a row of the world clock's cities
+    // Summer time comes from the system's zones unless the user turned it off.
+    std::int32_t zones_decide = 1;
+    bool operator==(const WorldClockKept&) const = default;
+};
+
+// One list converter's unit, a row of its table.
+struct UnitKept {
+    std::int32_t unit = 0;
+    bool operator==(const UnitKept&) const = default;
+};
+
+struct TaxKept {
+    // Each opening shows the rate the file gave; the last calculation's is saved.
+    std::int32_t rate_read = 10;  // the standard rate since 2019
+    std::int32_t rate = 10;       // in percent
+    std::int32_t rounding = 0;    // a TaxRounding
+    bool operator==(const TaxKept&) const = default;
+};
+
+// The currency converter's and the rate editor's: rates in hundredths of
+// a yen, 0 meaning "no rate".
+struct CurrencyKept {
+    std::int32_t currency = 0;  // a row of the currency names
     std::array<std::int32_t, rate_entries> rates{};
+    bool operator==(const CurrencyKept&) const = default;
+};
+
+struct DateCalculatorKept {
+    std::int32_t count_first_day = 0;
+    std::int32_t count_unit = 0;  // a CountUnit
+    bool operator==(const DateCalculatorKept&) const = default;
+};
+
+// Which days the office does not work: every tool that counts business days shares it.
+struct OfficeCalendarKept {
+    std::int32_t saturday_off = 1;
+    std::int32_t sunday_off = 1;
+    std::int32_t holidays_off = 1;
+    std::int32_t year_end_off = 0;
+    bool operator==(const OfficeCalendarKept&) const = default;
+};
+
+// Each member holds its defaults until a file is read.
+struct Settings {
+    WindowRows windows;
+    TimerKept timer;
+    WorldClockKept world_clock;
+    UnitKept length, weight, area, volume, speed, fuel, data, energy, pressure;
+    TaxKept tax;
+    CurrencyKept currency;
     // Opaque; carried through unchanged. Ten digits do not fit 32 bits.
     std::int64_t passcode = 0;
-    // The world clock reads summer time from the system's zones unless the user turned it off.
-    Kept<std::int32_t> world_zones_decide;
-    Kept<std::int32_t> tax_rounding;  // a TaxRounding
-    // Per position row: the window stays above every other window.
-    std::array<bool, position_rows> topmost{};
-    // The date calculator's choices: whether the first day counts too, the
-    // unit of its count (a CountUnit), and which days are no business days.
-    Kept<std::int32_t> count_first_day;
-    Kept<std::int32_t> count_unit;
-    Kept<std::int32_t> saturday_off;
-    Kept<std::int32_t> sunday_off;
-    Kept<std::int32_t> holidays_off;
-    Kept<std::int32_t> year_end_off;
-    Kept<std::int32_t> fuel_unit;  // rows of the later converters' unit tables
-    Kept<std::int32_t> data_unit;
-    Kept<std::int32_t> energy_unit;
-    Kept<std::int32_t> pressure_unit;
+    DateCalculatorKept date_calculator;
+    OfficeCalendarKept office_calendar;
     bool operator==(const Settings&) const = default;
 };
 
-// Applies every recognised line of a tarv.ini file's Shift-JIS text.
-// CR LF, LF and a lone CR each end a line; Ctrl-Z ends the text. Each
-// line is read whole; a text value longer than its key allows is cut
-// between characters and the rest of its line dropped.
+// Applies every recognised line of a tarv.ini file's Shift-JIS text, then
+// gives every currency without a rate its default. CR LF, LF and a lone CR
+// each end a line; Ctrl-Z ends the text. Each line is read whole; a text
+// value longer than its key allows is cut between characters and the rest
+// of its line dropped.
 void read_settings(Settings& settings, std::string_view shift_jis_text);
 
 // Resets each coordinate that lies off a screen of the given size.
-void validate_positions(Settings& settings, int screen_width, int screen_height);
+void validate_positions(WindowRows& windows, int screen_width, int screen_height);
 
 // The whole file as it is written at exit, with CRLF line ends.
 std::string settings_file_text(const Settings& settings);

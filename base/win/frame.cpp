@@ -10,7 +10,6 @@
 #include "base/win/dpi.h"
 #include "base/win/pickers.h"
 #include "base/win/icons.h"
-#include "base/win/settings_store.h"
 #include "base/win/topmost.h"
 #include "base/win/whole_rows.h"
 
@@ -48,10 +47,10 @@ void follow_dpi_change(HWND window, WPARAM dpis, LPARAM suggested_place) {
 }
 
 // A destroyed window or a failed query would keep a rectangle nobody measured.
-void save_position(int position, HWND window) {
+void save_position(int position, HWND window, WindowRows& windows) {
     RECT r;
     if (IsWindow(window) && GetWindowRect(window, &r))
-        settings.positions[position] = {r.left, r.top};
+        windows.positions[position] = {r.left, r.top};
 }
 
 namespace {
@@ -59,15 +58,14 @@ namespace {
 // All the frame keeps of one open window, in the window itself.
 struct OpenWindow {
     const Tool& tool;
+    Settings& settings;  // the launcher's, of which the tool sees its own part
     std::unique_ptr<ToolWindow> own;
     HFONT display_font = nullptr;  // null for a tool that shows none
 
     ~OpenWindow() {
         if (display_font) DeleteObject(display_font);
     }
-    INT_PTR handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-        return own->handle(window, message, wparam, lparam);
-    }
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam) { return own->handle(message, wparam, lparam); }
 };
 
 OpenWindow* open_window(HWND window) { return reinterpret_cast<OpenWindow*>(GetWindowLongPtrW(window, DWLP_USER)); }
@@ -77,8 +75,7 @@ void renew_large_text(HWND window, OpenWindow& open, int dpi) {
         open.display_font = renew_display_font(open.display_font, window, dpi, open.tool.large_text);
 }
 
-void place(HWND window, int position) {
-    const Position& saved = settings.positions[position];
+void place(HWND window, const Position& saved) {
     if (saved.left != 0 || saved.top != 0)
         SetWindowPos(window, nullptr, saved.left, saved.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
@@ -87,18 +84,24 @@ void place(HWND window, int position) {
     keep_on_screen(window);
 }
 
+// What WM_INITDIALOG receives: the row to open and the settings it keeps its part in.
+struct Opening {
+    const Tool& tool;
+    Settings& settings;
+};
+
 INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_INITDIALOG) {
-        const Tool& tool = *reinterpret_cast<const Tool*>(lparam);
-        auto* open = new OpenWindow{tool, tool.make_window()};
+        const auto& [tool, settings] = *reinterpret_cast<const Opening*>(lparam);
+        auto* open = new OpenWindow{tool, settings, tool.make_window(window, settings)};
         SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(open));
         tool_windows[tool.position] = window;
         // On top before it shows, so that it never appears among the others first.
-        offer_topmost(window, tool.position);
-        place(window, tool.position);
+        offer_topmost(window, tool.position, settings.windows);
+        place(window, settings.windows.positions[tool.position]);
         show_icons_at_dpi(window, window_dpi(window));
         renew_large_text(window, *open, window_dpi(window));
-        open->handle(window, message, wparam, 0);
+        open->handle(message, wparam, 0);
         fit_lists_to_whole_rows(window);
         return TRUE;
     }
@@ -107,17 +110,17 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
     const Tool& tool = open->tool;
     switch (message) {
     case WM_CLOSE:
-        if (open->handle(window, message, wparam, lparam)) return TRUE;
+        if (open->handle(message, wparam, lparam)) return TRUE;
         tool_windows[tool.position] = nullptr;
-        save_position(tool.position, window);
+        save_position(tool.position, window, open->settings.windows);
         DestroyWindow(window);
         return TRUE;
     case WM_COMMAND:
-        if (!open->handle(window, message, wparam, lparam) && wparam == IDM_EXIT)
-            PostMessageW(window, WM_CLOSE, 0, 0);
+        if (tool.companion && wparam == WPARAM(tool.companion_command)) open_tool(*tool.companion, open->settings);
+        else if (!open->handle(message, wparam, lparam) && wparam == IDM_EXIT) PostMessageW(window, WM_CLOSE, 0, 0);
         return TRUE;
     case WM_LAUNCHER_CLOSING:
-        SetWindowLongPtrW(window, DWLP_MSGRESULT, open->handle(window, message, wparam, lparam));
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, open->handle(message, wparam, lparam));
         return TRUE;
     // The last message: the tool's own state goes with its window.
     case WM_NCDESTROY:
@@ -132,18 +135,18 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         return FALSE;
     case WM_DPI_RENEW:
         renew_large_text(window, *open, int(wparam));
-        open->handle(window, message, wparam, lparam);
+        open->handle(message, wparam, lparam);
         fit_lists_to_whole_rows(window);
         return TRUE;
     case WM_SYSCOMMAND:
-        return toggle_topmost(window, tool.position, wparam) || open->handle(window, message, wparam, lparam);
+        return toggle_topmost(window, tool.position, wparam, open->settings.windows) || open->handle(message, wparam, lparam);
     case WM_NOTIFY:
         if (show_holidays(*reinterpret_cast<const NMHDR*>(lparam))) return TRUE;
-        return open->handle(window, message, wparam, lparam);
+        return open->handle(message, wparam, lparam);
     case WM_CONTEXTMENU:
-        return offer_copy_menu(window, wparam, lparam) || open->handle(window, message, wparam, lparam);
+        return offer_copy_menu(window, wparam, lparam) || open->handle(message, wparam, lparam);
     default:
-        return open->handle(window, message, wparam, lparam);
+        return open->handle(message, wparam, lparam);
     }
 }
 
@@ -159,14 +162,15 @@ void initialise_common_controls() {
 
 }  // namespace
 
-void open_tool(const Tool& tool) {
+void open_tool(const Tool& tool, Settings& settings) {
     if (HWND open = tool_windows[tool.position]) {
         SetForegroundWindow(open);
         return;
     }
     initialise_common_controls();
+    const Opening opening{tool, settings};
     CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(tool.template_id), nullptr,
-                       tool_frame_procedure, reinterpret_cast<LPARAM>(&tool));
+                       tool_frame_procedure, reinterpret_cast<LPARAM>(&opening));
 }
 
 bool every_tool_may_close() {
@@ -176,9 +180,9 @@ bool every_tool_may_close() {
     return true;
 }
 
-void save_every_open_position() {
+void save_every_open_position(WindowRows& windows) {
     for (int position = 0; position < position_rows; ++position)
-        if (HWND window = tool_windows[position]) save_position(position, window);
+        if (HWND window = tool_windows[position]) save_position(position, window, windows);
 }
 
 void close_every_tool() {

@@ -14,35 +14,35 @@
 namespace quivra {
 
 // What one open tool window keeps: the frame makes it from the tool's row
-// as the window opens and destroys it with the window, so no two windows,
-// and no two openings of one tool, share it.
+// as the window opens, handing it its window and the parts of the settings
+// the row names, and destroys it with the window, so no two windows, and
+// no two openings of one tool, share it.
 class ToolWindow {
 public:
+    explicit ToolWindow(HWND window) : window_(window) {}
     virtual ~ToolWindow() = default;
+    ToolWindow(const ToolWindow&) = delete;
+    ToolWindow& operator=(const ToolWindow&) = delete;
     // As a dialog procedure, after the frame's own handling of each message.
     // It sees WM_CLOSE first and keeps its window open by returning TRUE; it
     // sees IDM_EXIT first too, and returning TRUE there stops the frame from
     // turning it into a close request.
-    virtual INT_PTR handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) = 0;
+    virtual INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam) = 0;
+
+protected:
+    HWND window() const { return window_; }
+
+private:
+    const HWND window_;
 };
 
-using MakeToolWindow = std::unique_ptr<ToolWindow> (*)();
+using MakeToolWindow = std::unique_ptr<ToolWindow> (*)(HWND window, Settings& settings);
 
-// A tool that keeps nothing between messages: its procedure is all it is.
-template <DLGPROC procedure>
-std::unique_ptr<ToolWindow> keeping_nothing() {
-    struct Procedure final : ToolWindow {
-        INT_PTR handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) override {
-            return procedure(window, message, wparam, lparam);
-        }
-    };
-    return std::make_unique<Procedure>();
-}
-
-// A tool window made by `make` from what its row names, such as its table.
-template <auto make, auto&... arguments>
-std::unique_ptr<ToolWindow> made_with() {
-    return make(arguments...);
+// A row's maker: `make` receives the window and the parts of the settings
+// named by `parts` (members of Settings), and sees nothing else of them.
+template <auto make, auto... parts>
+std::unique_ptr<ToolWindow> keeping(HWND window, Settings& settings) {
+    return make(window, (settings.*parts)...);
 }
 
 // A row of the table of tools: all the launcher and the frame know of a tool.
@@ -56,6 +56,9 @@ struct Tool {
     // The controls it shows in the bold display font, which the frame makes
     // for the window's DPI and renews when that changes; none when null.
     bool (*large_text)(int id) = nullptr;
+    // The tool its menu command `companion_command` opens, such as the rate editor.
+    const Tool* companion = nullptr;
+    int companion_command = 0;
 };
 
 // The open window of each position index; empty when the tool is closed.
@@ -70,16 +73,16 @@ void keep_on_screen(HWND window);
 // The caller then returns FALSE, so that the dialog manager, where it
 // can, lays out the controls and their dialog font for that DPI too.
 void follow_dpi_change(HWND window, WPARAM dpis, LPARAM suggested_place);
-void save_position(int position, HWND window);
+void save_position(int position, HWND window, WindowRows& windows);
 
-// Brings the tool's window to the front, or opens it.
-void open_tool(const Tool& tool);
+// Brings the tool's window to the front, or opens it with its part of `settings`.
+void open_tool(const Tool& tool, Settings& settings);
 
 // Asks every open tool whether the program may close; false if one said No.
 bool every_tool_may_close();
 // Closes every open tool in position order, each keeping its position.
 void close_every_tool();
 // Keeps where the launcher and every open tool stand, closing none of them.
-void save_every_open_position();
+void save_every_open_position(WindowRows& windows);
 
 }  // namespace quivra

@@ -13,8 +13,6 @@
 
 namespace quivra {
 
-Settings settings;
-
 namespace {
 
 enum class Reading { read, missing, unreadable };
@@ -88,7 +86,7 @@ std::wstring program_directory() {
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
-bool load_settings() {
+bool load_settings(Settings& settings) {
     settings = Settings{};
     const std::wstring beside = beside_program(), user = in_user_folder();
     SettingsFiles files = settings_files({program_folder_writable(), exists(beside), is_read_only(beside), exists(user)});
@@ -99,11 +97,11 @@ bool load_settings() {
     Reading reading = read_file(read_path, bytes);
     file_may_be_replaced = reading != Reading::unreadable;
     read_settings(settings, as_shift_jis(std::move(bytes), shift_jis_from_utf16));
-    validate_positions(settings, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    validate_positions(settings.windows, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     return reading == Reading::read;
 }
 
-void save_settings() {
+void save_settings(const Settings& settings) {
     if (!file_may_be_replaced) return;
     if (write_path != beside_program())
         CreateDirectoryW(write_path.substr(0, write_path.find_last_of(L'\\')).c_str(), nullptr);

@@ -3,7 +3,6 @@
 
 #include <vector>
 
-#include "base/win/settings_store.h"
 #include "base/win/text.h"
 
 namespace quivra {
@@ -37,20 +36,20 @@ void show_topmost(HWND window, bool on) {
 
 }  // namespace
 
-void offer_topmost(HWND window, int position) {
+void offer_topmost(HWND window, int position, const WindowRows& windows) {
     HMENU menu = GetSystemMenu(window, FALSE);
     // A group of its own, so that a click meant for 閉じる does not land on it.
     InsertMenuW(menu, SC_CLOSE, MF_BYCOMMAND | MF_STRING, IDM_TOPMOST,
                 widen("常に手前に表示(&T)").c_str());
     InsertMenuW(menu, SC_CLOSE, MF_BYCOMMAND | MF_SEPARATOR, 0, nullptr);
-    if (settings.topmost[position]) show_topmost(window, true);
+    if (windows.topmost[position]) show_topmost(window, true);
 }
 
-bool toggle_topmost(HWND window, int position, WPARAM command) {
+bool toggle_topmost(HWND window, int position, WPARAM command, WindowRows& windows) {
     // Windows uses the low four bits of a system command itself.
     if ((command & 0xFFF0) != IDM_TOPMOST) return false;
-    settings.topmost[position] = !settings.topmost[position];
-    show_topmost(window, settings.topmost[position]);
+    windows.topmost[position] = !windows.topmost[position];
+    show_topmost(window, windows.topmost[position]);
     return true;
 }
 

@@ -63,29 +63,27 @@ std::string test_shift_jis(std::u16string_view text) {
 Settings loaded(std::string_view file) {
     Settings s;
     read_settings(s, as_shift_jis(std::string(file), test_shift_jis));
-    validate_positions(s, 1024, 768);
-    fill_default_rates(s.rates);
+    validate_positions(s.windows, 1024, 768);
     return s;
 }
 
 std::vector<std::int32_t> numbers_of(const Settings& s) {
-    return {s.length_unit.at_startup,   s.weight_unit.at_startup, s.area_unit.at_startup, s.volume_unit.at_startup,
-            s.speed_unit.at_startup, s.world_city.at_startup,  s.currency.at_startup};
+    return {s.length.unit, s.weight.unit, s.area.unit, s.volume.unit, s.speed.unit, s.world_clock.city, s.currency.currency};
 }
 
 TEST(SettingsFile, PositionsAreCheckedAgainstTheScreenOneCoordinateAtATime) {
     Settings s = loaded("dlg07_left=-5\ndlg07_top=300\ndlg03_left=924\ndlg03_top=668\n"
                         "dlg04_left=925\ndlg04_top=669\n");
-    EXPECT_EQ((std::vector{s.positions[7], s.positions[3], s.positions[4]}),
+    EXPECT_EQ((std::vector{s.windows.positions[7], s.windows.positions[3], s.windows.positions[4]}),
               (std::vector<Position>{{0, 300}, {924, 668}, {0, 0}}));
 }
 
 TEST(SettingsFile, EachTopmostLineSetsItsOwnRowAloneAndAFileWithoutThemKeepsEveryWindowOff) {
     Settings s = loaded("dlg06_top=300\ndlg06_topmost=1\ndlg07_topmost=0\ndlg19_topmost=5\n");
-    EXPECT_EQ(s.positions[6], (Position{0, 300})) << "top is not topmost";
-    EXPECT_EQ(std::tuple(s.topmost[5], s.topmost[6], s.topmost[7], s.topmost[19]),
+    EXPECT_EQ(s.windows.positions[6], (Position{0, 300})) << "top is not topmost";
+    EXPECT_EQ(std::tuple(s.windows.topmost[5], s.windows.topmost[6], s.windows.topmost[7], s.windows.topmost[19]),
               std::tuple(false, true, false, true));
-    EXPECT_EQ(loaded("dlg06_top=300\n").topmost, Settings{}.topmost);
+    EXPECT_EQ(loaded("dlg06_top=300\n").windows.topmost, Settings{}.windows.topmost);
 }
 
 TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesElseTheUsersFolder) {
@@ -104,28 +102,28 @@ TEST(SettingsLocation, BesideTheProgramWhileItsFolderTakesFilesElseTheUsersFolde
 }
 
 TEST(SettingsFile, ANewUserPaysTheStandardTaxRateWhileAKeptRateStaysEvenAtZero) {
-    EXPECT_EQ(loaded("").tax_rate.at_startup, 10);
-    EXPECT_EQ(loaded("tax_ritu=0\n").tax_rate.at_startup, 0);
-    EXPECT_EQ(loaded("tax_ritu=8\n").tax_rate.to_save, 8);
+    EXPECT_EQ(loaded("").tax.rate_read, 10);
+    EXPECT_EQ(loaded("tax_ritu=0\n").tax.rate_read, 0);
+    EXPECT_EQ(loaded("tax_ritu=8\n").tax.rate, 8);
 }
 
 TEST(SettingsFile, MissingOrZeroRatesGetDefaultsWithoutCostingTheLaterRows) {
     Settings s = loaded("rate01=0\nrate16=500\nrate02=7\nrate03=4242\n");
-    EXPECT_EQ(s.rates[1], 12125);
+    EXPECT_EQ(s.currency.rates[1], 12125);
     EXPECT_NE(settings_file_text(s).find("\r\nrate15=1453\r\nrate16=500\r\nPASSCODE="), std::string::npos);
-    s.rates[2] = 0;  // as the rate editor may leave it
+    s.currency.rates[2] = 0;  // as the rate editor may leave it
     Settings again = loaded(settings_file_text(s));
-    EXPECT_EQ(std::tuple(again.rates[2], again.rates[3]), std::tuple(12631, 4242));
+    EXPECT_EQ(std::tuple(again.currency.rates[2], again.currency.rates[3]), std::tuple(12631, 4242));
 }
 
 TEST(SettingsFile, TextValuesKeepTheirLimitsAndAreCutBetweenCharacters) {
     const std::string alarm = "C:\\" + std::string(124, 'a'), tmsg = std::string(251, 'm') + "時間";
     // A double-byte character across the limit is dropped whole, with the rest of its line.
     Settings s = loaded("alarm=" + alarm + "\r\ntmsg=" + std::string(254, 'm') + "時zz len_def=5\n");
-    EXPECT_EQ(std::tuple(s.alarm_path.at_startup, s.timer_message.at_startup, s.length_unit.at_startup),
+    EXPECT_EQ(std::tuple(s.timer.alarm_path, s.timer.message, s.length.unit),
               std::tuple(alarm, std::string(254, 'm'), 0)) << "127 bytes";
     s = loaded("alarm=" + std::string(126, 'a') + "お\ntmsg=" + tmsg);
-    EXPECT_EQ(std::tuple(s.alarm_path.at_startup, s.timer_message.at_startup), std::tuple(std::string(126, 'a'), tmsg))
+    EXPECT_EQ(std::tuple(s.timer.alarm_path, s.timer.message), std::tuple(std::string(126, 'a'), tmsg))
         << "255 bytes on a last line without newline";
 }
 
@@ -133,18 +131,18 @@ TEST(SettingsFile, AKeyInsideAMessageIsPartOfTheMessage) {
     // "tmsg=" and 122 bytes: the old 127-byte pieces began a line at "alarm=".
     std::string message = std::string(122, 'm') + "alarm=C:\\x.wav len_def=9";
     Settings s = loaded("alarm=C:\\ring.wav\r\ntmsg=" + message + "\r\nlen_def=2\r\n");
-    EXPECT_EQ(std::tuple(s.alarm_path.at_startup, s.timer_message.at_startup, s.length_unit.at_startup),
+    EXPECT_EQ(std::tuple(s.timer.alarm_path, s.timer.message, s.length.unit),
               std::tuple("C:\\ring.wav", message, 2));
 }
 
 TEST(SettingsFile, AValueThatCannotBeOneLineIsCutWhereItsLineWouldEnd) {
     Settings s;
-    s.timer_message.to_save = "一行目\r\nlen_def=7";
-    s.alarm_path.to_save = std::string("C:\\a.wav\0x", 10);
+    s.timer.message = "一行目\r\nlen_def=7";
+    s.timer.alarm_path = std::string("C:\\a.wav\0x", 10);
     std::string file = settings_file_text(s);
     EXPECT_NE(file.find("\r\nalarm=C:\\a.wav\r\n"), std::string::npos);
     EXPECT_NE(file.find("\r\ntmsg=一行目\r\n"), std::string::npos);
-    EXPECT_EQ(loaded(file).length_unit.at_startup, 0);
+    EXPECT_EQ(loaded(file).length.unit, 0);
 }
 
 TEST(SettingsFile, NumbersSaturateAt32BitsAndEveryKindOfLineEndEndsALine) {
@@ -171,14 +169,14 @@ TEST(SettingsFile, FilesWithAByteOrderMarkAreReadAsWhatTheyAreAndBrokenUtf8Costs
     // U+4F1A holds the byte 1A, which ends only a Shift-JIS file.
     for (bool big_endian : {false, true}) {
         Settings s = loaded(utf16(u"tmsg=お会\r\nlen_def=3\rvol_def=4\n", big_endian));
-        EXPECT_EQ(std::tuple(s.timer_message.at_startup, numbers_of(s)),
+        EXPECT_EQ(std::tuple(s.timer.message, numbers_of(s)),
                   std::tuple("お会", std::vector<std::int32_t>{3, 0, 0, 4, 0, 0, 0})) << big_endian;
     }
     Settings s = loaded("\xEF\xBB\xBFtmsg=\xE3\x81\x8A" "a\xE3\x81" "b\xC0\xAF" "c\xED\xA0\x80"
                         "d\xF4\x90\x80\x80" "e\xFF" "f\xF0\x9F\x8D\xB5\r\nlen_def=3");
-    EXPECT_EQ(std::tuple(s.timer_message.at_startup, s.length_unit.at_startup), std::tuple("おa?b??c?d?e?f??", 3))
+    EXPECT_EQ(std::tuple(s.timer.message, s.length.unit), std::tuple("おa?b??c?d?e?f??", 3))
         << "beyond 16 bits a character arrives as two halves";
-    EXPECT_EQ(loaded("tmsg=お会").timer_message.at_startup, "お会") << "no mark: Shift-JIS as it is";
+    EXPECT_EQ(loaded("tmsg=お会").timer.message, "お会") << "no mark: Shift-JIS as it is";
 }
 
 TEST(SettingsFile, ReadingTimeGrowsLinearlyWithTheFile) {

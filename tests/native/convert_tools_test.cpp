@@ -71,8 +71,8 @@ constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
 
 std::array<std::int32_t, rate_entries> default_rates() {
     Settings settings;
-    fill_default_rates(settings.rates);
-    return settings.rates;
+    read_settings(settings, "");
+    return settings.currency.rates;
 }
 
 bool is_dash_line(const std::string& line) { return line.ends_with("\t    -----"); }

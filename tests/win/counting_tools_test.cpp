@@ -66,8 +66,8 @@ protected:
 
 TEST_F(CountingToolsTest, TimerOpensFromTheKeptValuesAndEnablesOnlyTheChosenMode) {
     launcher();
-    settings.alarm_path.to_save = "C:\\bell.wav";
-    settings.timer_message_shown.to_save = 1;
+    kept().timer.alarm_path = "C:\\bell.wav";
+    kept().timer.message_shown = 1;
     HWND tool = open(IDC_OPEN_TIMER);
     EXPECT_EQ(text_of(tool, IDC_ALARM_FILE), "C:\\bell.wav");
     EXPECT_TRUE(enabled(tool, IDC_MESSAGE));
@@ -95,12 +95,12 @@ TEST_F(CountingToolsTest, TimerRefusalsKeepTheTypedAlarmPathButNothingElse) {
     set_item_text(tool, IDC_ALARM_FILE, long_path);
     EXPECT_EQ(text_of(tool, IDC_TIMER_STATUS), "");
     click(tool, IDC_TIMER_START);
-    EXPECT_EQ(settings.alarm_path.to_save, "") << "too soon: nothing kept";
+    EXPECT_EQ(kept().timer.alarm_path, "") << "too soon: nothing kept";
 
     ring_at.wSecond = 10;
     set_picker(tool, IDC_RING_TIME, ring_at);
     click(tool, IDC_TIMER_START);
-    EXPECT_EQ(settings.alarm_path.to_save, long_path);
+    EXPECT_EQ(kept().timer.alarm_path, long_path);
     const std::string wildcard = narrow((bell().parent_path() / L"*.wav").wstring());
     for (const std::string& cannot_sound : {narrow(bell().parent_path().wstring()), wildcard}) {
         set_item_text(tool, IDC_ALARM_FILE, cannot_sound);
@@ -141,7 +141,7 @@ TEST_F(CountingToolsTest, TimerMessageHoldsOnlyWhatCanBeKeptWhetherTypedOrPasted
     EXPECT_EQ(text_of(tool, IDC_MESSAGE), "a") << "typed, a character Shift-JIS lacks is refused too";
 
     click(tool, IDC_TIMER_START);
-    EXPECT_EQ(settings.timer_message.to_save, "a");
+    EXPECT_EQ(kept().timer.message, "a");
 }
 
 TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp) {
@@ -175,7 +175,7 @@ TEST_F(CountingToolsTest, TimerCountsDownFromTheClockAndRingsOnceWhenTheTimeIsUp
         << "start is back, and so is the enabling rule";
     countdown_after(tool, 1'000);
     EXPECT_EQ(fake.sounds.size(), 1u);
-    EXPECT_EQ(settings.timer_message.to_save, "時間です");
+    EXPECT_EQ(kept().timer.message, "時間です");
 }
 
 TEST_F(CountingToolsTest, TimerCancelStopsBeforeItsBoxSoTheLauncherThenAsksNothing) {
@@ -192,14 +192,14 @@ TEST_F(CountingToolsTest, TimerCancelStopsBeforeItsBoxSoTheLauncherThenAsksNothi
 
 TEST_F(CountingToolsTest, TimeUpShowsNoKeptMessageWhenTheUserAskedForNone) {
     launcher();
-    settings.timer_message.to_save = "会議！";
+    kept().timer.message = "会議！";
     HWND tool = open(IDC_OPEN_TIMER);
     click(tool, IDC_MINUTES_LATER);
     set_item_text(tool, IDC_ALARM_FILE, narrow(bell().wstring()));
     click(tool, IDC_TIMER_START);
     countdown_after(tool, 180'000);
     EXPECT_EQ(fake.in_front, Texts{"時間になりました。"});
-    EXPECT_EQ(settings.timer_message.to_save, "会議！") << "kept for when it is asked for again";
+    EXPECT_EQ(kept().timer.message, "会議！") << "kept for when it is asked for again";
 }
 
 // What the dialog manager defines in the WM_USER range, and the range
@@ -231,7 +231,7 @@ TEST_F(CountingToolsTest, TimerBrowseFillsThePathAndRefusesOneThatWouldChange) {
     fake.chosen_file = L"C:\\音\\ベル.wav";
     click(tool, IDC_BROWSE);
     EXPECT_EQ(fake.file_extensions, std::vector<std::wstring>{L"wav"}) << "a name typed bare gets .wav";
-    EXPECT_EQ(settings.alarm_path.to_save, "") << "kept only at a test play or a start";
+    EXPECT_EQ(kept().timer.alarm_path, "") << "kept only at a test play or a start";
     click(tool, IDC_TRY_SOUND);
     EXPECT_EQ(fake.sounds, std::vector<std::wstring>{L"C:\\音\\ベル.wav"});
     for (const std::wstring& changed : {std::wstring(L"C:\\M\u00fcller\\bell.wav"),

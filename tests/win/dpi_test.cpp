@@ -124,11 +124,11 @@ TEST_F(DpiTest, AToolKeptWhereNoMonitorShowsAllOfItOpensWhollyOnTheScreen) {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const Tool& clock = *tool_for_command(IDC_OPEN_WORLD_CLOCK);
-    for (Position kept : {Position{work.right - 20, work.bottom - 20}, Position{-5000, 30}}) {
-        settings.positions[clock.position] = kept;
+    for (Position place : {Position{work.right - 20, work.bottom - 20}, Position{-5000, 30}}) {
+        kept().windows.positions[clock.position] = place;
         HWND tool = open(IDC_OPEN_WORLD_CLOCK);
         RECT r = rectangle_of(tool), inside{};
-        EXPECT_TRUE(IntersectRect(&inside, &r, &work) && inside == r) << kept.left << "," << kept.top;
+        EXPECT_TRUE(IntersectRect(&inside, &r, &work) && inside == r) << place.left << "," << place.top;
         choose_menu(tool, IDM_EXIT);
     }
 }

@@ -239,11 +239,11 @@ TEST_F(FormToolsTest, TaxFieldsHoldOnlyWhatTheArithmeticCanTake) {
     // A rate of -100 must not divide by zero.
     fill_and_press(tool, {{IDC_TAX_PRICE, L"-5"}, {IDC_TAX_RATE, L"-100"}}, IDC_TAX_CALCULATE);
     EXPECT_EQ(text_of(tool, IDC_TAX_RESULT), "消費税金額は　         0円です。");
-    EXPECT_EQ(settings.tax_rate.to_save, 0);
+    EXPECT_EQ(kept().tax.rate, 0);
     click(tool, IDC_TAX_ADDED);
     fill_and_press(tool, {{IDC_TAX_PRICE, L"4294967296"}, {IDC_TAX_RATE, L"12345"}}, IDC_TAX_CALCULATE);
     EXPECT_EQ(text_of(tool, IDC_TAX_AMOUNT_RESULT), "トータル価格は198,999,998円です。");
-    EXPECT_EQ(settings.tax_rate.to_save, 99);
+    EXPECT_EQ(kept().tax.rate, 99);
 }
 
 TEST_F(FormToolsTest, TaxRoundsAsChosenAndKeepsTheChoiceWhileTheRateButtonsFillTheField) {

@@ -317,7 +317,6 @@ TEST_F(LauncherTest, ASettingsFileLockedOrReadOnlyIsLeftWholeWithNoLeftoversOrBo
     enum Hold { locked_at_start, locked_at_exit, marked_read_only };
     for (Hold hold : {locked_at_start, locked_at_exit, marked_read_only}) {
         SCOPED_TRACE(int(hold));
-        settings = Settings{};
         fake.shown.clear();
         write_bytes(settings_file(), kept_file);
         const auto files = std::distance(fs::directory_iterator(folder), {});
@@ -327,7 +326,7 @@ TEST_F(LauncherTest, ASettingsFileLockedOrReadOnlyIsLeftWholeWithNoLeftoversOrBo
         HWND l = launcher();
         lock.reset();
         EXPECT_EQ(is_centred(l), hold == locked_at_start) << "only a file that was read places it";
-        EXPECT_EQ(settings.length_unit.at_startup, hold == locked_at_start ? 0 : 2);
+        EXPECT_EQ(kept().length.unit, hold == locked_at_start ? 0 : 2);
         EXPECT_TRUE(hold != locked_at_exit || lock.emplace().handle != INVALID_HANDLE_VALUE);
         choose_menu(l, IDM_EXIT);
         lock.reset();
@@ -345,7 +344,7 @@ TEST_F(LauncherTest, AUtf16SettingsFileKeepsItsValuesAndComesBackAsShiftJis) {
     for (char16_t c : std::u16string_view(u"tmsg=お茶の時間\r\nlen_def=2\r\n")) bytes += {char(c & 0xFF), char(c >> 8)};
     write_bytes(settings_file(), bytes);
     launcher();
-    EXPECT_EQ(settings.timer_message.at_startup, "お茶の時間");
+    EXPECT_EQ(kept().timer.message, "お茶の時間");
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_TRUE(read_bytes(settings_file()).starts_with("dlg00_left="));
     EXPECT_TRUE(saved("\r\ntmsg=お茶の時間\r\n") && saved("\r\nlen_def=2\r\n"));

@@ -204,7 +204,7 @@ TEST_F(ResultListToolsTest, TheCityOfTheLastReportIsKeptInTheRunAndAcrossARestar
     click(tool, IDC_WORLD_REPORT);
     EXPECT_EQ(selected_row(tool, IDC_WORLD_CITY), tokyo);
     EXPECT_EQ(list_lines(tool, IDC_WORLD_TIMES).at(london), "ロンドン(イギリス)            \t18時 5分 前日");
-    EXPECT_EQ(settings.world_city.to_save, tokyo);
+    EXPECT_EQ(kept().world_clock.city, tokyo);
 
     choose_row(tool, IDC_WORLD_CITY, wellington);
     click(tool, IDC_WORLD_REPORT);
@@ -301,7 +301,7 @@ TEST_F(ResultListToolsTest, CurrencyConvertsAtTheRateStoredInItsOneEditorAndKeep
 
 TEST_F(ResultListToolsTest, OnlyOkEnterAndAYesStoreTheRates) {
     HWND converter = open(IDC_OPEN_CURRENCY);
-    const std::int32_t before = settings.rates[euro];
+    const std::int32_t before = kept().currency.rates[euro];
     auto exit_menu = [](HWND e) { choose_menu(e, IDM_EXIT); };
     struct Way {
         std::function<void(HWND)> leave;
@@ -314,13 +314,13 @@ TEST_F(ResultListToolsTest, OnlyOkEnterAndAYesStoreTheRates) {
     };
     for (std::size_t i = 0; i < std::size(ways); ++i) {
         SCOPED_TRACE(i);
-        settings.rates[euro] = before;
+        kept().currency.rates[euro] = before;
         fake.shown.clear();
         fake.answers = ways[i].answers;
         HWND editor = editor_with_euro(converter);
         ways[i].leave(editor);
         EXPECT_FALSE(IsWindow(editor));
-        EXPECT_EQ(settings.rates[euro], ways[i].stores ? 101 : before);
+        EXPECT_EQ(kept().currency.rates[euro], ways[i].stores ? 101 : before);
         EXPECT_EQ(fake.shown, std::vector<std::string>(ways[i].answers.size(), store_question));
     }
     HWND editor = editor_with_euro(converter);
@@ -331,7 +331,7 @@ TEST_F(ResultListToolsTest, OnlyOkEnterAndAYesStoreTheRates) {
 
 TEST_F(ResultListToolsTest, TheLaunchersCloseShutsTheRateEditorWithoutStoringOrAsking) {
     HWND editor = editor_with_euro(open(IDC_OPEN_CURRENCY));
-    const std::int32_t before = settings.rates[euro];
+    const std::int32_t before = kept().currency.rates[euro];
     choose_menu(launcher_window, IDM_EXIT);
     EXPECT_FALSE(IsWindow(editor));
     EXPECT_TRUE(fake.shown.empty());
@@ -344,7 +344,7 @@ TEST_F(ResultListToolsTest, TheLaunchersCloseShutsTheRateEditorWithoutStoringOrA
     fake.while_box_is_up = [&] { choose_menu(launcher_window, IDM_EXIT); };
     choose_menu(editor, IDM_EXIT);
     EXPECT_FALSE(IsWindow(editor));
-    EXPECT_EQ(settings.rates[euro], before) << "the fields were gone";
+    EXPECT_TRUE(saved("\r\nrate02=" + std::to_string(before) + "\r\n")) << "the fields were gone";
 }
 
 constexpr std::uint64_t gb = std::uint64_t(1) << 30;

@@ -87,7 +87,6 @@ std::filesystem::path built_program() {
 void WindowTest::SetUp() {
     use_platform(fake);
     std::filesystem::remove(settings_file());
-    settings = Settings{};
 }
 
 void WindowTest::TearDown() {
@@ -120,9 +119,13 @@ HWND WindowTest::reopen(HWND tool, int command) {
 
 HWND WindowTest::restart() {
     choose_menu(launcher_window, IDM_EXIT);
-    settings = Settings{};
     launcher_window = nullptr;
     return launcher();
+}
+
+Settings& WindowTest::kept() {
+    if (!launcher_window) launcher();
+    return launcher_settings(launcher_window);
 }
 
 std::vector<std::string> list_lines(HWND dialog, int id) {

@@ -127,6 +127,8 @@ protected:
     HWND reopen(HWND tool, int command);
     // Exits through the launcher and starts again from what tarv.ini holds.
     HWND restart();
+    // What the launcher keeps for tarv.ini; opens it first if need be.
+    Settings& kept();
 
     FakePlatform fake;
     HWND launcher_window = nullptr;

@@ -1,10 +1,10 @@
 // A price split into price and consumption tax, with the tax included or added.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK consumption_tax_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_consumption_tax_window(HWND window, TaxKept& kept);
 
 }  // namespace quivra

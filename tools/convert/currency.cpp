@@ -11,16 +11,6 @@ const std::array<const char*, 16> currency_names = {
     "インドルピー",   "シンガポールドル", "タイバーツ",       "フィリピンペソ",
     "香港ドル",       "台湾ドル",         "韓国１００ウォン", "中国元"};
 
-// In hundredths of a yen, row by row with the names.
-constexpr std::array<std::int32_t, 16> default_rates = {
-    100,  12125, 12631, 19669, 8676, 7847, 6978, 6431,
-    270,  7005,  288,   244,   1585, 347,  1013, 1453};
-
-void fill_default_rates(std::span<std::int32_t> rates) {
-    for (std::size_t row = 0; row < default_rates.size() && row < rates.size(); ++row)
-        if (rates[row] == 0) rates[row] = default_rates[row];
-}
-
 namespace {
 
 // A billion or more would not fit the nine-digit column.

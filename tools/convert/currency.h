@@ -14,9 +14,6 @@ namespace quivra {
 // index of its rate.
 extern const std::array<const char*, 16> currency_names;
 
-// Gives each currency its default rate where none is stored.
-void fill_default_rates(std::span<std::int32_t> rates);
-
 inline constexpr std::uint32_t largest_amount = 99'999'999;
 
 // One line per currency: `amount` units of currency `from_row` in that

@@ -1,11 +1,10 @@
-// The currency converter's window.
+// The currency converter's window; its menu opens the rate editor, which shares its part.
 #pragma once
 
 #include "base/win/frame.h"
 
 namespace quivra {
 
-// Its menu opens the rate editor's row.
-std::unique_ptr<ToolWindow> make_currency_window(const Tool& rate_editor);
+std::unique_ptr<ToolWindow> make_currency_window(HWND window, CurrencyKept& kept);
 
 }  // namespace quivra

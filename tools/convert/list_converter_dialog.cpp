@@ -8,22 +8,21 @@
 
 #include "base/win/drop_down.h"
 #include "base/win/kept_text_field.h"
-#include "base/win/settings_store.h"
 #include "base/win/text.h"
 #include "res/dialogs/list_converter.h"
 #include "tools/convert/list_converter.h"
 
 namespace quivra {
 
-const ListConverter length_converter{LENGTH_CONVERTER_BASE, length_units, &Settings::length_unit};
-const ListConverter weight_converter{WEIGHT_CONVERTER_BASE, weight_units, &Settings::weight_unit};
-const ListConverter area_converter{AREA_CONVERTER_BASE, area_units, &Settings::area_unit};
-const ListConverter volume_converter{VOLUME_CONVERTER_BASE, volume_units, &Settings::volume_unit};
-const ListConverter speed_converter{SPEED_CONVERTER_BASE, speed_units, &Settings::speed_unit};
-const ListConverter fuel_converter{FUEL_CONVERTER_BASE, fuel_units, &Settings::fuel_unit};
-const ListConverter data_converter{DATA_CONVERTER_BASE, data_units, &Settings::data_unit};
-const ListConverter energy_converter{ENERGY_CONVERTER_BASE, energy_units, &Settings::energy_unit};
-const ListConverter pressure_converter{PRESSURE_CONVERTER_BASE, pressure_units, &Settings::pressure_unit};
+const ListConverter length_converter{LENGTH_CONVERTER_BASE, length_units};
+const ListConverter weight_converter{WEIGHT_CONVERTER_BASE, weight_units};
+const ListConverter area_converter{AREA_CONVERTER_BASE, area_units};
+const ListConverter volume_converter{VOLUME_CONVERTER_BASE, volume_units};
+const ListConverter speed_converter{SPEED_CONVERTER_BASE, speed_units};
+const ListConverter fuel_converter{FUEL_CONVERTER_BASE, fuel_units};
+const ListConverter data_converter{DATA_CONVERTER_BASE, data_units};
+const ListConverter energy_converter{ENERGY_CONVERTER_BASE, energy_units};
+const ListConverter pressure_converter{PRESSURE_CONVERTER_BASE, pressure_units};
 
 namespace {
 
@@ -43,17 +42,18 @@ void set_result_tab_stop(HWND dialog, const ListConverter& tool) {
 
 class ListConverterWindow final : public ToolWindow {
 public:
-    explicit ListConverterWindow(const ListConverter& tool) : tool_(tool) {}
+    ListConverterWindow(HWND window, const ListConverter& tool, UnitKept& kept)
+        : ToolWindow(window), tool_(tool), kept_(kept) {}
 
-    INT_PTR handle(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) override {
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam) override {
         switch (message) {
         case WM_INITDIALOG:
-            open(dialog);
+            open();
             return TRUE;
         case WM_COMMAND:
-            if (wparam == WPARAM(tool_.base + IDC_LIST_CONVERT)) convert(dialog);
+            if (wparam == WPARAM(tool_.base + IDC_LIST_CONVERT)) convert();
             else if (wparam == MAKEWPARAM(tool_.base + IDC_LIST_VALUE, EN_CHANGE))
-                set_item_text(dialog, tool_.base + IDC_LIST_NOTE, value_field_.check());
+                set_item_text(window(), tool_.base + IDC_LIST_NOTE, value_field_.check());
             else return FALSE;
             return TRUE;
         case WM_NOTIFY: {
@@ -62,8 +62,8 @@ public:
                 return FALSE;
             // The arrows step the whole part and keep the decimals; the control's own position stays.
             int field = tool_.base + IDC_LIST_VALUE;
-            set_item_text(dialog, field, stepped_value(item_text(dialog, field), notice.iDelta > 0 ? 1 : -1));
-            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+            set_item_text(window(), field, stepped_value(item_text(window(), field), notice.iDelta > 0 ? 1 : -1));
+            SetWindowLongPtrW(window(), DWLP_MSGRESULT, TRUE);
             return TRUE;
         }
         }
@@ -71,34 +71,35 @@ public:
     }
 
 private:
-    void open(HWND dialog) {
-        SendDlgItemMessageW(dialog, tool_.base + IDC_LIST_VALUE, EM_LIMITTEXT, longest_value, 0);
-        value_field_.attach(GetDlgItem(dialog, tool_.base + IDC_LIST_VALUE));
-        set_item_text(dialog, tool_.base + IDC_LIST_VALUE, "1");
+    void open() {
+        SendDlgItemMessageW(window(), tool_.base + IDC_LIST_VALUE, EM_LIMITTEXT, longest_value, 0);
+        value_field_.attach(GetDlgItem(window(), tool_.base + IDC_LIST_VALUE));
+        set_item_text(window(), tool_.base + IDC_LIST_VALUE, "1");
         const auto& units = tool_.table.units;
-        fill_drop_down(dialog, tool_.base + IDC_LIST_UNIT, units.size(),
-                       [&](std::size_t row) { return units[row].name; }, (settings.*tool_.selection).at_startup);
-        set_result_tab_stop(dialog, tool_);
+        fill_drop_down(window(), tool_.base + IDC_LIST_UNIT, units.size(),
+                       [&](std::size_t row) { return units[row].name; }, kept_.unit);
+        set_result_tab_stop(window(), tool_);
     }
 
-    void convert(HWND dialog) {
+    void convert() {
         // The field holds only what reads; another program's text that got past it reads as 0.
-        std::uint64_t value = read_value(item_text(dialog, tool_.base + IDC_LIST_VALUE)).value_or(0);
-        LRESULT row = SendDlgItemMessageW(dialog, tool_.base + IDC_LIST_UNIT, CB_GETCURSEL, 0, 0);
+        std::uint64_t value = read_value(item_text(window(), tool_.base + IDC_LIST_VALUE)).value_or(0);
+        LRESULT row = SendDlgItemMessageW(window(), tool_.base + IDC_LIST_UNIT, CB_GETCURSEL, 0, 0);
         if (row < 0 || std::size_t(row) >= tool_.table.units.size())
-            return show_lines(dialog, tool_.base + IDC_LIST_RESULTS, {});
-        (settings.*tool_.selection).set(std::int32_t(row));
-        show_lines(dialog, tool_.base + IDC_LIST_RESULTS, convert_to_every_unit(tool_.table, value, std::size_t(row)));
+            return show_lines(window(), tool_.base + IDC_LIST_RESULTS, {});
+        kept_.unit = std::int32_t(row);
+        show_lines(window(), tool_.base + IDC_LIST_RESULTS, convert_to_every_unit(tool_.table, value, std::size_t(row)));
     }
 
     const ListConverter& tool_;
+    UnitKept& kept_;
     KeptTextField value_field_{value_text_refusal};
 };
 
 }  // namespace
 
-std::unique_ptr<ToolWindow> make_list_converter_window(const ListConverter& tool) {
-    return std::make_unique<ListConverterWindow>(tool);
+std::unique_ptr<ToolWindow> make_list_converter_window(HWND window, const ListConverter& tool, UnitKept& kept) {
+    return std::make_unique<ListConverterWindow>(window, tool, kept);
 }
 
 }  // namespace quivra

@@ -1,10 +1,10 @@
 // The rate editor's window, opened from the currency converter's menu.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK rate_editor_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_rate_editor_window(HWND window, CurrencyKept& kept);
 
 }  // namespace quivra

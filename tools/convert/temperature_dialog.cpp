@@ -15,36 +15,44 @@ namespace {
 // The four characters the field holds: "-999" from the up-down, "9999" typed.
 constexpr std::int32_t lowest_degrees = -999, highest_degrees = 9999;
 
-void open(HWND dialog) {
-    set_up_spin_field(dialog, IDC_TEMPERATURE_VALUE, IDC_TEMPERATURE_UPDOWN, -999, 999);
-    SetDlgItemInt(dialog, IDC_TEMPERATURE_VALUE, 30, TRUE);
-    CheckDlgButton(dialog, IDC_CELSIUS, BST_CHECKED);
-}
+class TemperatureWindow final : public ToolWindow {
+public:
+    using ToolWindow::ToolWindow;
 
-void convert(HWND dialog) {
-    std::int32_t degrees = read_field(dialog, IDC_TEMPERATURE_VALUE, lowest_degrees, highest_degrees);
-    Scale scale = IsDlgButtonChecked(dialog, IDC_CELSIUS) == BST_CHECKED ? Scale::celsius : Scale::fahrenheit;
-    TemperatureLines lines = convert_temperature(degrees, scale);
-    set_item_text(dialog, IDC_CELSIUS_RESULT, lines.celsius);
-    set_item_text(dialog, IDC_FAHRENHEIT_RESULT, lines.fahrenheit);
-}
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
+        switch (message) {
+        case WM_INITDIALOG:
+            open();
+            return TRUE;
+        case WM_COMMAND:
+            if (wparam != IDC_TEMPERATURE_CONVERT) return FALSE;
+            convert();
+            return TRUE;
+        case WM_COPY:
+            copy_item_texts(window(), {IDC_CELSIUS_RESULT, IDC_FAHRENHEIT_RESULT});
+            return TRUE;
+        }
+        return FALSE;
+    }
+
+private:
+    void open() {
+        set_up_spin_field(window(), IDC_TEMPERATURE_VALUE, IDC_TEMPERATURE_UPDOWN, -999, 999);
+        SetDlgItemInt(window(), IDC_TEMPERATURE_VALUE, 30, TRUE);
+        CheckDlgButton(window(), IDC_CELSIUS, BST_CHECKED);
+    }
+
+    void convert() {
+        std::int32_t degrees = read_field(window(), IDC_TEMPERATURE_VALUE, lowest_degrees, highest_degrees);
+        Scale scale = IsDlgButtonChecked(window(), IDC_CELSIUS) == BST_CHECKED ? Scale::celsius : Scale::fahrenheit;
+        TemperatureLines lines = convert_temperature(degrees, scale);
+        set_item_text(window(), IDC_CELSIUS_RESULT, lines.celsius);
+        set_item_text(window(), IDC_FAHRENHEIT_RESULT, lines.fahrenheit);
+    }
+};
 
 }  // namespace
 
-INT_PTR CALLBACK temperature_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        open(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (wparam != IDC_TEMPERATURE_CONVERT) return FALSE;
-        convert(dialog);
-        return TRUE;
-    case WM_COPY:
-        copy_item_texts(dialog, {IDC_CELSIUS_RESULT, IDC_FAHRENHEIT_RESULT});
-        return TRUE;
-    }
-    return FALSE;
-}
+std::unique_ptr<ToolWindow> make_temperature_window(HWND window) { return std::make_unique<TemperatureWindow>(window); }
 
 }  // namespace quivra

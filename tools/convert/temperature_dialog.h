@@ -1,10 +1,10 @@
 // A whole-degree temperature in Celsius and Fahrenheit.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK temperature_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_temperature_window(HWND window);
 
 }  // namespace quivra

@@ -25,34 +25,41 @@ DriveFacts facts_of(char letter, FreeSpaceQuery query) {
     return {letter, type, space, volume.label, volume.file_system};
 }
 
-std::vector<std::string> report_lines(HWND dialog) {
-    WindowsVersion version = platform().windows_version();
-    FreeSpaceQuery query = free_space_query(version.platform_id, version.major, version.build);
-    if (query == FreeSpaceQuery::none) return {unknown_system_line};
-    SizeUnit unit = IsDlgButtonChecked(dialog, IDC_DRIVE_KILOBYTES) == BST_CHECKED
-                        ? SizeUnit::kilobytes
-                        : SizeUnit::megabytes;
-    std::vector<std::string> lines;
-    for (char letter : drive_letters(platform().logical_drives())) {
-        std::vector<std::string> drive = drive_lines(facts_of(letter, query), unit);
-        lines.insert(lines.end(), drive.begin(), drive.end());
+class DriveReportWindow final : public ToolWindow {
+public:
+    using ToolWindow::ToolWindow;
+
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
+        switch (message) {
+        case WM_INITDIALOG:
+            CheckDlgButton(window(), IDC_DRIVE_MEGABYTES, BST_CHECKED);
+            return TRUE;
+        case WM_COMMAND:
+            if (wparam != IDC_DRIVE_EXAMINE) return FALSE;
+            show_lines(window(), IDC_DRIVE_LIST, report_lines());
+            return TRUE;
+        }
+        return FALSE;
     }
-    return lines;
-}
+
+private:
+    std::vector<std::string> report_lines() const {
+        WindowsVersion version = platform().windows_version();
+        FreeSpaceQuery query = free_space_query(version.platform_id, version.major, version.build);
+        if (query == FreeSpaceQuery::none) return {unknown_system_line};
+        SizeUnit unit = IsDlgButtonChecked(window(), IDC_DRIVE_KILOBYTES) == BST_CHECKED ? SizeUnit::kilobytes
+                                                                                          : SizeUnit::megabytes;
+        std::vector<std::string> lines;
+        for (char letter : drive_letters(platform().logical_drives())) {
+            std::vector<std::string> drive = drive_lines(facts_of(letter, query), unit);
+            lines.insert(lines.end(), drive.begin(), drive.end());
+        }
+        return lines;
+    }
+};
 
 }  // namespace
 
-INT_PTR CALLBACK drive_report_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        CheckDlgButton(dialog, IDC_DRIVE_MEGABYTES, BST_CHECKED);
-        return TRUE;
-    case WM_COMMAND:
-        if (wparam != IDC_DRIVE_EXAMINE) return FALSE;
-        show_lines(dialog, IDC_DRIVE_LIST, report_lines(dialog));
-        return TRUE;
-    }
-    return FALSE;
-}
+std::unique_ptr<ToolWindow> make_drive_report_window(HWND window) { return std::make_unique<DriveReportWindow>(window); }
 
 }  // namespace quivra

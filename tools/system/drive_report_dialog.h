@@ -1,10 +1,10 @@
 // The free space, label and kind of every drive from B: up.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK drive_report_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_drive_report_window(HWND window);
 
 }  // namespace quivra

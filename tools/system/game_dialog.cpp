@@ -1,7 +1,6 @@
 // The game's window: forwards presses and ticks to the engine and shows its answers.
 #include "tools/system/game_dialog.h"
 
-#include "base/win/frame.h"
 #include "base/win/platform.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
@@ -20,49 +19,49 @@ void play(Sound sound) {
     platform().play_sound(program_directory() + (sound == Sound::ok ? L"ok.wav" : L"error.wav"));
 }
 
-void show(HWND dialog, const GameUpdate& update) {
-    auto set = [dialog](int id, const std::optional<std::string>& text) {
-        if (text) set_item_text(dialog, id, *text);
-    };
-    set(IDC_GAME_START, update.start_caption);
-    set(IDC_GAME_TIME, update.time);
-    set(IDC_GAME_NEXT, update.next);
-    set(IDC_GAME_RATING, update.rating);
-    if (update.cell_labels)
-        for (int cell = 0; cell < game_cells; ++cell)
-            set_item_text(dialog, IDC_GAME_FIRST_CELL + cell,
-                          (*update.cell_labels)[std::size_t(cell)]);
-    if (update.timer == TimerChange::start)
-        SetTimer(dialog, IDT_GAME_DISPLAY, display_interval_ms, nullptr);
-    if (update.timer == TimerChange::stop) KillTimer(dialog, IDT_GAME_DISPLAY);
-    play(update.sound);
-}
-
 class GameWindow final : public ToolWindow {
 public:
-    INT_PTR handle(HWND dialog, UINT message, WPARAM wparam, LPARAM) override {
+    using ToolWindow::ToolWindow;
+
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
         switch (message) {
         case WM_COMMAND: {
             std::uint64_t now = platform().monotonic_ms();
             if (wparam == IDC_GAME_START)
-                show(dialog, game_.press_start(now, platform().seconds_since_1970()));
+                show(game_.press_start(now, platform().seconds_since_1970()));
             else if (wparam >= IDC_GAME_FIRST_CELL && wparam <= IDC_GAME_LAST_CELL)
-                show(dialog, game_.press_cell(int(wparam) - IDC_GAME_FIRST_CELL, now));
+                show(game_.press_cell(int(wparam) - IDC_GAME_FIRST_CELL, now));
             else
                 return FALSE;
             return TRUE;
         }
         case WM_TIMER:
-            if (wparam == IDT_GAME_DISPLAY) show(dialog, game_.tick(platform().monotonic_ms()));
+            if (wparam == IDT_GAME_DISPLAY) show(game_.tick(platform().monotonic_ms()));
             return TRUE;
         case WM_DESTROY:
-            KillTimer(dialog, IDT_GAME_DISPLAY);
+            KillTimer(window(), IDT_GAME_DISPLAY);
             return TRUE;
         }
         return FALSE;
     }
 
 private:
+    void show(const GameUpdate& update) {
+        auto set = [this](int id, const std::optional<std::string>& text) {
+            if (text) set_item_text(window(), id, *text);
+        };
+        set(IDC_GAME_START, update.start_caption);
+        set(IDC_GAME_TIME, update.time);
+        set(IDC_GAME_NEXT, update.next);
+        set(IDC_GAME_RATING, update.rating);
+        if (update.cell_labels)
+            for (int cell = 0; cell < game_cells; ++cell)
+                set_item_text(window(), IDC_GAME_FIRST_CELL + cell, (*update.cell_labels)[std::size_t(cell)]);
+        if (update.timer == TimerChange::start) SetTimer(window(), IDT_GAME_DISPLAY, display_interval_ms, nullptr);
+        if (update.timer == TimerChange::stop) KillTimer(window(), IDT_GAME_DISPLAY);
+        play(update.sound);
+    }
+
     Game game_;
 };
 
@@ -70,6 +69,6 @@ private:
 
 bool game_large_text(int id) { return id >= IDC_GAME_FIRST_CELL && id <= IDC_GAME_LAST_CELL; }
 
-std::unique_ptr<ToolWindow> make_game_window() { return std::make_unique<GameWindow>(); }
+std::unique_ptr<ToolWindow> make_game_window(HWND window) { return std::make_unique<GameWindow>(window); }
 
 }  // namespace quivra

@@ -5,7 +5,7 @@
 
 namespace quivra {
 
-std::unique_ptr<ToolWindow> make_game_window();
+std::unique_ptr<ToolWindow> make_game_window(HWND window);
 // The cells, in the display font.
 bool game_large_text(int id);
 

@@ -16,28 +16,38 @@ namespace {
 // The name column after "2027/ 1/ 1 (金)".
 constexpr int name_tab_stop = 64;
 
-void show_year(HWND dialog) {
-    int year = read_field(dialog, IDC_HOLIDAY_YEAR, first_holiday_year, last_holiday_year);
-    show_lines(dialog, IDC_HOLIDAY_LIST, holiday_list_lines(year));
-    set_item_text(dialog, IDC_HOLIDAY_NOTE, holiday_list_note(year));
-}
+class HolidayListWindow final : public ToolWindow {
+public:
+    using ToolWindow::ToolWindow;
+
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
+        switch (message) {
+        case WM_INITDIALOG:
+            SendDlgItemMessageW(window(), IDC_HOLIDAY_LIST, LB_SETTABSTOPS, 1,
+                                reinterpret_cast<LPARAM>(&name_tab_stop));
+            set_up_spin_field(window(), IDC_HOLIDAY_YEAR, IDC_HOLIDAY_YEAR_UPDOWN, first_holiday_year,
+                              last_holiday_year);
+            SetDlgItemInt(window(), IDC_HOLIDAY_YEAR, platform().local_time().wYear, FALSE);
+            show_year();
+            return TRUE;
+        case WM_COMMAND:
+            if (wparam != MAKEWPARAM(IDC_HOLIDAY_YEAR, EN_CHANGE)) return FALSE;
+            show_year();
+            return TRUE;
+        }
+        return FALSE;
+    }
+
+private:
+    void show_year() {
+        int year = read_field(window(), IDC_HOLIDAY_YEAR, first_holiday_year, last_holiday_year);
+        show_lines(window(), IDC_HOLIDAY_LIST, holiday_list_lines(year));
+        set_item_text(window(), IDC_HOLIDAY_NOTE, holiday_list_note(year));
+    }
+};
 
 }  // namespace
 
-INT_PTR CALLBACK holiday_list_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        SendDlgItemMessageW(dialog, IDC_HOLIDAY_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&name_tab_stop));
-        set_up_spin_field(dialog, IDC_HOLIDAY_YEAR, IDC_HOLIDAY_YEAR_UPDOWN, first_holiday_year, last_holiday_year);
-        SetDlgItemInt(dialog, IDC_HOLIDAY_YEAR, platform().local_time().wYear, FALSE);
-        show_year(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (wparam != MAKEWPARAM(IDC_HOLIDAY_YEAR, EN_CHANGE)) return FALSE;
-        show_year(dialog);
-        return TRUE;
-    }
-    return FALSE;
-}
+std::unique_ptr<ToolWindow> make_holiday_list_window(HWND window) { return std::make_unique<HolidayListWindow>(window); }
 
 }  // namespace quivra

@@ -1,10 +1,10 @@
 // A year's public holidays, opened from the date calculator's menu.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK holiday_list_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_holiday_list_window(HWND window);
 
 }  // namespace quivra

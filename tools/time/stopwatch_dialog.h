@@ -5,7 +5,7 @@
 
 namespace quivra {
 
-std::unique_ptr<ToolWindow> make_stopwatch_window();
+std::unique_ptr<ToolWindow> make_stopwatch_window(HWND window);
 // The reading, in the display font.
 bool stopwatch_large_text(int id);
 

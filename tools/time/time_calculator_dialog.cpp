@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "base/win/copying.h"
-#include "base/win/frame.h"
 #include "base/win/platform.h"
 #include "base/win/text.h"
 #include "res/dialogs/time_calculator.h"
@@ -34,60 +33,62 @@ std::optional<Key> key_of(WPARAM command) {
     return std::nullopt;
 }
 
-void show(HWND dialog, const TimeCalculator& calculator) {
-    CalculatorDisplay display = calculator.display();
-    set_item_text(dialog, IDC_CALC_RESULT, display.result_line);
-    set_item_text(dialog, IDC_CALC_OPERATOR, display.operator_box);
-    set_item_text(dialog, IDC_CALC_ENTRY, display.entry_line);
-    SendDlgItemMessageW(dialog, IDC_CALC_STATUS, SB_SETTEXTW, 0,
-                        reinterpret_cast<LPARAM>(widen(display.status).c_str()));
-}
-
-// Through the dialog manager, so that ＝ is the default button again and Enter means ＝.
-WPARAM equals_key(HWND dialog) { return reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CALC_EQUALS)); }
-
-void press(HWND dialog, TimeCalculator& calculator, Key key) {
-    Effect effect = calculator.press(key);
-    if (effect == Effect::beep) platform().beep(400, 80);
-    else if (effect == Effect::overflow_report) platform().inform(dialog, overflow_message);
-    show(dialog, calculator);
-    // Only a key that took effect hands Enter back to ＝. Otherwise the focus
-    // stays, and a clicked key becomes the default so that Enter presses it.
-    HWND focus = GetFocus();
-    if (effect == Effect::none) SendMessageW(dialog, WM_NEXTDLGCTL, equals_key(dialog), TRUE);
-    else if (focus && GetParent(focus) == dialog) SendMessageW(dialog, WM_NEXTDLGCTL, WPARAM(focus), TRUE);
-}
-
-void open(HWND dialog, TimeCalculator& calculator) {
-    CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, dialog,
-                    reinterpret_cast<HMENU>(IDC_CALC_STATUS), GetModuleHandleW(nullptr), nullptr);
-    calculator.press(Key::all_clear);
-    show(dialog, calculator);
-    // The dialog manager focuses the first key once this returns.
-    PostMessageW(dialog, WM_NEXTDLGCTL, equals_key(dialog), TRUE);
-}
-
 class TimeCalculatorWindow final : public ToolWindow {
 public:
-    INT_PTR handle(HWND dialog, UINT message, WPARAM wparam, LPARAM) override {
+    using ToolWindow::ToolWindow;
+
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
         switch (message) {
         case WM_INITDIALOG:
-            open(dialog, calculator_);
+            open();
             return TRUE;
         case WM_COMMAND:
             if (std::optional<Key> key = key_of(wparam)) {
-                press(dialog, calculator_, *key);
+                press(*key);
                 return TRUE;
             }
             return FALSE;
         case WM_COPY:
-            copy_item_texts(dialog, {IDC_CALC_RESULT});
+            copy_item_texts(window(), {IDC_CALC_RESULT});
             return TRUE;
         }
         return FALSE;
     }
 
 private:
+    void show() {
+        CalculatorDisplay display = calculator_.display();
+        set_item_text(window(), IDC_CALC_RESULT, display.result_line);
+        set_item_text(window(), IDC_CALC_OPERATOR, display.operator_box);
+        set_item_text(window(), IDC_CALC_ENTRY, display.entry_line);
+        SendDlgItemMessageW(window(), IDC_CALC_STATUS, SB_SETTEXTW, 0,
+                            reinterpret_cast<LPARAM>(widen(display.status).c_str()));
+    }
+
+    // Through the dialog manager, so that ＝ is the default button again and Enter means ＝.
+    WPARAM equals_key() const { return reinterpret_cast<WPARAM>(GetDlgItem(window(), IDC_CALC_EQUALS)); }
+
+    void press(Key key) {
+        Effect effect = calculator_.press(key);
+        if (effect == Effect::beep) platform().beep(400, 80);
+        else if (effect == Effect::overflow_report) platform().inform(window(), overflow_message);
+        show();
+        // Only a key that took effect hands Enter back to ＝. Otherwise the focus
+        // stays, and a clicked key becomes the default so that Enter presses it.
+        HWND focus = GetFocus();
+        if (effect == Effect::none) SendMessageW(window(), WM_NEXTDLGCTL, equals_key(), TRUE);
+        else if (focus && GetParent(focus) == window()) SendMessageW(window(), WM_NEXTDLGCTL, WPARAM(focus), TRUE);
+    }
+
+    void open() {
+        CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window(),
+                        reinterpret_cast<HMENU>(IDC_CALC_STATUS), GetModuleHandleW(nullptr), nullptr);
+        calculator_.press(Key::all_clear);
+        show();
+        // The dialog manager focuses the first key once this returns.
+        PostMessageW(window(), WM_NEXTDLGCTL, equals_key(), TRUE);
+    }
+
     TimeCalculator calculator_;
 };
 
@@ -97,6 +98,8 @@ bool time_calculator_large_text(int id) {
     return (id >= IDC_CALC_DIGIT_0 && id <= IDC_CALC_DIGIT_9) || id == IDC_CALC_OPERATOR || id == IDC_CALC_RESULT;
 }
 
-std::unique_ptr<ToolWindow> make_time_calculator_window() { return std::make_unique<TimeCalculatorWindow>(); }
+std::unique_ptr<ToolWindow> make_time_calculator_window(HWND window) {
+    return std::make_unique<TimeCalculatorWindow>(window);
+}
 
 }  // namespace quivra

@@ -5,7 +5,7 @@
 
 namespace quivra {
 
-std::unique_ptr<ToolWindow> make_time_calculator_window();
+std::unique_ptr<ToolWindow> make_time_calculator_window(HWND window);
 // The keys' digits, the operator and the result, in the display font.
 bool time_calculator_large_text(int id);
 

@@ -1,10 +1,10 @@
 // The time-of-day calculator: conversion, span and offset of clock times.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK time_of_day_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_time_of_day_window(HWND window);
 
 }  // namespace quivra

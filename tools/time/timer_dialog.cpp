@@ -14,7 +14,6 @@
 #include "base/win/pickers.h"
 #include "base/win/platform.h"
 #include "base/win/redraw_timer.h"
-#include "base/win/settings_store.h"
 #include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/timer.h"
@@ -29,17 +28,6 @@ constexpr Ids choice_controls = {IDC_AT_TIME,  IDC_HOURS_LATER, IDC_MINUTES_LATE
 
 constexpr wchar_t wave_filter[] = L"WAVE files ( *.wav )\0*.wav\0";
 
-bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-void enable(HWND dialog, Ids ids, bool on) {
-    for (int id : ids) EnableWindow(GetDlgItem(dialog, id), on);
-}
-
-TimerMode mode(HWND dialog) {
-    if (checked(dialog, IDC_AT_TIME)) return TimerMode::at_time;
-    return checked(dialog, IDC_HOURS_LATER) ? TimerMode::hours_later : TimerMode::minutes_later;
-}
-
 ClockTime clock_time(const SYSTEMTIME& time) { return {time.wHour, time.wMinute, time.wSecond, time.wMilliseconds}; }
 
 // A directory or a wildcard pattern would start a countdown that cannot sound.
@@ -48,17 +36,11 @@ bool names_a_file(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void keep_alarm_path(HWND dialog) { settings.alarm_path.to_save = item_text(dialog, IDC_ALARM_FILE); }
-
-void keep_message(HWND dialog) {
-    settings.timer_message_shown.to_save = checked(dialog, IDC_SHOW_MESSAGE);
-    if (settings.timer_message_shown.to_save) settings.timer_message.to_save = item_text(dialog, IDC_MESSAGE);
-}
-
 class TimerWindow final : public ToolWindow {
 public:
-    INT_PTR handle(HWND dialog, UINT message, WPARAM wparam, LPARAM) override {
-        dialog_ = dialog;
+    TimerWindow(HWND window, TimerKept& kept) : ToolWindow(window), kept_(kept) {}
+
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
         switch (message) {
         case WM_INITDIALOG:
             open();
@@ -77,9 +59,9 @@ public:
             break;
         case WM_CLOSE:
         case WM_LAUNCHER_CLOSING:
-            return !may_close_counting(dialog_, countdown_.running(), timer_closing_question, [&] { stop(); });
+            return !may_close_counting(window(), countdown_.running(), timer_closing_question, [&] { stop(); });
         case WM_DESTROY:
-            KillTimer(dialog_, IDT_COUNTDOWN);
+            KillTimer(window(), IDT_COUNTDOWN);
             return TRUE;
         default:
             return FALSE;
@@ -89,22 +71,40 @@ public:
     }
 
 private:
+    bool checked(int id) const { return IsDlgButtonChecked(window(), id) == BST_CHECKED; }
+
+    void enable(Ids ids, bool on) {
+        for (int id : ids) EnableWindow(GetDlgItem(window(), id), on);
+    }
+
+    TimerMode mode() const {
+        if (checked(IDC_AT_TIME)) return TimerMode::at_time;
+        return checked(IDC_HOURS_LATER) ? TimerMode::hours_later : TimerMode::minutes_later;
+    }
+
+    void keep_alarm_path() { kept_.alarm_path = item_text(window(), IDC_ALARM_FILE); }
+
+    void keep_message() {
+        kept_.message_shown = checked(IDC_SHOW_MESSAGE);
+        if (kept_.message_shown) kept_.message = item_text(window(), IDC_MESSAGE);
+    }
+
     void open() {
-        own_caption_ = window_text(dialog_);
-        CheckRadioButton(dialog_, IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
+        own_caption_ = window_text(window());
+        CheckRadioButton(window(), IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
         SYSTEMTIME now = platform().local_time();
-        set_up_picker(dialog_, IDC_RING_TIME, time_format, &now);
-        set_up_spin_field(dialog_, IDC_HOURS, IDC_HOURS_UPDOWN, 1, 99);
-        set_up_spin_field(dialog_, IDC_MINUTES, IDC_MINUTES_UPDOWN, 1, 99);
-        SetDlgItemInt(dialog_, IDC_HOURS, 1, FALSE);
-        SetDlgItemInt(dialog_, IDC_MINUTES, 3, FALSE);
-        SendDlgItemMessageW(dialog_, IDC_ALARM_FILE, EM_LIMITTEXT, alarm_path_max_bytes, 0);
-        SendDlgItemMessageW(dialog_, IDC_MESSAGE, EM_LIMITTEXT, timer_message_max_bytes, 0);
-        alarm_field_.attach(GetDlgItem(dialog_, IDC_ALARM_FILE));
-        message_field_.attach(GetDlgItem(dialog_, IDC_MESSAGE));
-        set_item_text(dialog_, IDC_ALARM_FILE, settings.alarm_path.to_save);
-        CheckDlgButton(dialog_, IDC_SHOW_MESSAGE, settings.timer_message_shown.to_save ? BST_CHECKED : BST_UNCHECKED);
-        set_item_text(dialog_, IDC_MESSAGE, settings.timer_message.to_save);
+        set_up_picker(window(), IDC_RING_TIME, time_format, &now);
+        set_up_spin_field(window(), IDC_HOURS, IDC_HOURS_UPDOWN, 1, 99);
+        set_up_spin_field(window(), IDC_MINUTES, IDC_MINUTES_UPDOWN, 1, 99);
+        SetDlgItemInt(window(), IDC_HOURS, 1, FALSE);
+        SetDlgItemInt(window(), IDC_MINUTES, 3, FALSE);
+        SendDlgItemMessageW(window(), IDC_ALARM_FILE, EM_LIMITTEXT, alarm_path_max_bytes, 0);
+        SendDlgItemMessageW(window(), IDC_MESSAGE, EM_LIMITTEXT, timer_message_max_bytes, 0);
+        alarm_field_.attach(GetDlgItem(window(), IDC_ALARM_FILE));
+        message_field_.attach(GetDlgItem(window(), IDC_MESSAGE));
+        set_item_text(window(), IDC_ALARM_FILE, kept_.alarm_path);
+        CheckDlgButton(window(), IDC_SHOW_MESSAGE, kept_.message_shown ? BST_CHECKED : BST_UNCHECKED);
+        set_item_text(window(), IDC_MESSAGE, kept_.message);
     }
 
     // True for the commands the window takes; the enabling rule then shows them.
@@ -119,8 +119,8 @@ private:
             return true;
         }
         case IDC_TRY_SOUND:
-            keep_alarm_path(dialog_);
-            platform().play_sound(widen(settings.alarm_path.to_save));
+            keep_alarm_path();
+            platform().play_sound(widen(kept_.alarm_path));
             return true;
         case IDC_BROWSE: browse(); return true;
         case IDC_TIMER_START: start(); return true;
@@ -128,7 +128,7 @@ private:
             if (!countdown_.running()) return true;
             // Stopped before the box, so that no one asks about it while the box is up.
             stop();
-            platform().inform(dialog_, timer_cancelled_text);
+            platform().inform(window(), timer_cancelled_text);
             status_.clear();
             return true;
         case IDC_AT_TIME:
@@ -141,27 +141,27 @@ private:
 
     void browse() {
         std::optional<std::wstring> chosen = platform().choose_file_to_open(
-            dialog_, widen("音ファイルの参照 どのファイル？"), {wave_filter, std::size(wave_filter) - 1}, L"wav");
+            window(), widen("音ファイルの参照 どのファイル？"), {wave_filter, std::size(wave_filter) - 1}, L"wav");
         if (!chosen) return;
         std::string path = narrow(*chosen);
         std::string_view refusal = alarm_path_refusal(path, widen(path) == *chosen);
-        if (!refusal.empty()) return platform().inform(dialog_, refusal);
-        set_item_text(dialog_, IDC_ALARM_FILE, path);
+        if (!refusal.empty()) return platform().inform(window(), refusal);
+        set_item_text(window(), IDC_ALARM_FILE, path);
     }
 
     void start() {
-        TimerStart answer = check_start({mode(dialog_), clock_time(picked(dialog_, IDC_RING_TIME)),
-                                         clock_time(platform().local_time()), read_field(dialog_, IDC_HOURS, 0, 99),
-                                         read_field(dialog_, IDC_MINUTES, 0, 99),
-                                         names_a_file(item_text(dialog_, IDC_ALARM_FILE))});
-        if (answer.keeps_alarm_path) keep_alarm_path(dialog_);
-        if (!answer.refusal.empty()) return platform().inform(dialog_, answer.refusal);
-        keep_message(dialog_);
-        alarm_ = alarm_at_start(settings.alarm_path.to_save, settings.timer_message_shown.to_save,
-                                settings.timer_message.to_save);
+        TimerStart answer = check_start({mode(), clock_time(picked(window(), IDC_RING_TIME)),
+                                         clock_time(platform().local_time()), read_field(window(), IDC_HOURS, 0, 99),
+                                         read_field(window(), IDC_MINUTES, 0, 99),
+                                         names_a_file(item_text(window(), IDC_ALARM_FILE))});
+        if (answer.keeps_alarm_path) keep_alarm_path();
+        if (!answer.refusal.empty()) return platform().inform(window(), answer.refusal);
+        keep_message();
+        alarm_ = alarm_at_start(kept_.alarm_path, kept_.message_shown,
+                                kept_.message);
         countdown_.start(answer.length_ms, platform().monotonic_ms());
         begin_pending_ = true;
-        PostMessageW(dialog_, WM_BEGIN_COUNTING, 0, 0);
+        PostMessageW(window(), WM_BEGIN_COUNTING, 0, 0);
     }
 
     void tick() {
@@ -174,15 +174,15 @@ private:
         stop();
         status_.clear();
         platform().play_sound(widen(alarm_.sound_path));
-        platform().flash(dialog_, true);
-        platform().inform_in_front(dialog_, alarm_.message);
-        platform().flash(dialog_, false);
+        platform().flash(window(), true);
+        platform().inform_in_front(window(), alarm_.message);
+        platform().flash(window(), false);
     }
 
     // Stops without a word, and the window's own caption comes back at once.
     void stop() {
         countdown_.stop();
-        KillTimer(dialog_, IDT_COUNTDOWN);
+        KillTimer(window(), IDT_COUNTDOWN);
         show();
     }
 
@@ -191,25 +191,25 @@ private:
     // minimised timer reads from the taskbar. Only a changed caption is set,
     // so the taskbar redraws once a second at most.
     void show() {
-        TimerControls live = timer_controls(countdown_.running(), mode(dialog_), checked(dialog_, IDC_SHOW_MESSAGE));
-        enable(dialog_, choice_controls, live.choices);
-        enable(dialog_, {IDC_RING_TIME, IDC_AT_TIME_LABEL}, live.ring_time);
-        enable(dialog_, {IDC_HOURS, IDC_HOURS_UPDOWN, IDC_HOURS_LABEL}, live.hours);
-        enable(dialog_, {IDC_MINUTES, IDC_MINUTES_UPDOWN, IDC_MINUTES_LABEL}, live.minutes);
-        enable(dialog_, {IDC_MESSAGE}, live.message);
-        enable(dialog_, {IDC_TIMER_CANCEL}, live.cancel);
-        if (item_text(dialog_, IDC_TIMER_STATUS) != status_) set_item_text(dialog_, IDC_TIMER_STATUS, status_);
+        TimerControls live = timer_controls(countdown_.running(), mode(), checked(IDC_SHOW_MESSAGE));
+        enable(choice_controls, live.choices);
+        enable({IDC_RING_TIME, IDC_AT_TIME_LABEL}, live.ring_time);
+        enable({IDC_HOURS, IDC_HOURS_UPDOWN, IDC_HOURS_LABEL}, live.hours);
+        enable({IDC_MINUTES, IDC_MINUTES_UPDOWN, IDC_MINUTES_LABEL}, live.minutes);
+        enable({IDC_MESSAGE}, live.message);
+        enable({IDC_TIMER_CANCEL}, live.cancel);
+        if (item_text(window(), IDC_TIMER_STATUS) != status_) set_item_text(window(), IDC_TIMER_STATUS, status_);
         std::string caption = own_caption_;
         // The next redraw falls due as the shown second changes.
         if (countdown_.running() && !begin_pending_) {
             std::uint64_t now = platform().monotonic_ms();
             caption = counting_caption(own_caption_, countdown_.seconds_left(now));
-            redraw_in(dialog_, IDT_COUNTDOWN, countdown_.ms_to_next_second(now));
+            redraw_in(window(), IDT_COUNTDOWN, countdown_.ms_to_next_second(now));
         }
-        if (window_text(dialog_) != caption) SetWindowTextW(dialog_, widen(caption).c_str());
+        if (window_text(window()) != caption) SetWindowTextW(window(), widen(caption).c_str());
     }
 
-    HWND dialog_ = nullptr;  // the window this state belongs to
+    TimerKept& kept_;
     Countdown countdown_;
     Alarm alarm_;  // what this countdown rings with
     // Between a start and its WM_BEGIN_COUNTING; a second such message does nothing.
@@ -223,6 +223,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ToolWindow> make_timer_window() { return std::make_unique<TimerWindow>(); }
+std::unique_ptr<ToolWindow> make_timer_window(HWND window, TimerKept& kept) {
+    return std::make_unique<TimerWindow>(window, kept);
+}
 
 }  // namespace quivra

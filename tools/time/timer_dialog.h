@@ -5,6 +5,6 @@
 
 namespace quivra {
 
-std::unique_ptr<ToolWindow> make_timer_window();
+std::unique_ptr<ToolWindow> make_timer_window(HWND window, TimerKept& kept);
 
 }  // namespace quivra

@@ -7,7 +7,6 @@
 #include "base/win/drop_down.h"
 #include "base/win/pickers.h"
 #include "base/win/platform.h"
-#include "base/win/settings_store.h"
 #include "base/win/text.h"
 #include "res/dialogs/world_clock.h"
 #include "tools/time/world_clock.h"
@@ -26,60 +25,73 @@ public:
     }
 };
 
-bool automatic(HWND dialog) { return IsDlgButtonChecked(dialog, IDC_WORLD_AUTOMATIC) == BST_CHECKED; }
+class WorldClockWindow final : public ToolWindow {
+public:
+    WorldClockWindow(HWND window, WorldClockKept& kept) : ToolWindow(window), kept_(kept) {}
 
-// The manual box means nothing while the zones decide, and the date nothing without them.
-void enable_for_mode(HWND dialog) {
-    EnableWindow(GetDlgItem(dialog, IDC_WORLD_SUMMER_TIME), !automatic(dialog));
-    EnableWindow(GetDlgItem(dialog, IDC_WORLD_DATE), automatic(dialog));
-}
-
-void open(HWND dialog) {
-    SYSTEMTIME now = platform().local_time();
-    set_up_picker(dialog, IDC_WORLD_TIME, time_format, &now);
-    set_up_picker(dialog, IDC_WORLD_DATE, date_format, &now);
-    fill_drop_down(dialog, IDC_WORLD_CITY, cities.size(), [](std::size_t row) { return cities[row].name; },
-                   settings.world_city.at_startup);
-    CheckDlgButton(dialog, IDC_WORLD_AUTOMATIC, settings.world_zones_decide.at_startup ? BST_CHECKED : BST_UNCHECKED);
-    enable_for_mode(dialog);
-}
-
-void report(HWND dialog) {
-    SYSTEMTIME time = picked(dialog, IDC_WORLD_TIME);
-    // With no selection the first row stands in, and the box shows it.
-    std::size_t row = stored_row(SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_GETCURSEL, 0, 0), cities.size());
-    SendDlgItemMessageW(dialog, IDC_WORLD_CITY, CB_SETCURSEL, row, 0);
-    settings.world_city.set(std::int32_t(row));
-    if (automatic(dialog)) {
-        SYSTEMTIME date = picked(dialog, IDC_WORLD_DATE);
-        PlatformZones zones;
-        DateMinute moment{{date.wYear, date.wMonth, date.wDay}, time.wHour, time.wMinute};
-        show_lines(dialog, IDC_WORLD_TIMES, world_times_by_zone(std::int64_t(row), moment, zones));
-        return;
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
+        switch (message) {
+        case WM_INITDIALOG:
+            open();
+            return TRUE;
+        case WM_COMMAND:
+            if (wparam == IDC_WORLD_REPORT) {
+                report();
+            } else if (wparam == IDC_WORLD_AUTOMATIC) {
+                kept_.zones_decide = automatic() ? 1 : 0;
+                enable_for_mode();
+            } else {
+                return FALSE;
+            }
+            return TRUE;
+        }
+        return FALSE;
     }
-    bool summer_time = IsDlgButtonChecked(dialog, IDC_WORLD_SUMMER_TIME) == BST_CHECKED;
-    show_lines(dialog, IDC_WORLD_TIMES, world_times(std::int64_t(row), time.wHour, time.wMinute, summer_time));
-}
+
+private:
+    bool automatic() const { return IsDlgButtonChecked(window(), IDC_WORLD_AUTOMATIC) == BST_CHECKED; }
+
+    // The manual box means nothing while the zones decide, and the date nothing without them.
+    void enable_for_mode() {
+        EnableWindow(GetDlgItem(window(), IDC_WORLD_SUMMER_TIME), !automatic());
+        EnableWindow(GetDlgItem(window(), IDC_WORLD_DATE), automatic());
+    }
+
+    void open() {
+        SYSTEMTIME now = platform().local_time();
+        set_up_picker(window(), IDC_WORLD_TIME, time_format, &now);
+        set_up_picker(window(), IDC_WORLD_DATE, date_format, &now);
+        fill_drop_down(window(), IDC_WORLD_CITY, cities.size(), [](std::size_t row) { return cities[row].name; },
+                       kept_.city);
+        CheckDlgButton(window(), IDC_WORLD_AUTOMATIC, kept_.zones_decide ? BST_CHECKED : BST_UNCHECKED);
+        enable_for_mode();
+    }
+
+    void report() {
+        SYSTEMTIME time = picked(window(), IDC_WORLD_TIME);
+        // With no selection the first row stands in, and the box shows it.
+        std::size_t row =
+            stored_row(SendDlgItemMessageW(window(), IDC_WORLD_CITY, CB_GETCURSEL, 0, 0), cities.size());
+        SendDlgItemMessageW(window(), IDC_WORLD_CITY, CB_SETCURSEL, row, 0);
+        kept_.city = std::int32_t(row);
+        if (automatic()) {
+            SYSTEMTIME date = picked(window(), IDC_WORLD_DATE);
+            PlatformZones zones;
+            DateMinute moment{{date.wYear, date.wMonth, date.wDay}, time.wHour, time.wMinute};
+            show_lines(window(), IDC_WORLD_TIMES, world_times_by_zone(std::int64_t(row), moment, zones));
+            return;
+        }
+        bool summer_time = IsDlgButtonChecked(window(), IDC_WORLD_SUMMER_TIME) == BST_CHECKED;
+        show_lines(window(), IDC_WORLD_TIMES, world_times(std::int64_t(row), time.wHour, time.wMinute, summer_time));
+    }
+
+    WorldClockKept& kept_;
+};
 
 }  // namespace
 
-INT_PTR CALLBACK world_clock_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        open(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (wparam == IDC_WORLD_REPORT) {
-            report(dialog);
-        } else if (wparam == IDC_WORLD_AUTOMATIC) {
-            settings.world_zones_decide.set(automatic(dialog) ? 1 : 0);
-            enable_for_mode(dialog);
-        } else {
-            return FALSE;
-        }
-        return TRUE;
-    }
-    return FALSE;
+std::unique_ptr<ToolWindow> make_world_clock_window(HWND window, WorldClockKept& kept) {
+    return std::make_unique<WorldClockWindow>(window, kept);
 }
 
 }  // namespace quivra

@@ -1,10 +1,10 @@
 // The time of day in 38 cities when it is a given time in one of them.
 #pragma once
 
-#include <windows.h>
+#include "base/win/frame.h"
 
 namespace quivra {
 
-INT_PTR CALLBACK world_clock_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+std::unique_ptr<ToolWindow> make_world_clock_window(HWND window, WorldClockKept& kept);
 
 }  // namespace quivra
