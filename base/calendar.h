@@ -1,31 +1,30 @@
-// Gregorian dates, extended backwards to year 1, and their day numbers.
+// Gregorian dates on the standard library's calendar, from year 1 to the last year it holds.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 
 namespace quivra {
 
-// Only the date part of the platform's system-time record.
-struct Date {
-    int year;
-    int month;
-    int day;
-};
+using Date = std::chrono::year_month_day;
 
-// Years run from 1 to 65535, the most the record's 16-bit year can hold.
-bool is_valid_date(const Date& date);
+inline constexpr std::chrono::year first_year{1};
+inline constexpr std::chrono::year last_year = std::chrono::year::max();
 
-// 28 to 31; February's by the Gregorian leap years.
-int days_in_month(int year, int month);
+constexpr Date date(int year, int month, int day) {
+    return {std::chrono::year{year}, std::chrono::month(unsigned(month)), std::chrono::day(unsigned(day))};
+}
 
-// 1 January of year 1 is day 1. The date is not checked.
-std::int32_t day_number(const Date& date);
+// A date that exists, within the years above.
+constexpr bool is_valid_date(const Date& date) { return date.ok() && date.year() >= first_year; }
 
-// Empty when the date does not exist or the result leaves years 1 to 65535.
-std::optional<Date> add_days(const Date& date, std::int32_t days);
+// Empty when the date does not exist or the result leaves the years above.
+std::optional<Date> add_days(const Date& date, std::int64_t days);
 
-// 0 is Sunday, 6 is Saturday. Empty when the date does not exist.
-std::optional<int> weekday_index(const Date& date);
+// 0 is Sunday, 6 is Saturday. The date must exist.
+inline unsigned weekday_index(const Date& date) {
+    return std::chrono::weekday{std::chrono::sys_days{date}}.c_encoding();
+}
 
 }  // namespace quivra

@@ -72,13 +72,15 @@ constexpr std::array rules = {
 constexpr std::string_view substitute_name = "振替休日";
 constexpr std::string_view between_name = "国民の休日";
 
+using std::chrono::sys_days;
+
 // The holiday on a Sunday moves to a later day from this date on; from
 // 2007 past any holidays that follow it, before then to the next day only.
-constexpr Date first_substitute{1973, 4, 12};
+constexpr sys_days first_substitute{date(1973, 4, 12)};
 constexpr int substitutes_skip_holidays_from = 2007;
-constexpr Date first_day_between{1985, 12, 27};
+constexpr sys_days first_day_between{date(1985, 12, 27)};
 
-bool is_sunday(std::int32_t day) { return day % 7 == 0; }  // day 1 was a Monday
+bool is_sunday(sys_days day) { return std::chrono::weekday{day} == std::chrono::Sunday; }
 
 // The published formula for the equinox days: its constants change with
 // the century, and pre-1980 years count their leap days from 1983.
@@ -96,21 +98,16 @@ int equinox_day(int year, int month) {
     return int((constant + 242'194LL * (year - 1980) - leap_days * 1'000'000) / 1'000'000);
 }
 
-int nth_monday(int year, int month, int n) {
-    int first = *weekday_index({year, month, 1});
-    return 1 + (8 - first) % 7 + 7 * (n - 1);
-}
-
-int day_of_rule(const Rule& rule, int year) {
+Date day_of_rule(const Rule& rule, int year) {
+    using namespace std::chrono;
     switch (rule.kind) {
-    case Kind::fixed: return rule.day;
-    case Kind::monday: return nth_monday(year, rule.month, rule.day);
-    case Kind::equinox: return equinox_day(year, rule.month);
+    case Kind::fixed: break;
+    case Kind::monday:
+        return Date{sys_days{std::chrono::year{year} / month(unsigned(rule.month)) / Monday[unsigned(rule.day)]}};
+    case Kind::equinox: return date(year, rule.month, equinox_day(year, rule.month));
     }
-    return rule.day;
+    return date(year, rule.month, rule.day);
 }
-
-bool on_or_after(const Date& a, const Date& b) { return day_number(a) >= day_number(b); }
 
 }  // namespace
 
@@ -119,52 +116,48 @@ std::vector<Holiday> holidays_of_year(int year) {
     if (year < first_holiday_year || year > last_holiday_year) return days;
     for (const Rule& rule : rules)
         if (year >= rule.from_year && year <= rule.to_year)
-            days.push_back({{year, rule.month, day_of_rule(rule, year)}, rule.name,
-                            rule.kind == Kind::equinox && equinoxes_predicted(year)});
-    auto number = [](const Holiday& h) { return day_number(h.date); };
-    std::sort(days.begin(), days.end(), [&](const Holiday& a, const Holiday& b) { return number(a) < number(b); });
-    const std::vector<Holiday> national = days;
-    auto is_national = [&](std::int32_t day) {
-        return std::any_of(national.begin(), national.end(), [&](const Holiday& h) { return number(h) == day; });
+            days.push_back({day_of_rule(rule, year), rule.name, rule.kind == Kind::equinox && equinoxes_predicted(year)});
+    auto by_date = [](const Holiday& a, const Holiday& b) { return a.date < b.date; };
+    std::sort(days.begin(), days.end(), by_date);
+    std::vector<sys_days> national;
+    for (const Holiday& holiday : days) national.push_back(sys_days{holiday.date});
+    auto is_national = [&](sys_days day) { return std::find(national.begin(), national.end(), day) != national.end(); };
+    auto add = [&](sys_days day, std::string_view name) {
+        if (Date{day}.year() == std::chrono::year{year}) days.push_back({Date{day}, name, false});
     };
-    auto add = [&](std::int32_t day, std::string_view name) {
-        if (std::optional<Date> date = add_days({1, 1, 1}, day - 1); date && date->year == year)
-            days.push_back({*date, name, false});
-    };
-    std::vector<std::int32_t> substitutes;
-    for (const Holiday& holiday : national) {
-        std::int32_t day = number(holiday);
-        if (!is_sunday(day) || !on_or_after(holiday.date, first_substitute)) continue;
-        std::int32_t next = day + 1;
+    std::vector<sys_days> substitutes;
+    for (sys_days day : national) {
+        if (!is_sunday(day) || day < first_substitute) continue;
+        sys_days next = day + std::chrono::days{1};
         if (year >= substitutes_skip_holidays_from) {
-            while (is_national(next)) ++next;
+            while (is_national(next)) next += std::chrono::days{1};
         } else if (is_national(next)) {
             continue;
         }
         substitutes.push_back(next);
         add(next, substitute_name);
     }
-    for (const Holiday& holiday : national) {
-        std::int32_t between = number(holiday) + 1;
-        if (is_national(between + 1) && !is_national(between) && !is_sunday(between) &&
+    for (sys_days day : national) {
+        sys_days between = day + std::chrono::days{1};
+        if (is_national(between + std::chrono::days{1}) && !is_national(between) && !is_sunday(between) &&
             std::find(substitutes.begin(), substitutes.end(), between) == substitutes.end() &&
-            on_or_after(holiday.date, first_day_between))
+            day >= first_day_between)
             add(between, between_name);
     }
-    std::sort(days.begin(), days.end(), [&](const Holiday& a, const Holiday& b) { return number(a) < number(b); });
+    std::sort(days.begin(), days.end(), by_date);
     return days;
 }
 
 std::uint32_t holiday_bits(int year, int month) {
     std::uint32_t bits = 0;
     for (const Holiday& holiday : holidays_of_year(year))
-        if (holiday.date.month == month) bits |= 1u << (holiday.date.day - 1);
+        if (holiday.date.month() == std::chrono::month(unsigned(month))) bits |= 1u << (unsigned(holiday.date.day()) - 1);
     return bits;
 }
 
 std::string_view holiday_name(const Date& date) {
-    for (const Holiday& holiday : holidays_of_year(date.year))
-        if (holiday.date.month == date.month && holiday.date.day == date.day) return holiday.name;
+    for (const Holiday& holiday : holidays_of_year(int(date.year())))
+        if (holiday.date == date) return holiday.name;
     return {};
 }
 

@@ -46,6 +46,11 @@ SYSTEMTIME picked(HWND dialog, int id) {
     return time;
 }
 
+Date picked_date(HWND dialog, int id) {
+    SYSTEMTIME time = picked(dialog, id);
+    return date(time.wYear, time.wMonth, time.wDay);
+}
+
 bool show_holidays(const NMHDR& notice) {
     if (notice.code == MCN_GETDAYSTATE) {
         fill_day_states(*reinterpret_cast<NMDAYSTATE*>(const_cast<NMHDR*>(&notice)));

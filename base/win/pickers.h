@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "base/calendar.h"
+
 namespace quivra {
 
 // Fixed, so that neither the locale's format nor its AM/PM changes what shows.
@@ -13,6 +15,7 @@ inline constexpr wchar_t date_format[] = L"yyyy'/'MM'/'dd";
 // today. A date picker's calendar shows the holidays in bold.
 void set_up_picker(HWND dialog, int id, const wchar_t* format, const SYSTEMTIME* shown = nullptr);
 SYSTEMTIME picked(HWND dialog, int id);
+Date picked_date(HWND dialog, int id);
 
 // A window's WM_NOTIFY: a date picker's calendar dropping down, or asking
 // for the months it scrolls to, gets the holidays as bold days. True when

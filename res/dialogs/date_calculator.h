@@ -27,6 +27,7 @@
 #define IDC_ERA_RESULT 175
 #define IDC_BETWEEN_BUSINESS 176
 #define IDC_HOLIDAY_RESULT 177
+#define IDC_BETWEEN_HOLIDAY_NOTE 178 /* when the count reaches years without a holiday table */
 #define IDC_SATURDAY_OFF 181
 #define IDC_SUNDAY_OFF 182
 #define IDC_HOLIDAYS_OFF 183

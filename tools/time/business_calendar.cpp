@@ -1,4 +1,4 @@
-// Business days over the holiday calendar, and calendar months and years.
+// Business days by whole weeks and each year's dated days off, and calendar months and years.
 #include "tools/time/business_calendar.h"
 
 #include <algorithm>
@@ -9,96 +9,112 @@
 namespace quivra {
 namespace {
 
-bool in_year_end(const Date& date) {
-    return (date.month == 12 && date.day >= 29) || (date.month == 1 && date.day <= 3);
+using namespace std::chrono;
+
+bool off_by_weekday(weekday day, const DaysOff& off) {
+    return (off.saturday && day == Saturday) || (off.sunday && day == Sunday);
 }
 
-// The holidays of one year at a time, so that a long span asks for each year once.
-class HolidayYears {
-public:
-    bool is_holiday(const Date& date) {
-        if (date.year != year_) {
-            year_ = date.year;
-            days_.clear();
-            for (const Holiday& holiday : holidays_of_year(year_)) days_.push_back(day_number(holiday.date));
-        }
-        return std::find(days_.begin(), days_.end(), day_number(date)) != days_.end();
+// The days of a year that are off by their date, not their weekday.
+std::vector<sys_days> dated_days_off(int year, const DaysOff& off) {
+    std::vector<sys_days> days;
+    const std::chrono::year y{year};
+    if (off.year_end)
+        for (year_month_day day : {y / January / 1, y / January / 2, y / January / 3, y / December / 29,
+                                   y / December / 30, y / December / 31})
+            days.push_back(sys_days{day});
+    if (off.holidays)
+        for (const Holiday& holiday : holidays_of_year(year)) days.push_back(sys_days{holiday.date});
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    std::erase_if(days, [&](sys_days day) { return off_by_weekday(weekday{day}, off); });
+    return days;
+}
+
+// How many of the days from `from` to `to` fall on `day`.
+std::int64_t weekdays_in(sys_days from, sys_days to, weekday day) {
+    const sys_days first = from + (day - weekday{from});
+    return first > to ? 0 : (to - first).count() / 7 + 1;
+}
+
+// The business days from `from` to `to`, both counted.
+BusinessDays business_days_in(sys_days from, sys_days to, const DaysOff& off) {
+    if (to < from) return {0, false};
+    std::int64_t days_off = 0;
+    for (weekday day : {Saturday, Sunday})
+        if (off_by_weekday(day, off)) days_off += weekdays_in(from, to, day);
+    const int first_year = int(year_month_day{from}.year()), last_year = int(year_month_day{to}.year());
+    for (int year = first_year; year <= last_year; ++year)
+        for (sys_days day : dated_days_off(year, off))
+            if (day >= from && day <= to) ++days_off;
+    const bool past_table = off.holidays && (first_year < first_holiday_year || last_year > last_holiday_year);
+    return {std::int32_t((to - from).count() + 1 - days_off), past_table};
+}
+
+constexpr sys_days first_day{first_year / January / 1}, last_day{last_year / December / 31};
+
+// The `count`th business day after `start` (before it when `step` is -1):
+// the nearest day whose span from the start holds that many. No stretch of
+// 31 days is without one, and any longer span holds one for every two days.
+std::optional<Date> business_day_after(sys_days start, std::int64_t count, int step, const DaysOff& off) {
+    auto held = [&](sys_days end) {
+        return step > 0 ? business_days_in(start + days{1}, end, off).count
+                        : business_days_in(end, start - days{1}, off).count;
+    };
+    const days reach{2 * count + 31};
+    sys_days near = start, far = step > 0 ? std::min(start + reach, last_day) : std::max(start - reach, first_day);
+    if (held(far) < count) return std::nullopt;
+    while ((far - near).count() * step > 1) {
+        const sys_days middle = near + (far - near) / 2;
+        (held(middle) < count ? near : far) = middle;
     }
-
-private:
-    int year_ = 0;
-    std::vector<std::int32_t> days_;
-};
-
-bool business_day(const Date& date, const DaysOff& off, HolidayYears& holidays) {
-    int weekday = *weekday_index(date);
-    if ((off.saturday && weekday == 6) || (off.sunday && weekday == 0)) return false;
-    if (off.year_end && in_year_end(date)) return false;
-    return !(off.holidays && holidays.is_holiday(date));
+    return Date{far};
 }
 
-Date date_of(std::int32_t day) { return *add_days({1, 1, 1}, day - 1); }
+constexpr std::int64_t months_in_calendar = 12 * std::int64_t{int(last_year)};
+
+std::optional<Date> add_months(const Date& start, std::int64_t count) {
+    if (!is_valid_date(start) || count < -months_in_calendar || count > months_in_calendar) return std::nullopt;
+    const year_month month = start.year() / start.month() + months{count};
+    if (!month.ok() || month.year() < first_year) return std::nullopt;
+    return Date{month / std::min(start.day(), (month / last).day())};
+}
 
 }  // namespace
 
-bool is_business_day(const Date& date, const DaysOff& off) {
-    HolidayYears holidays;
-    return business_day(date, off, holidays);
-}
-
-std::int32_t business_days_between(const Date& first, const Date& second, const DaysOff& off,
-                                   bool count_first_day) {
-    std::int32_t from = std::min(day_number(first), day_number(second));
-    std::int32_t to = std::max(day_number(first), day_number(second));
-    HolidayYears holidays;
-    std::int32_t count = 0;
-    for (std::int32_t day = count_first_day ? from : from + 1; day <= to; ++day)
-        if (business_day(date_of(day), off, holidays)) ++count;
-    return day_number(second) < day_number(first) ? -count : count;
-}
-
-std::optional<Date> add_months(const Date& start, std::int32_t months) {
-    std::int64_t index = std::int64_t(start.year) * 12 + (start.month - 1) + months;
-    auto year = std::int64_t(index / 12);
-    if (!is_valid_date(start) || year < 1 || year > 65535) return std::nullopt;
-    int month = int(index % 12) + 1;
-    return Date{int(year), month, std::min(start.day, days_in_month(int(year), month))};
+BusinessDays business_days_between(const Date& first, const Date& second, const DaysOff& off, bool count_first_day) {
+    const sys_days earlier{std::min(first, second)}, later{std::max(first, second)};
+    BusinessDays between = business_days_in(count_first_day ? earlier : earlier + days{1}, later, off);
+    if (second < first) between.count = -between.count;
+    return between;
 }
 
 std::optional<Date> date_after_by(const Date& start, std::int32_t count, CountUnit unit, const DaysOff& off) {
     switch (unit) {
     case CountUnit::days: return add_days(start, count);
-    case CountUnit::weeks: return add_days(start, count * 7);
+    case CountUnit::weeks: return add_days(start, std::int64_t{count} * 7);
     case CountUnit::months: return add_months(start, count);
-    case CountUnit::years: return add_months(start, count * 12);
+    case CountUnit::years: return add_months(start, std::int64_t{count} * 12);
     case CountUnit::business_days: break;
     }
     if (!is_valid_date(start)) return std::nullopt;
-    HolidayYears holidays;
-    const std::int32_t step = count < 0 ? -1 : 1;
-    Date date = start;
-    for (std::int32_t left = count < 0 ? -count : count; left > 0;) {
-        std::optional<Date> next = add_days(date, step);
-        if (!next) return std::nullopt;
-        date = *next;
-        if (business_day(date, off, holidays)) --left;
-    }
-    return date;
+    if (count == 0) return start;
+    return business_day_after(sys_days{start}, count < 0 ? -std::int64_t{count} : count, count < 0 ? -1 : 1, off);
 }
 
 std::string years_months_days(const Date& first, const Date& second) {
-    const bool backwards = day_number(second) < day_number(first);
+    const bool backwards = second < first;
     const Date& from = backwards ? second : first;
     const Date& to = backwards ? first : second;
-    auto not_past = [&](std::int32_t months) {
+    auto not_past = [&](std::int64_t months) {
         std::optional<Date> date = add_months(from, months);
-        return date && day_number(*date) <= day_number(to);
+        return date && *date <= to;
     };
-    std::int32_t years = to.year - from.year;
+    std::int64_t years = int(to.year()) - int(from.year());
     while (years > 0 && !not_past(years * 12)) --years;
-    std::int32_t months = 0;
+    std::int64_t months = 0;
     while (months < 11 && not_past(years * 12 + months + 1)) ++months;
-    std::int32_t days = day_number(to) - day_number(*add_months(from, years * 12 + months));
+    const std::int64_t days = (sys_days{to} - sys_days{*add_months(from, years * 12 + months)}).count();
     std::string text = backwards ? "－" : "";
     if (years) text += std::to_string(years) + "年";
     if (months) text += std::to_string(months) + "か月";

@@ -18,22 +18,23 @@ struct DaysOff {
     bool year_end = false;  // 12/29 to 1/3
 };
 
-bool is_business_day(const Date& date, const DaysOff& off);
+struct BusinessDays {
+    std::int32_t count;
+    // Holidays are off, but the span reaches years the holiday table does not hold.
+    bool past_holiday_table;
+};
 
 // The business days after the earlier date up to and including the later
 // one, negative when `second` is the earlier; with `count_first_day` the
 // earlier date counts too when it is a business day.
-std::int32_t business_days_between(const Date& first, const Date& second, const DaysOff& off,
-                                   bool count_first_day);
-
-// The date `months` months after `start` (before it when negative), its day
-// kept and cut to the month's last day; empty outside years 1 to 65535.
-std::optional<Date> add_months(const Date& start, std::int32_t months);
+BusinessDays business_days_between(const Date& first, const Date& second, const DaysOff& off, bool count_first_day);
 
 enum class CountUnit { days, weeks, months, years, business_days };
 
-// The date `count` units after `start`, before it when negative. Business
-// days count from the day after (or before) the start; 0 of them is the start.
+// The date `count` units after `start`, before it when negative; months
+// and years keep the day, cut to the month's end. Business days count from
+// the day after (or before) the start; 0 of them is the start. Empty
+// outside the calendar's years.
 std::optional<Date> date_after_by(const Date& start, std::int32_t count, CountUnit unit, const DaysOff& off);
 
 // The difference as "1年2か月3日": whole years from the earlier date, then

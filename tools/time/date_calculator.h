@@ -11,10 +11,9 @@
 
 namespace quivra {
 
-// The second date's day number less the first's.
-std::int32_t days_between(const Date& first, const Date& second);
-// The same with both ends counted when `count_first_day`: one more day
-// away from zero, so that equal dates are 1 day.
+// The days from the first date to the second, negative when the second is
+// the earlier; with both ends counted when `count_first_day`: one more day
+// away from zero, so that equal dates are 1 day. Both dates must exist.
 std::int32_t days_counted(const Date& first, const Date& second, bool count_first_day);
 
 struct DateAfter {
@@ -26,6 +25,8 @@ struct DateAfter {
 
 // The units of the count, in the drop-down's order (a CountUnit's value).
 inline constexpr std::array<const char*, 5> count_unit_names = {"日", "週", "か月", "年", "営業日"};
+// Under the business days when they reach years without holidays.
+inline constexpr char holiday_table_note[] = "（祝日は1948～2150年の分だけ数えています）";
 // What follows the unit: "後", or "前" for a count back.
 const char* direction_word(bool back);
 
@@ -35,9 +36,6 @@ DateAfter describe_date(const std::optional<Date>& date);
 // The date in the Japanese era it falls in: "平成31年4月30日", "令和元年5月1日";
 // empty before the first era began.
 std::string era_date(const Date& date);
-
-// The date `days` days after `start` (before it when negative).
-DateAfter date_after(const Date& start, std::int32_t days);
 
 // What Ctrl+C copies of each answer: "366日間"; "2027/ 1/ 1 金曜日 元日"
 // (the holiday only on one) with the era date on a second line when there

@@ -54,11 +54,6 @@ private:
     bool checked(int id) const { return IsDlgButtonChecked(window(), id) == BST_CHECKED; }
     void check(int id, bool on) { CheckDlgButton(window(), id, on ? BST_CHECKED : BST_UNCHECKED); }
 
-    Date picked_date(int picker) const {
-        SYSTEMTIME time = picked(window(), picker);
-        return {time.wYear, time.wMonth, time.wDay};
-    }
-
     DaysOff days_off() const {
         return {checked(IDC_SATURDAY_OFF), checked(IDC_SUNDAY_OFF), checked(IDC_HOLIDAYS_OFF),
                 checked(IDC_YEAR_END_OFF)};
@@ -84,13 +79,14 @@ private:
 
     // Each returns its answer as one line, for Ctrl+C.
     std::string show_days_between() {
-        Date first = picked_date(IDC_FIRST_DATE), second = picked_date(IDC_SECOND_DATE);
+        Date first = picked_date(window(), IDC_FIRST_DATE), second = picked_date(window(), IDC_SECOND_DATE);
         bool count_first_day = checked(IDC_COUNT_FIRST_DAY);
         std::int32_t days = days_counted(first, second, count_first_day);
         SetDlgItemInt(window(), IDC_DAYS_RESULT, UINT(days), TRUE);
         set_item_text(window(), IDC_BETWEEN_YMD, years_months_days(first, second));
-        SetDlgItemInt(window(), IDC_BETWEEN_BUSINESS,
-                      UINT(business_days_between(first, second, days_off(), count_first_day)), TRUE);
+        BusinessDays business = business_days_between(first, second, days_off(), count_first_day);
+        SetDlgItemInt(window(), IDC_BETWEEN_BUSINESS, UINT(business.count), TRUE);
+        set_item_text(window(), IDC_BETWEEN_HOLIDAY_NOTE, business.past_holiday_table ? holiday_table_note : "");
         return copied_days(days);
     }
 
@@ -98,7 +94,7 @@ private:
         std::int32_t sign = checked(IDC_PLUS) ? 1 : -1;
         std::int32_t count = read_field(window(), IDC_DAY_COUNT, 0, 9999);
         auto unit = CountUnit(count_unit());
-        DateAfter after = describe_date(date_after_by(picked_date(IDC_START_DATE), sign * count, unit, days_off()));
+        DateAfter after = describe_date(date_after_by(picked_date(window(), IDC_START_DATE), sign * count, unit, days_off()));
         set_item_text(window(), IDC_DATE_RESULT, after.date);
         set_item_text(window(), IDC_WEEKDAY_RESULT, after.weekday);
         set_item_text(window(), IDC_ERA_RESULT, after.era);

@@ -61,18 +61,19 @@ std::string city_line(const City& city, int hour, int minute, int day, bool summ
 std::int64_t standard_minutes_from_utc(const City& city) { return (city.hours_from_japan + 9) * 60; }
 
 constexpr std::int64_t minutes_a_day = 24 * 60;
-const std::int32_t day_before_1601 = day_number({1601, 1, 1}) - 1;
+// The first day of FILETIME's count, which the zone database's minutes share.
+constexpr std::chrono::sys_days first_counted_day{date(1601, 1, 1)};
 
 }  // namespace
 
 std::int64_t minute_number(const DateMinute& time) {
-    return std::int64_t(day_number(time.date) - day_before_1601 - 1) * minutes_a_day + time.hour * 60 + time.minute;
+    return (std::chrono::sys_days{time.date} - first_counted_day).count() * minutes_a_day + time.hour * 60 + time.minute;
 }
 
 DateMinute at_minute_number(std::int64_t minute) {
-    auto day = std::int32_t(minute / minutes_a_day);
-    auto in_day = int(minute % minutes_a_day);
-    return {add_days({1, 1, 1}, day_before_1601 + day).value_or(Date{1, 1, 1}), in_day / 60, in_day % 60};
+    const std::int64_t day = minute / minutes_a_day;
+    const auto in_day = int(minute % minutes_a_day);
+    return {Date{first_counted_day + std::chrono::days{day}}, in_day / 60, in_day % 60};
 }
 
 std::vector<std::string> world_times(std::int64_t chosen, int hour, int minute, bool summer_time) {
@@ -101,7 +102,7 @@ std::vector<std::string> world_times_by_zone(std::int64_t chosen, const DateMinu
         // daylight time that runs ahead of the city's standard hours.
         bool summer_time = offset.daylight && offset.minutes_ahead > standard_minutes_from_utc(city);
         DateMinute there = at_minute_number(utc + offset.minutes_ahead);
-        int day = day_number(there.date) - day_number(local.date);
+        auto day = int((std::chrono::sys_days{there.date} - std::chrono::sys_days{local.date}).count());
         lines.push_back(city_line(city, there.hour, there.minute, day, summer_time));
     }
     return lines;

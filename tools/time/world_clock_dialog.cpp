@@ -75,9 +75,8 @@ private:
         SendDlgItemMessageW(window(), IDC_WORLD_CITY, CB_SETCURSEL, row, 0);
         kept_.city = std::int32_t(row);
         if (automatic()) {
-            SYSTEMTIME date = picked(window(), IDC_WORLD_DATE);
             PlatformZones zones;
-            DateMinute moment{{date.wYear, date.wMonth, date.wDay}, time.wHour, time.wMinute};
+            DateMinute moment{picked_date(window(), IDC_WORLD_DATE), time.wHour, time.wMinute};
             show_lines(window(), IDC_WORLD_TIMES, world_times_by_zone(std::int64_t(row), moment, zones));
             return;
         }
