@@ -2,13 +2,28 @@
 #pragma once
 
 #include <span>
+#include <utility>
 
 namespace quivra {
 
-// An exact size: numerator / denominator.
+// Euclid's, as std::gcd takes no 128-bit numbers.
+constexpr unsigned __int128 greatest_common_divisor(unsigned __int128 a, unsigned __int128 b) {
+    while (b) a = std::exchange(b, a % b);
+    return a;
+}
+
+// An exact size: numerator / denominator, kept in lowest terms so that the
+// numbers a conversion multiplies stay as small as they can.
 struct Ratio {
+    constexpr Ratio(unsigned __int128 whole_numerator, unsigned __int128 whole_denominator = 1)
+        : numerator(whole_numerator), denominator(whole_denominator) {
+        if (const unsigned __int128 divisor = greatest_common_divisor(numerator, denominator)) {
+            numerator /= divisor;
+            denominator /= divisor;
+        }
+    }
     unsigned __int128 numerator;
-    unsigned __int128 denominator = 1;
+    unsigned __int128 denominator;
 };
 
 constexpr Ratio operator*(Ratio a, Ratio b) { return {a.numerator * b.numerator, a.denominator * b.denominator}; }
@@ -16,17 +31,17 @@ constexpr Ratio operator/(Ratio a, Ratio b) { return {a.numerator * b.denominato
 
 // A decimal as a definition writes it: "1609.344" is 1609344/1000.
 consteval Ratio decimal(const char* text) {
-    Ratio ratio{0, 1};
+    unsigned __int128 numerator = 0, denominator = 1;
     bool after_point = false;
     for (; *text; ++text) {
         if (*text == '.') {
             after_point = true;
             continue;
         }
-        ratio.numerator = ratio.numerator * 10 + unsigned(*text - '0');
-        if (after_point) ratio.denominator *= 10;
+        numerator = numerator * 10 + unsigned(*text - '0');
+        if (after_point) denominator *= 10;
     }
-    return ratio;
+    return {numerator, denominator};
 }
 
 // factor is the size of one unit in its table's base unit; a reciprocal
