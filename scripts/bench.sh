@@ -3,7 +3,8 @@
 # being started to showing its launcher, next to Wine's own Notepad started
 # the same way, a bare window (the floor: one class, one window, nothing
 # else) and the launcher's own template shown by a procedure that does
-# nothing (the bare launcher), with the size of quivra.exe and its peak working set; then, with
+# nothing (the bare launcher), with the size of quivra.exe and its peak working set; each
+# tool's opening from its launcher button; then, with
 # every CPU kept busy, the stopwatch's reading against real time and how
 # late a countdown rings.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -74,6 +75,25 @@ echo "Peak working set once the window is open, median:"
 printf '  %-14s %8d KiB\n' quivra.exe "$(median peak_kib "${quivra[@]}")" \
     notepad.exe "$(median peak_kib "${notepad[@]}")" floor "$(median peak_kib "${floor[@]}")" \
     "bare launcher" "$(median peak_kib "${bare[@]}")"
+
+# Each tool's opening from the launcher's button to its window shown and
+# idle, in a fresh program each time, as a user's first click finds it.
+tool_commands=$(sed -n 's/^#define IDC_OPEN_[A-Z_]* \([0-9]*\).*/\1/p' "$root/res/launcher_ids.h")
+echo "Each tool's opening from its button, median of 3 fresh starts:"
+for command in $tool_commands; do
+    times=()
+    for _ in 1 2 3; do
+        (cd "$scratch" && exec "$root/scripts/wine-run" "$WINEPREFIX" \
+            explorer /desktop=bench,1024x768 quivra.exe) >/dev/null 2>&1 &
+        program=$!
+        times+=("$(cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" \
+            "$windows_build/scripts/drive_and_measure/quivra_probe.exe" --desktop bench openings "$command")")
+        (cd "$scratch" && "$root/scripts/wine-run" "$WINEPREFIX" \
+            "$windows_build/scripts/drive_and_measure/quivra_probe.exe" --desktop bench quit) >/dev/null
+        wait "$program" || true
+    done
+    printf '  %-4s %8.1f ms\n' "$command" "$(median "$command" "${times[@]}")"
+done
 
 # counting TOOL: starts a copy of the program, has the probe time one of
 # its counting tools and prints the probe's line.

@@ -4,6 +4,7 @@
 //   quivra_probe [--desktop NAME] send COMMAND [BUTTON | COMBO=ROW ...]
 //   quivra_probe start PROGRAM (--title TITLE | --class CLASS)
 //   quivra_probe [--desktop NAME] soak CYCLES RECIPE...
+//   quivra_probe [--desktop NAME] openings COMMAND...
 //   quivra_probe [--desktop NAME] quit
 //   quivra_probe stopwatch SECONDS
 //   quivra_probe countdown SECONDS [--minimised]
@@ -29,6 +30,7 @@ constexpr char usage[] =
     "       quivra_probe [--desktop NAME] send COMMAND [BUTTON | COMBO=ROW ...]\n"
     "       quivra_probe start PROGRAM (--title TITLE | --class CLASS)\n"
     "       quivra_probe [--desktop NAME] soak CYCLES RECIPE...\n"
+    "       quivra_probe [--desktop NAME] openings COMMAND...\n"
     "       quivra_probe [--desktop NAME] quit\n"
     "       quivra_probe stopwatch SECONDS\n"
     "       quivra_probe countdown SECONDS [--minimised]\n"
@@ -77,6 +79,15 @@ int run(std::vector<std::wstring> args) {
         std::optional<int> cycles = number(args[1]);
         if (!cycles) return -1;
         return quivra::soak(*cycles, {args.begin() + 2, args.end()});
+    }
+    if (args.size() >= 2 && args[0] == L"openings") {
+        std::vector<int> commands;
+        for (std::size_t i = 1; i < args.size(); ++i) {
+            std::optional<int> command = number(args[i]);
+            if (!command) return -1;
+            commands.push_back(*command);
+        }
+        return quivra::time_openings(commands);
     }
     if (args.size() == 1 && args[0] == L"quit") return quivra::quit();
     if (args.size() == 2 && args[0] == L"stopwatch") {

@@ -21,6 +21,10 @@ struct Step {
 // prints that window's rectangle as above.
 int send_command(int command, const std::vector<Step>& steps);
 
+// Opens each tool from the launcher in turn and prints "COMMAND=MS" for
+// each: from the command to its window shown and idle; then closes it.
+int time_openings(const std::vector<int>& commands);
+
 // Starts `program` and prints "ms=… peak_kib=…": the time until its window
 // with this caption (or class) shows, and its peak working set by then.
 int time_start(const std::wstring& program, bool by_class, const std::wstring& name);
