@@ -1,12 +1,14 @@
 ; The per-user installer: no administrator rights, into the user's own
 ; Programs folder, a Start-menu shortcut and an uninstaller that keeps
-; tarv.ini unless asked. makensis -DVERSION=1.23 -DSTAGE=FOLDER -DICON=FILE -DOUTFILE=FILE
+; tarv.ini unless asked. makensis -DVERSION=1.23 -DFILES=FILES.NSH -DICON=FILE -DOUTFILE=FILE,
+; where FILES.NSH, written from the build's install rules, lists the files.
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
+!include "${FILES}"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quivra"
 
@@ -30,16 +32,8 @@ BrandingText "Quivra ${VERSION}"
 
 Section "Quivra"
     SetShellVarContext current
-    SetOutPath "$INSTDIR"
     ; Over an older version every file is replaced but tarv.ini, which the installer never ships.
-    File "${STAGE}\quivra.exe"
-    File "${STAGE}\ok.wav"
-    File "${STAGE}\error.wav"
-    File "${STAGE}\quivra.html"
-    File "${STAGE}\はじめにお読みください.txt"
-    SetOutPath "$INSTDIR\manual"
-    File "${STAGE}\manual\*.png"
-    SetOutPath "$INSTDIR"
+    !insertmacro INSTALL_FILES
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Quivra.lnk" "$INSTDIR\quivra.exe"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Quivra"
@@ -58,12 +52,7 @@ SectionEnd
 Section "un.Quivra"
     SectionIn RO
     SetShellVarContext current
-    Delete "$INSTDIR\quivra.exe"
-    Delete "$INSTDIR\ok.wav"
-    Delete "$INSTDIR\error.wav"
-    Delete "$INSTDIR\quivra.html"
-    Delete "$INSTDIR\はじめにお読みください.txt"
-    RMDir /r "$INSTDIR\manual"
+    !insertmacro REMOVE_FILES
     Delete "$INSTDIR\uninstall.exe"
     Delete "$SMPROGRAMS\Quivra.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
