@@ -53,6 +53,20 @@ void save_position(int position, HWND window, WindowRows& windows) {
         windows.positions[position] = {r.left, r.top};
 }
 
+INT_PTR ToolWindow::handle(UINT message, WPARAM wparam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        open();
+        return TRUE;
+    case WM_COMMAND:
+        return command(wparam);
+    case WM_COPY:
+        copy();
+        return TRUE;
+    }
+    return FALSE;
+}
+
 namespace {
 
 // All the frame keeps of one open window, in the window itself.

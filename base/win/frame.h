@@ -26,11 +26,19 @@ public:
     // As a dialog procedure, after the frame's own handling of each message.
     // It sees WM_CLOSE first and keeps its window open by returning TRUE; it
     // sees IDM_EXIT first too, and returning TRUE there stops the frame from
-    // turning it into a close request.
-    virtual INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam) = 0;
+    // turning it into a close request. By default it opens, takes commands
+    // and copies through the members below.
+    virtual INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam);
 
 protected:
     HWND window() const { return window_; }
+    // Fills the controls as the window opens.
+    virtual void open() {}
+    // A click, a menu choice or a control's notice, as WM_COMMAND's whole
+    // wParam; true when the tool took it.
+    virtual bool command(WPARAM) { return false; }
+    // Ctrl+C.
+    virtual void copy() {}
 
 private:
     const HWND window_;

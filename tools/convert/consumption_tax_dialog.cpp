@@ -19,39 +19,31 @@ class ConsumptionTaxWindow final : public ToolWindow {
 public:
     ConsumptionTaxWindow(HWND window, TaxKept& kept) : ToolWindow(window), kept_(kept) {}
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
-        switch (message) {
-        case WM_INITDIALOG:
-            open();
-            return TRUE;
-        case WM_COMMAND:
-            switch (wparam) {
-            case IDC_TAX_CALCULATE: calculate(); return TRUE;
-            case IDC_TAX_RATE_8: SetDlgItemInt(window(), IDC_TAX_RATE, 8, FALSE); return TRUE;
-            case IDC_TAX_RATE_10: SetDlgItemInt(window(), IDC_TAX_RATE, 10, FALSE); return TRUE;
-            case IDC_TAX_ROUND_DOWN:
-            case IDC_TAX_ROUND_HALF_UP:
-            case IDC_TAX_ROUND_UP:
-                // Kept at once, so the next opening and the next run start with it.
-                kept_.rounding = std::int32_t(chosen_rounding());
-                return TRUE;
-            }
-            return FALSE;
-        case WM_COPY:
-            copy_item_texts(window(), {IDC_TAX_AMOUNT_RESULT, IDC_TAX_RESULT});
-            return TRUE;
+private:
+    bool command(WPARAM id) override {
+        switch (id) {
+        case IDC_TAX_CALCULATE: calculate(); return true;
+        case IDC_TAX_RATE_8: SetDlgItemInt(window(), IDC_TAX_RATE, 8, FALSE); return true;
+        case IDC_TAX_RATE_10: SetDlgItemInt(window(), IDC_TAX_RATE, 10, FALSE); return true;
+        case IDC_TAX_ROUND_DOWN:
+        case IDC_TAX_ROUND_HALF_UP:
+        case IDC_TAX_ROUND_UP:
+            // Kept at once, so the next opening and the next run start with it.
+            kept_.rounding = std::int32_t(chosen_rounding());
+            return true;
         }
-        return FALSE;
+        return false;
     }
 
-private:
+    void copy() override { copy_item_texts(window(), {IDC_TAX_AMOUNT_RESULT, IDC_TAX_RESULT}); }
+
     TaxRounding chosen_rounding() const {
         for (int rounding = 0; rounding < 3; ++rounding)
             if (IsDlgButtonChecked(window(), rounding_buttons[rounding]) == BST_CHECKED) return TaxRounding(rounding);
         return TaxRounding::down;
     }
 
-    void open() {
+    void open() override {
         SendDlgItemMessageW(window(), IDC_TAX_PRICE, EM_LIMITTEXT, 8, 0);
         SetDlgItemInt(window(), IDC_TAX_PRICE, 1000, FALSE);
         set_up_spin_field(window(), IDC_TAX_RATE, IDC_TAX_RATE_UPDOWN, 0, largest_rate);

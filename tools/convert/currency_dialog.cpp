@@ -13,21 +13,14 @@ class CurrencyWindow final : public ToolWindow {
 public:
     CurrencyWindow(HWND window, CurrencyKept& kept) : ToolWindow(window), kept_(kept) {}
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
-        switch (message) {
-        case WM_INITDIALOG:
-            open();
-            return TRUE;
-        case WM_COMMAND:
-            if (wparam != IDC_CURRENCY_CONVERT) return FALSE;
-            convert();
-            return TRUE;
-        }
-        return FALSE;
+private:
+    bool command(WPARAM id) override {
+        if (id != IDC_CURRENCY_CONVERT) return false;
+        convert();
+        return true;
     }
 
-private:
-    void open() {
+    void open() override {
         SendDlgItemMessageW(window(), IDC_CURRENCY_AMOUNT, EM_LIMITTEXT, 8, 0);
         set_item_text(window(), IDC_CURRENCY_AMOUNT, "1000");
         fill_drop_down(window(), IDC_CURRENCY_FROM, currency_names.size(),

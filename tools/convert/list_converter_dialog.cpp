@@ -46,32 +46,27 @@ public:
         : ToolWindow(window), tool_(tool), kept_(kept) {}
 
     INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam) override {
-        switch (message) {
-        case WM_INITDIALOG:
-            open();
-            return TRUE;
-        case WM_COMMAND:
-            if (wparam == WPARAM(tool_.base + IDC_LIST_CONVERT)) convert();
-            else if (wparam == MAKEWPARAM(tool_.base + IDC_LIST_VALUE, EN_CHANGE))
-                set_item_text(window(), tool_.base + IDC_LIST_NOTE, value_field_.check());
-            else return FALSE;
-            return TRUE;
-        case WM_NOTIFY: {
-            const auto& notice = *reinterpret_cast<const NMUPDOWN*>(lparam);
-            if (notice.hdr.idFrom != UINT_PTR(tool_.base + IDC_LIST_VALUE_UPDOWN) || notice.hdr.code != UDN_DELTAPOS)
-                return FALSE;
-            // The arrows step the whole part and keep the decimals; the control's own position stays.
-            int field = tool_.base + IDC_LIST_VALUE;
-            set_item_text(window(), field, stepped_value(item_text(window(), field), notice.iDelta > 0 ? 1 : -1));
-            SetWindowLongPtrW(window(), DWLP_MSGRESULT, TRUE);
-            return TRUE;
-        }
-        }
-        return FALSE;
+        if (message != WM_NOTIFY) return ToolWindow::handle(message, wparam, lparam);
+        const auto& notice = *reinterpret_cast<const NMUPDOWN*>(lparam);
+        if (notice.hdr.idFrom != UINT_PTR(tool_.base + IDC_LIST_VALUE_UPDOWN) || notice.hdr.code != UDN_DELTAPOS)
+            return FALSE;
+        // The arrows step the whole part and keep the decimals; the control's own position stays.
+        int field = tool_.base + IDC_LIST_VALUE;
+        set_item_text(window(), field, stepped_value(item_text(window(), field), notice.iDelta > 0 ? 1 : -1));
+        SetWindowLongPtrW(window(), DWLP_MSGRESULT, TRUE);
+        return TRUE;
     }
 
 private:
-    void open() {
+    bool command(WPARAM id) override {
+        if (id == WPARAM(tool_.base + IDC_LIST_CONVERT)) convert();
+        else if (id == MAKEWPARAM(tool_.base + IDC_LIST_VALUE, EN_CHANGE))
+            set_item_text(window(), tool_.base + IDC_LIST_NOTE, value_field_.check());
+        else return false;
+        return true;
+    }
+
+    void open() override {
         SendDlgItemMessageW(window(), tool_.base + IDC_LIST_VALUE, EM_LIMITTEXT, longest_value, 0);
         value_field_.attach(GetDlgItem(window(), tool_.base + IDC_LIST_VALUE));
         set_item_text(window(), tool_.base + IDC_LIST_VALUE, "1");

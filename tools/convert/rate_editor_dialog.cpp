@@ -13,31 +13,24 @@ class RateEditorWindow final : public ToolWindow {
 public:
     RateEditorWindow(HWND window, CurrencyKept& kept) : ToolWindow(window), kept_(kept) {}
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
-        switch (message) {
-        case WM_INITDIALOG:
-            open();
-            return TRUE;
-        case WM_COMMAND:
-            if (wparam == IDC_RATE_OK) {
-                store();
-                close();
-            } else if (wparam == IDC_RATE_CANCEL) {
-                close();
-            } else if (wparam == IDM_EXIT) {
-                ask_before_closing();
-            } else {
-                return FALSE;
-            }
-            return TRUE;
+private:
+    bool command(WPARAM id) override {
+        if (id == IDC_RATE_OK) {
+            store();
+            close();
+        } else if (id == IDC_RATE_CANCEL) {
+            close();
+        } else if (id == IDM_EXIT) {
+            ask_before_closing();
+        } else {
+            return false;
         }
-        return FALSE;
+        return true;
     }
 
-private:
     std::int32_t& rate_of_row(int i) { return kept_.rates[first_edited_row + std::size_t(i)]; }
 
-    void open() {
+    void open() override {
         for (int i = 0; i < int(edited_rows); ++i) {
             SendDlgItemMessageW(window(), IDC_RATE_YEN_FIRST + i, EM_LIMITTEXT, yen_digits, 0);
             SendDlgItemMessageW(window(), IDC_RATE_SEN_FIRST + i, EM_LIMITTEXT, sen_digits, 0);

@@ -19,24 +19,16 @@ class TemperatureWindow final : public ToolWindow {
 public:
     using ToolWindow::ToolWindow;
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
-        switch (message) {
-        case WM_INITDIALOG:
-            open();
-            return TRUE;
-        case WM_COMMAND:
-            if (wparam != IDC_TEMPERATURE_CONVERT) return FALSE;
-            convert();
-            return TRUE;
-        case WM_COPY:
-            copy_item_texts(window(), {IDC_CELSIUS_RESULT, IDC_FAHRENHEIT_RESULT});
-            return TRUE;
-        }
-        return FALSE;
+private:
+    bool command(WPARAM id) override {
+        if (id != IDC_TEMPERATURE_CONVERT) return false;
+        convert();
+        return true;
     }
 
-private:
-    void open() {
+    void copy() override { copy_item_texts(window(), {IDC_CELSIUS_RESULT, IDC_FAHRENHEIT_RESULT}); }
+
+    void open() override {
         set_up_spin_field(window(), IDC_TEMPERATURE_VALUE, IDC_TEMPERATURE_UPDOWN, -999, 999);
         SetDlgItemInt(window(), IDC_TEMPERATURE_VALUE, 30, TRUE);
         CheckDlgButton(window(), IDC_CELSIUS, BST_CHECKED);

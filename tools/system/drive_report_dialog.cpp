@@ -29,20 +29,15 @@ class DriveReportWindow final : public ToolWindow {
 public:
     using ToolWindow::ToolWindow;
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
-        switch (message) {
-        case WM_INITDIALOG:
-            CheckDlgButton(window(), IDC_DRIVE_MEGABYTES, BST_CHECKED);
-            return TRUE;
-        case WM_COMMAND:
-            if (wparam != IDC_DRIVE_EXAMINE) return FALSE;
-            show_lines(window(), IDC_DRIVE_LIST, report_lines());
-            return TRUE;
-        }
-        return FALSE;
+private:
+    void open() override { CheckDlgButton(window(), IDC_DRIVE_MEGABYTES, BST_CHECKED); }
+
+    bool command(WPARAM id) override {
+        if (id != IDC_DRIVE_EXAMINE) return false;
+        show_lines(window(), IDC_DRIVE_LIST, report_lines());
+        return true;
     }
 
-private:
     std::vector<std::string> report_lines() const {
         WindowsVersion version = platform().windows_version();
         FreeSpaceQuery query = free_space_query(version.platform_id, version.major, version.build);

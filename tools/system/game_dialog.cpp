@@ -23,18 +23,8 @@ class GameWindow final : public ToolWindow {
 public:
     using ToolWindow::ToolWindow;
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam) override {
         switch (message) {
-        case WM_COMMAND: {
-            std::uint64_t now = platform().monotonic_ms();
-            if (wparam == IDC_GAME_START)
-                show(game_.press_start(now, platform().seconds_since_1970()));
-            else if (wparam >= IDC_GAME_FIRST_CELL && wparam <= IDC_GAME_LAST_CELL)
-                show(game_.press_cell(int(wparam) - IDC_GAME_FIRST_CELL, now));
-            else
-                return FALSE;
-            return TRUE;
-        }
         case WM_TIMER:
             if (wparam == IDT_GAME_DISPLAY) show(game_.tick(platform().monotonic_ms()));
             return TRUE;
@@ -42,10 +32,21 @@ public:
             KillTimer(window(), IDT_GAME_DISPLAY);
             return TRUE;
         }
-        return FALSE;
+        return ToolWindow::handle(message, wparam, lparam);
     }
 
 private:
+    bool command(WPARAM id) override {
+        std::uint64_t now = platform().monotonic_ms();
+        if (id == IDC_GAME_START)
+            show(game_.press_start(now, platform().seconds_since_1970()));
+        else if (id >= IDC_GAME_FIRST_CELL && id <= IDC_GAME_LAST_CELL)
+            show(game_.press_cell(int(id) - IDC_GAME_FIRST_CELL, now));
+        else
+            return false;
+        return true;
+    }
+
     void show(const GameUpdate& update) {
         auto set = [this](int id, const std::optional<std::string>& text) {
             if (text) set_item_text(window(), id, *text);

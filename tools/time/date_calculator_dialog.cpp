@@ -33,24 +33,18 @@ public:
     DateCalculatorWindow(HWND window, DateCalculatorKept& kept, OfficeCalendarKept& office)
         : ToolWindow(window), kept_(kept), office_(office) {}
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
-        switch (message) {
-        case WM_INITDIALOG:
-            open();
-            return TRUE;
-        case WM_COMMAND:
-            if (wparam == IDC_DAYS_BETWEEN) result_line_ = show_days_between();
-            else if (wparam == IDC_DATE_AFTER) result_line_ = show_date_after();
-            else return keep_choice(wparam);
-            return TRUE;
-        case WM_COPY:
-            if (!result_line_.empty()) copy_text(window(), result_line_);
-            return TRUE;
-        }
-        return FALSE;
+private:
+    bool command(WPARAM id) override {
+        if (id == IDC_DAYS_BETWEEN) result_line_ = show_days_between();
+        else if (id == IDC_DATE_AFTER) result_line_ = show_date_after();
+        else return keep_choice(id);
+        return true;
     }
 
-private:
+    void copy() override {
+        if (!result_line_.empty()) copy_text(window(), result_line_);
+    }
+
     bool checked(int id) const { return IsDlgButtonChecked(window(), id) == BST_CHECKED; }
     void check(int id, bool on) { CheckDlgButton(window(), id, on ? BST_CHECKED : BST_UNCHECKED); }
 
@@ -65,7 +59,7 @@ private:
 
     void show_direction() { set_item_text(window(), IDC_DIRECTION, direction_word(checked(IDC_MINUS))); }
 
-    void open() {
+    void open() override {
         for (int picker : {IDC_FIRST_DATE, IDC_SECOND_DATE, IDC_START_DATE})
             set_up_picker(window(), picker, date_format);
         check(IDC_PLUS, true);

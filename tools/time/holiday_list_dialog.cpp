@@ -20,25 +20,20 @@ class HolidayListWindow final : public ToolWindow {
 public:
     using ToolWindow::ToolWindow;
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
-        switch (message) {
-        case WM_INITDIALOG:
-            SendDlgItemMessageW(window(), IDC_HOLIDAY_LIST, LB_SETTABSTOPS, 1,
-                                reinterpret_cast<LPARAM>(&name_tab_stop));
-            set_up_spin_field(window(), IDC_HOLIDAY_YEAR, IDC_HOLIDAY_YEAR_UPDOWN, first_holiday_year,
-                              last_holiday_year);
-            SetDlgItemInt(window(), IDC_HOLIDAY_YEAR, platform().local_time().wYear, FALSE);
-            show_year();
-            return TRUE;
-        case WM_COMMAND:
-            if (wparam != MAKEWPARAM(IDC_HOLIDAY_YEAR, EN_CHANGE)) return FALSE;
-            show_year();
-            return TRUE;
-        }
-        return FALSE;
+private:
+    void open() override {
+        SendDlgItemMessageW(window(), IDC_HOLIDAY_LIST, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&name_tab_stop));
+        set_up_spin_field(window(), IDC_HOLIDAY_YEAR, IDC_HOLIDAY_YEAR_UPDOWN, first_holiday_year, last_holiday_year);
+        SetDlgItemInt(window(), IDC_HOLIDAY_YEAR, platform().local_time().wYear, FALSE);
+        show_year();
     }
 
-private:
+    bool command(WPARAM id) override {
+        if (id != MAKEWPARAM(IDC_HOLIDAY_YEAR, EN_CHANGE)) return false;
+        show_year();
+        return true;
+    }
+
     void show_year() {
         int year = read_field(window(), IDC_HOLIDAY_YEAR, first_holiday_year, last_holiday_year);
         show_lines(window(), IDC_HOLIDAY_LIST, holiday_list_lines(year));

@@ -27,18 +27,8 @@ class StopwatchWindow final : public ToolWindow {
 public:
     using ToolWindow::ToolWindow;
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam) override {
         switch (message) {
-        case WM_INITDIALOG:
-            SendDlgItemMessageW(window(), IDC_STOPWATCH_LAPS, LB_SETTABSTOPS, std::size(lap_tab_stops),
-                                LPARAM(lap_tab_stops));
-            take_keys_in_every_control();
-            return TRUE;
-        case WM_COMMAND:
-            if (wparam == IDC_STOPWATCH_BUTTON) press();
-            else if (wparam == IDC_STOPWATCH_LAP) lap();
-            else return FALSE;
-            return TRUE;
         case WM_BEGIN_COUNTING:
             begin();
             return TRUE;
@@ -55,7 +45,7 @@ public:
             KillTimer(window(), IDT_STOPWATCH);
             return TRUE;
         }
-        return FALSE;
+        return ToolWindow::handle(message, wparam, lparam);
     }
 
     // The button and the keys alike; the keys arrive through every control.
@@ -75,6 +65,18 @@ public:
     }
 
 private:
+    void open() override {
+        SendDlgItemMessageW(window(), IDC_STOPWATCH_LAPS, LB_SETTABSTOPS, std::size(lap_tab_stops), LPARAM(lap_tab_stops));
+        take_keys_in_every_control();
+    }
+
+    bool command(WPARAM id) override {
+        if (id == IDC_STOPWATCH_BUTTON) press();
+        else if (id == IDC_STOPWATCH_LAP) lap();
+        else return false;
+        return true;
+    }
+
     void show_reading() {
         set_item_text(window(), IDC_STOPWATCH_ELAPSED, stopwatch_.reading(platform().monotonic_ms()));
     }

@@ -37,25 +37,15 @@ class TimeCalculatorWindow final : public ToolWindow {
 public:
     using ToolWindow::ToolWindow;
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
-        switch (message) {
-        case WM_INITDIALOG:
-            open();
-            return TRUE;
-        case WM_COMMAND:
-            if (std::optional<Key> key = key_of(wparam)) {
-                press(*key);
-                return TRUE;
-            }
-            return FALSE;
-        case WM_COPY:
-            copy_item_texts(window(), {IDC_CALC_RESULT});
-            return TRUE;
-        }
-        return FALSE;
+private:
+    bool command(WPARAM id) override {
+        std::optional<Key> key = key_of(id);
+        if (key) press(*key);
+        return bool(key);
     }
 
-private:
+    void copy() override { copy_item_texts(window(), {IDC_CALC_RESULT}); }
+
     void show() {
         CalculatorDisplay display = calculator_.display();
         set_item_text(window(), IDC_CALC_RESULT, display.result_line);
@@ -80,7 +70,7 @@ private:
         else if (focus && GetParent(focus) == window()) SendMessageW(window(), WM_NEXTDLGCTL, WPARAM(focus), TRUE);
     }
 
-    void open() {
+    void open() override {
         CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window(),
                         reinterpret_cast<HMENU>(IDC_CALC_STATUS), GetModuleHandleW(nullptr), nullptr);
         calculator_.press(Key::all_clear);

@@ -21,26 +21,20 @@ class TimeOfDayWindow final : public ToolWindow {
 public:
     using ToolWindow::ToolWindow;
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
-        switch (message) {
-        case WM_INITDIALOG:
-            open();
-            return TRUE;
-        case WM_COMMAND:
-            if (wparam == IDC_TOD_CONVERT) show_conversion();
-            else if (wparam == IDC_TOD_SPAN) show_span();
-            else if (wparam == IDC_TOD_OFFSET) show_offset();
-            else return FALSE;
-            return TRUE;
-        case WM_COPY:
-            copy_item_texts(window(), {IDC_TOD_CONVERTED, IDC_TOD_CONVERTED_MINUTES, IDC_TOD_SPAN_RESULT,
-                                       IDC_TOD_SAME_DAY, IDC_TOD_OTHER_DAY});
-            return TRUE;
-        }
-        return FALSE;
+private:
+    bool command(WPARAM id) override {
+        if (id == IDC_TOD_CONVERT) show_conversion();
+        else if (id == IDC_TOD_SPAN) show_span();
+        else if (id == IDC_TOD_OFFSET) show_offset();
+        else return false;
+        return true;
     }
 
-private:
+    void copy() override {
+        copy_item_texts(window(), {IDC_TOD_CONVERTED, IDC_TOD_CONVERTED_MINUTES, IDC_TOD_SPAN_RESULT,
+                                   IDC_TOD_SAME_DAY, IDC_TOD_OTHER_DAY});
+    }
+
     std::int32_t picked_time(int picker) const {
         SYSTEMTIME time = picked(window(), picker);
         return time.wHour * 3600 + time.wMinute * 60 + time.wSecond;
@@ -48,7 +42,7 @@ private:
 
     std::int32_t field(int id, std::int32_t most) const { return read_field(window(), id, 0, most); }
 
-    void open() {
+    void open() override {
         CheckDlgButton(window(), IDC_TOD_LATER, BST_CHECKED);
         set_up_spin_field(window(), IDC_TOD_HOURS, IDC_TOD_HOURS_UPDOWN, 0, most_to_convert);
         set_up_spin_field(window(), IDC_TOD_MINUTES, IDC_TOD_MINUTES_UPDOWN, 0, most_to_convert);

@@ -89,7 +89,7 @@ private:
         if (kept_.message_shown) kept_.message = item_text(window(), IDC_MESSAGE);
     }
 
-    void open() {
+    void open() override {
         own_caption_ = window_text(window());
         CheckRadioButton(window(), IDC_AT_TIME, IDC_MINUTES_LATER, IDC_AT_TIME);
         SYSTEMTIME now = platform().local_time();
@@ -108,7 +108,7 @@ private:
     }
 
     // True for the commands the window takes; the enabling rule then shows them.
-    bool command(WPARAM wparam) {
+    bool command(WPARAM wparam) override {
         switch (wparam) {
         // While counting, the status line shows the time left, not why a text was refused.
         case MAKEWPARAM(IDC_ALARM_FILE, EN_CHANGE):

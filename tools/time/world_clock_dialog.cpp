@@ -29,26 +29,19 @@ class WorldClockWindow final : public ToolWindow {
 public:
     WorldClockWindow(HWND window, WorldClockKept& kept) : ToolWindow(window), kept_(kept) {}
 
-    INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
-        switch (message) {
-        case WM_INITDIALOG:
-            open();
-            return TRUE;
-        case WM_COMMAND:
-            if (wparam == IDC_WORLD_REPORT) {
-                report();
-            } else if (wparam == IDC_WORLD_AUTOMATIC) {
-                kept_.zones_decide = automatic() ? 1 : 0;
-                enable_for_mode();
-            } else {
-                return FALSE;
-            }
-            return TRUE;
+private:
+    bool command(WPARAM id) override {
+        if (id == IDC_WORLD_REPORT) {
+            report();
+        } else if (id == IDC_WORLD_AUTOMATIC) {
+            kept_.zones_decide = automatic() ? 1 : 0;
+            enable_for_mode();
+        } else {
+            return false;
         }
-        return FALSE;
+        return true;
     }
 
-private:
     bool automatic() const { return IsDlgButtonChecked(window(), IDC_WORLD_AUTOMATIC) == BST_CHECKED; }
 
     // The manual box means nothing while the zones decide, and the date nothing without them.
@@ -57,7 +50,7 @@ private:
         EnableWindow(GetDlgItem(window(), IDC_WORLD_DATE), automatic());
     }
 
-    void open() {
+    void open() override {
         SYSTEMTIME now = platform().local_time();
         set_up_picker(window(), IDC_WORLD_TIME, time_format, &now);
         set_up_picker(window(), IDC_WORLD_DATE, date_format, &now);
