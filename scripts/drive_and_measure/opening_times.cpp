@@ -13,13 +13,6 @@ constexpr DWORD idle_timeout_ms = 5000;
 // about 150 ms after it, the launcher's own start is still being drawn.
 constexpr DWORD settling_ms = 300;
 
-double milliseconds_since(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
-
 }  // namespace
 
 int time_openings(const std::vector<int>& commands) {

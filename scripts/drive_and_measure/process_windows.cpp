@@ -36,6 +36,13 @@ std::vector<HWND> visible_windows(DWORD process) {
     return search.found;
 }
 
+double milliseconds_since(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+}
+
 HWND wait_for(const std::function<HWND()>& find, DWORD timeout_ms) {
     const ULONGLONG deadline = GetTickCount64() + timeout_ms;
     for (;;) {

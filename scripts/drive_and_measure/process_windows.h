@@ -10,6 +10,9 @@ namespace quivra {
 
 std::vector<HWND> visible_windows(DWORD process);
 
+// From a performance-counter reading to now.
+double milliseconds_since(const LARGE_INTEGER& start);
+
 // Polls `find` until it gives a window; null once `timeout_ms` has passed.
 HWND wait_for(const std::function<HWND()>& find, DWORD timeout_ms);
 

@@ -22,13 +22,6 @@ bool named(HWND window, bool by_class, const std::wstring& name) {
     return name.compare(0, std::wstring::npos, text, length) == 0;
 }
 
-double milliseconds_since(const LARGE_INTEGER& start) {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-}
-
 }  // namespace
 
 int time_start(const std::wstring& program, bool by_class, const std::wstring& name) {
