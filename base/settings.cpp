@@ -45,6 +45,8 @@ struct PositionRows {
 struct RateEntries {};
 // Opaque: read from at most ten characters, written as ten digits.
 struct CarriedCode {};
+// officeNN, one entry of the company's days each, written in the list's order.
+struct OfficeEntries {};
 // Keys with a two-digit row and a field: dlgNN_topmost, 0 or 1.
 struct RowFlags {
     std::string_view field;
@@ -53,11 +55,11 @@ struct RowFlags {
 
 struct Key {
     std::string_view name;
-    std::variant<TextValue, NumberValue, PositionRows, RateEntries, CarriedCode, RowFlags> value;
+    std::variant<TextValue, NumberValue, PositionRows, RateEntries, CarriedCode, RowFlags, OfficeEntries> value;
 };
 
 // In the order of the file; each part holds its own defaults.
-constexpr std::array<Key, 29> keys = {{
+constexpr std::array<Key, 33> keys = {{
     {"dlg", PositionRows{first_rows}},
     {"alarm", TextValue{in<&Settings::timer, &TimerKept::alarm_path>, alarm_path_max_bytes}},
     {"tmsg_sw", NumberValue{in<&Settings::timer, &TimerKept::message_shown>}},
@@ -87,6 +89,10 @@ constexpr std::array<Key, 29> keys = {{
     {"pressure_def", NumberValue{in<&Settings::pressure, &UnitKept::unit>}},
     {"dlg", PositionRows{later_rows}},
     {"dlg", RowFlags{"topmost", later_rows}},
+    {"year_end_kind", NumberValue{in<&Settings::office_calendar, &OfficeCalendarKept::year_end_kind>}},
+    {"office", OfficeEntries{}},
+    {"off_office", NumberValue{in<&Settings::office_calendar, &OfficeCalendarKept::entries_apply>}},
+    {"date_roll", NumberValue{in<&Settings::date_calculator, &DateCalculatorKept::roll>}},
 }};
 
 // What a currency without a stored rate is worth, rows 0 to 15.
@@ -172,6 +178,14 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
         [&](CarriedCode) {
             if (assigned) s.passcode = read_decimal(value.substr(0, 10));
         },
+        // A line that reads as no entry is skipped; the others keep their order.
+        [&](OfficeEntries) {
+            std::vector<OfficeEntry>& entries = s.office_calendar.entries;
+            if (!read_index(after, int(office_entries_max), index) || from(after, 2).substr(0, 1) != "=" ||
+                entries.size() >= office_entries_max)
+                return;
+            if (std::optional<OfficeEntry> entry = read_office_entry(from(after, 3))) entries.push_back(*entry);
+        },
     }, key.value);
 }
 
@@ -207,6 +221,11 @@ void write_key(std::string& out, const Settings& kept, const Key& key) {
         [&](RowFlags flags) {
             for (int row = flags.rows.first; row < flags.rows.end; ++row)
                 put(out, row_key(key.name, row, flags.field), s.windows.topmost[row] ? "1" : "0");
+        },
+        [&](OfficeEntries) {
+            const std::vector<OfficeEntry>& entries = s.office_calendar.entries;
+            for (std::size_t i = 0; i < entries.size() && i < office_entries_max; ++i)
+                put(out, std::string(key.name) + two_digits(int(i)), office_entry_text(entries[i]));
         },
         [&](CarriedCode) {
             char text[24];

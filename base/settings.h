@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "base/office_entry.h"
 
 namespace quivra {
 
-inline constexpr int position_rows = 23;
+inline constexpr int position_rows = 24;
 inline constexpr int rate_entries = 20;
 inline constexpr std::size_t alarm_path_max_bytes = 127;
 inline constexpr std::size_t timer_message_max_bytes = 255;
@@ -67,6 +70,7 @@ struct CurrencyKept {
 struct DateCalculatorKept {
     std::int32_t count_first_day = 0;
     std::int32_t count_unit = 0;  // a CountUnit
+    std::int32_t roll = 0;        // a Roll: where a date that falls on a day off goes
     bool operator==(const DateCalculatorKept&) const = default;
 };
 
@@ -76,6 +80,9 @@ struct OfficeCalendarKept {
     std::int32_t sunday_off = 1;
     std::int32_t holidays_off = 1;
     std::int32_t year_end_off = 0;
+    std::int32_t year_end_kind = 0;  // a YearEnd
+    std::int32_t entries_apply = 1;  // the company's own days off and working days
+    std::vector<OfficeEntry> entries;
     bool operator==(const OfficeCalendarKept&) const = default;
 };
 

@@ -116,6 +116,24 @@ TEST(SettingsFile, MissingOrZeroRatesGetDefaultsWithoutCostingTheLaterRows) {
     EXPECT_EQ(std::tuple(again.currency.rates[2], again.currency.rates[3]), std::tuple(12631, 4242));
 }
 
+TEST(SettingsFile, OfficeEntriesKeepTheirOrderSkipWhatCannotBeReadAndComeAfterEveryOlderKey) {
+    Settings s = loaded("office00=off,0813,0816,お盆休み\noffice01=holiday,0101,0101,x\n"
+                        "office02=work,20270327,20270327,棚卸し,午前\noffice03=off,20270402,20270401,逆\n"
+                        "office04=off,1301,0101,x\noffice05=off,0229,0301,閏\noffice05=off,0101\n"
+                        "office50=off,0101,0101,x\noffice06=off,0101,0101," + std::string(39, 'n') + "名前\n");
+    const auto& entries = s.office_calendar.entries;
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[0], (OfficeEntry{false, true, date(2000, 8, 13), date(2000, 8, 16), "お盆休み"}));
+    EXPECT_EQ(entries[1], (OfficeEntry{true, false, date(2027, 3, 27), date(2027, 3, 27), "棚卸し,午前"}));
+    EXPECT_EQ(entries[3].name, std::string(39, 'n')) << "40 bytes, cut between characters";
+    const std::string file = settings_file_text(s);
+    EXPECT_TRUE(file.ends_with("dlg23_topmost=0\r\nyear_end_kind=0\r\noffice00=off,0813,0816,お盆休み\r\n"
+                               "office01=work,20270327,20270327,棚卸し,午前\r\noffice02=off,0229,0301,閏\r\n"
+                               "office03=off,0101,0101," + std::string(39, 'n') + "\r\noff_office=1\r\ndate_roll=0\r\n"));
+    EXPECT_EQ(loaded(file), s);
+    EXPECT_EQ(settings_file_text(loaded("")).find("office0"), std::string::npos) << "a new user has none";
+}
+
 TEST(SettingsFile, TextValuesKeepTheirLimitsAndAreCutBetweenCharacters) {
     const std::string alarm = "C:\\" + std::string(124, 'a'), tmsg = std::string(251, 'm') + "時間";
     // A double-byte character across the limit is dropped whole, with the rest of its line.

@@ -15,20 +15,48 @@ bool off_by_weekday(weekday day, const DaysOff& off) {
     return (off.saturday && day == Saturday) || (off.sunday && day == Sunday);
 }
 
-// The days of a year that are off by their date, not their weekday.
-std::vector<sys_days> dated_days_off(int year, const DaysOff& off) {
-    std::vector<sys_days> days;
-    const std::chrono::year y{year};
-    if (off.year_end)
-        for (year_month_day day : {y / January / 1, y / January / 2, y / January / 3, y / December / 29,
-                                   y / December / 30, y / December / 31})
-            days.push_back(sys_days{day});
-    if (off.holidays)
-        for (const Holiday& holiday : holidays_of_year(year)) days.push_back(sys_days{holiday.date});
+void sort_unique(std::vector<sys_days>& days) {
     std::sort(days.begin(), days.end());
     days.erase(std::unique(days.begin(), days.end()), days.end());
-    std::erase_if(days, [&](sys_days day) { return off_by_weekday(weekday{day}, off); });
-    return days;
+}
+
+bool holds(const std::vector<sys_days>& sorted, sys_days day) {
+    return std::binary_search(sorted.begin(), sorted.end(), day);
+}
+
+// The days of a year that are not what their weekday makes them, in order.
+struct YearExceptions {
+    std::vector<sys_days> off;      // weekdays that are closed
+    std::vector<sys_days> working;  // days off by their weekday that are worked
+};
+
+YearExceptions exceptions_of_year(int year, const DaysOff& off) {
+    std::vector<sys_days> closed, worked;
+    const std::chrono::year y{year};
+    if (off.year_end) {
+        const sys_days new_year{y / January / 1};
+        for (sys_days day = new_year; day <= new_year + days{2}; day += days{1}) closed.push_back(day);
+        const unsigned first = off.year_end_kind == YearEnd::bank ? 31 : 29;
+        for (unsigned day = first; day <= 31; ++day) closed.push_back(sys_days{y / December / std::chrono::day{day}});
+    }
+    if (off.holidays)
+        for (const Holiday& holiday : holidays_of_year(year)) closed.push_back(sys_days{holiday.date});
+    for (const OfficeEntry& entry : off.entries) {
+        std::vector<sys_days> covered = office_entry_days(entry, year);
+        (entry.working ? worked : closed).insert((entry.working ? worked : closed).end(), covered.begin(), covered.end());
+    }
+    sort_unique(closed);
+    sort_unique(worked);
+    YearExceptions exceptions;
+    for (sys_days day : closed)
+        if (!off_by_weekday(weekday{day}, off) && !holds(worked, day)) exceptions.off.push_back(day);
+    for (sys_days day : worked)
+        if (off_by_weekday(weekday{day}, off)) exceptions.working.push_back(day);
+    return exceptions;
+}
+
+std::int64_t held_between(const std::vector<sys_days>& sorted, sys_days from, sys_days to) {
+    return std::upper_bound(sorted.begin(), sorted.end(), to) - std::lower_bound(sorted.begin(), sorted.end(), from);
 }
 
 // How many of the days from `from` to `to` fall on `day`.
@@ -44,9 +72,10 @@ BusinessDays business_days_in(sys_days from, sys_days to, const DaysOff& off) {
     for (weekday day : {Saturday, Sunday})
         if (off_by_weekday(day, off)) days_off += weekdays_in(from, to, day);
     const int first_year = int(year_month_day{from}.year()), last_year = int(year_month_day{to}.year());
-    for (int year = first_year; year <= last_year; ++year)
-        for (sys_days day : dated_days_off(year, off))
-            if (day >= from && day <= to) ++days_off;
+    for (int year = first_year; year <= last_year; ++year) {
+        const YearExceptions exceptions = exceptions_of_year(year, off);
+        days_off += held_between(exceptions.off, from, to) - held_between(exceptions.working, from, to);
+    }
     const bool past_table = off.holidays && (first_year < first_holiday_year || last_year > last_holiday_year);
     return {std::int32_t((to - from).count() + 1 - days_off), past_table};
 }
@@ -54,16 +83,20 @@ BusinessDays business_days_in(sys_days from, sys_days to, const DaysOff& off) {
 constexpr sys_days first_day{first_year / January / 1}, last_day{last_year / December / 31};
 
 // The `count`th business day after `start` (before it when `step` is -1):
-// the nearest day whose span from the start holds that many. No stretch of
-// 31 days is without one, and any longer span holds one for every two days.
+// the nearest day whose span from the start holds that many, found by
+// halving a span that doubles until it holds enough.
 std::optional<Date> business_day_after(sys_days start, std::int64_t count, int step, const DaysOff& off) {
     auto held = [&](sys_days end) {
         return step > 0 ? business_days_in(start + days{1}, end, off).count
                         : business_days_in(end, start - days{1}, off).count;
     };
-    const days reach{2 * count + 31};
-    sys_days near = start, far = step > 0 ? std::min(start + reach, last_day) : std::max(start - reach, first_day);
-    if (held(far) < count) return std::nullopt;
+    auto reached = [&](days reach) { return step > 0 ? std::min(start + reach, last_day) : std::max(start - reach, first_day); };
+    days reach{2 * count + 31};
+    sys_days near = start, far = reached(reach);
+    while (held(far) < count) {
+        if (far == last_day || far == first_day) return std::nullopt;
+        far = reached(reach *= 2);
+    }
     while ((far - near).count() * step > 1) {
         const sys_days middle = near + (far - near) / 2;
         (held(middle) < count ? near : far) = middle;
@@ -73,14 +106,27 @@ std::optional<Date> business_day_after(sys_days start, std::int64_t count, int s
 
 constexpr std::int64_t months_in_calendar = 12 * std::int64_t{int(last_year)};
 
-std::optional<Date> add_months(const Date& start, std::int64_t count) {
+// The month `count` months from the start's.
+std::optional<year_month> month_after(const Date& start, std::int64_t count) {
     if (!is_valid_date(start) || count < -months_in_calendar || count > months_in_calendar) return std::nullopt;
     const year_month month = start.year() / start.month() + months{count};
     if (!month.ok() || month.year() < first_year) return std::nullopt;
-    return Date{month / std::min(start.day(), (month / last).day())};
+    return month;
+}
+
+std::optional<Date> add_months(const Date& start, std::int64_t count) {
+    std::optional<year_month> month = month_after(start, count);
+    if (!month) return std::nullopt;
+    return Date{*month / std::min(start.day(), (*month / last).day())};
 }
 
 }  // namespace
+
+bool is_business_day(const Date& date, const DaysOff& off) {
+    const sys_days day{date};
+    const YearExceptions exceptions = exceptions_of_year(int(date.year()), off);
+    return off_by_weekday(weekday{day}, off) ? holds(exceptions.working, day) : !holds(exceptions.off, day);
+}
 
 BusinessDays business_days_between(const Date& first, const Date& second, const DaysOff& off, bool count_first_day) {
     const sys_days earlier{std::min(first, second)}, later{std::max(first, second)};
@@ -95,11 +141,19 @@ std::optional<Date> date_after_by(const Date& start, std::int32_t count, CountUn
     case CountUnit::weeks: return add_days(start, std::int64_t{count} * 7);
     case CountUnit::months: return add_months(start, count);
     case CountUnit::years: return add_months(start, std::int64_t{count} * 12);
+    case CountUnit::month_ends:
+        if (std::optional<year_month> month = month_after(start, count)) return Date{*month / last};
+        return std::nullopt;
     case CountUnit::business_days: break;
     }
     if (!is_valid_date(start)) return std::nullopt;
     if (count == 0) return start;
     return business_day_after(sys_days{start}, count < 0 ? -std::int64_t{count} : count, count < 0 ? -1 : 1, off);
+}
+
+std::optional<Date> rolled_to_business_day(const Date& date, Roll roll, const DaysOff& off) {
+    if (roll == Roll::stay || !is_valid_date(date) || is_business_day(date, off)) return date;
+    return business_day_after(sys_days{date}, 1, roll == Roll::previous ? -1 : 1, off);
 }
 
 std::string years_months_days(const Date& first, const Date& second) {
