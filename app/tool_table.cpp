@@ -24,6 +24,7 @@
 #include "tools/system/game_dialog.h"
 #include "tools/time/date_calculator_dialog.h"
 #include "tools/time/holiday_list_dialog.h"
+#include "tools/time/office_calendar_dialog.h"
 #include "tools/time/stopwatch_dialog.h"
 #include "tools/time/time_calculator_dialog.h"
 #include "tools/time/time_of_day_dialog.h"
@@ -33,9 +34,10 @@
 namespace quivra {
 namespace {
 
-// No launcher button: the currency converter's menu opens the first, the date calculator's the second.
+// No launcher button: the currency converter's menu opens the first, the date calculator's the others.
 const Tool rate_editor{15, 0, 0, "", IDD_RATE_EDITOR, keeping<make_rate_editor_window, &Settings::currency>};
 const Tool holiday_list{16, 0, 0, "", IDD_HOLIDAY_LIST, keeping<make_holiday_list_window>};
+const Tool office_calendar{23, 0, 0, "", IDD_OFFICE_CALENDAR, keeping<make_office_calendar_window, &Settings::office_calendar>};
 
 template <const ListConverter& table, UnitKept Settings::*unit>
 std::unique_ptr<ToolWindow> list_converter(HWND window, Settings& settings) {
@@ -46,7 +48,7 @@ std::unique_ptr<ToolWindow> list_converter(HWND window, Settings& settings) {
 const Tool tools[] = {
     {1, IDC_OPEN_DATE_CALCULATOR, IDI_DATE_CALCULATOR, "それ何日？", IDD_DATE_CALCULATOR,
      keeping<make_date_calculator_window, &Settings::date_calculator, &Settings::office_calendar>, nullptr,
-     &holiday_list, IDM_HOLIDAY_LIST},
+     {{{IDM_HOLIDAY_LIST, &holiday_list}, {IDM_OFFICE_CALENDAR, &office_calendar}}}},
     {2, IDC_OPEN_TIME_CALCULATOR, IDI_TIME_CALCULATOR, "時間の電卓", IDD_TIME_CALCULATOR,
      keeping<make_time_calculator_window>, time_calculator_large_text},
     {3, IDC_OPEN_TIMER, IDI_TIMER, "私、待つわ", IDD_TIMER, keeping<make_timer_window, &Settings::timer>},
@@ -68,7 +70,7 @@ const Tool tools[] = {
     {13, IDC_OPEN_TAX, IDI_CONSUMPTION_TAX, "消費税？", IDD_CONSUMPTION_TAX,
      keeping<make_consumption_tax_window, &Settings::tax>},
     {14, IDC_OPEN_CURRENCY, IDI_CURRENCY, "外国為替？", IDD_CURRENCY_CONVERTER,
-     keeping<make_currency_window, &Settings::currency>, nullptr, &rate_editor, IDM_RATE_EDITOR},
+     keeping<make_currency_window, &Settings::currency>, nullptr, {{{IDM_RATE_EDITOR, &rate_editor}}}},
     {18, IDC_OPEN_DRIVES, IDI_DRIVE_REPORT, "パソコンの中", IDD_DRIVE_REPORT, keeping<make_drive_report_window>},
     {19, IDC_OPEN_GAME, IDI_GAME, "頭の中", IDD_GAME, keeping<make_game_window>, game_large_text},
     {17, IDC_OPEN_FUEL, IDI_FUEL_CONVERTER, "燃費は？", IDD_FUEL_CONVERTER, list_converter<fuel_converter, &Settings::fuel>},

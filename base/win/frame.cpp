@@ -130,8 +130,12 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         DestroyWindow(window);
         return TRUE;
     case WM_COMMAND:
-        if (tool.companion && wparam == WPARAM(tool.companion_command)) open_tool(*tool.companion, open->settings);
-        else if (!open->handle(message, wparam, lparam) && wparam == IDM_EXIT) PostMessageW(window, WM_CLOSE, 0, 0);
+        for (const Companion& companion : tool.companions)
+            if (companion.tool && wparam == WPARAM(companion.command)) {
+                open_tool(*companion.tool, open->settings);
+                return TRUE;
+            }
+        if (!open->handle(message, wparam, lparam) && wparam == IDM_EXIT) PostMessageW(window, WM_CLOSE, 0, 0);
         return TRUE;
     case WM_LAUNCHER_CLOSING:
         SetWindowLongPtrW(window, DWLP_MSGRESULT, open->handle(message, wparam, lparam));
@@ -154,9 +158,9 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         return TRUE;
     case WM_SYSCOMMAND:
         return toggle_topmost(window, tool.position, wparam, open->settings.windows) || open->handle(message, wparam, lparam);
+    // The tool answers first, so that a calendar of its own can show other days than the holidays.
     case WM_NOTIFY:
-        if (show_holidays(*reinterpret_cast<const NMHDR*>(lparam))) return TRUE;
-        return open->handle(message, wparam, lparam);
+        return open->handle(message, wparam, lparam) || show_holidays(*reinterpret_cast<const NMHDR*>(lparam));
     case WM_CONTEXTMENU:
         return offer_copy_menu(window, wparam, lparam) || open->handle(message, wparam, lparam);
     default:

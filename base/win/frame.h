@@ -53,6 +53,14 @@ std::unique_ptr<ToolWindow> keeping(HWND window, Settings& settings) {
     return make(window, (settings.*parts)...);
 }
 
+struct Tool;
+
+// A tool that another's menu command opens, such as the rate editor.
+struct Companion {
+    int command = 0;
+    const Tool* tool = nullptr;
+};
+
 // A row of the table of tools: all the launcher and the frame know of a tool.
 struct Tool {
     int position;         // its row of window positions in tarv.ini
@@ -64,9 +72,7 @@ struct Tool {
     // The controls it shows in the bold display font, which the frame makes
     // for the window's DPI and renews when that changes; none when null.
     bool (*large_text)(int id) = nullptr;
-    // The tool its menu command `companion_command` opens, such as the rate editor.
-    const Tool* companion = nullptr;
-    int companion_command = 0;
+    std::array<Companion, 2> companions{};
 };
 
 // The open window of each position index; empty when the tool is closed.

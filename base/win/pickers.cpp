@@ -8,22 +8,23 @@
 #include "base/holidays.h"
 
 namespace quivra {
-namespace {
 
-void fill_day_states(NMDAYSTATE& request) {
+void fill_day_states(NMDAYSTATE& request, const MonthBits& bits) {
     int year = request.stStart.wYear, month = request.stStart.wMonth;
     for (int i = 0; i < request.cDayState; ++i) {
-        request.prgDayState[i] = holiday_bits(year, month);
+        request.prgDayState[i] = bits(year, month);
         if (++month > 12) month = 1, ++year;
     }
 }
+
+namespace {
 
 // Wine's picker keeps its calendar's requests to itself; Windows' passes
 // them on to the dialog, which answers them through show_holidays().
 LRESULT CALLBACK date_picker_procedure(HWND picker, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                        DWORD_PTR) {
     if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lparam)->code == MCN_GETDAYSTATE) {
-        fill_day_states(*reinterpret_cast<NMDAYSTATE*>(lparam));
+        fill_day_states(*reinterpret_cast<NMDAYSTATE*>(lparam), holiday_bits);
         return 0;
     }
     return DefSubclassProc(picker, message, wparam, lparam);
@@ -51,25 +52,28 @@ Date picked_date(HWND dialog, int id) {
     return date(time.wYear, time.wMonth, time.wDay);
 }
 
-bool show_holidays(const NMHDR& notice) {
-    if (notice.code == MCN_GETDAYSTATE) {
-        fill_day_states(*reinterpret_cast<NMDAYSTATE*>(const_cast<NMHDR*>(&notice)));
-        return true;
-    }
-    if (notice.code != DTN_DROPDOWN) return false;
-    // A calendar made without the day-state style (Wine's, made with its picker) takes none.
-    HWND calendar = reinterpret_cast<HWND>(SendMessageW(notice.hwndFrom, DTM_GETMONTHCAL, 0, 0));
-    if (!calendar || !(GetWindowLongPtrW(calendar, GWL_STYLE) & MCS_DAYSTATE)) return false;
+void set_day_states(HWND calendar, const MonthBits& bits) {
     SYSTEMTIME range[2]{};
     int months = int(SendMessageW(calendar, MCM_GETMONTHRANGE, GMR_DAYSTATE, reinterpret_cast<LPARAM>(range)));
-    if (months <= 0) return false;
+    if (months <= 0) return;
     std::vector<MONTHDAYSTATE> states(static_cast<std::size_t>(months));
     NMDAYSTATE request{};
     request.stStart = range[0];
     request.cDayState = months;
     request.prgDayState = states.data();
-    fill_day_states(request);
+    fill_day_states(request, bits);
     SendMessageW(calendar, MCM_SETDAYSTATE, WPARAM(months), reinterpret_cast<LPARAM>(states.data()));
+}
+
+bool show_holidays(const NMHDR& notice) {
+    if (notice.code == MCN_GETDAYSTATE) {
+        fill_day_states(*reinterpret_cast<NMDAYSTATE*>(const_cast<NMHDR*>(&notice)), holiday_bits);
+        return true;
+    }
+    if (notice.code != DTN_DROPDOWN) return false;
+    // A calendar made without the day-state style (Wine's, made with its picker) takes none.
+    HWND calendar = reinterpret_cast<HWND>(SendMessageW(notice.hwndFrom, DTM_GETMONTHCAL, 0, 0));
+    if (calendar && (GetWindowLongPtrW(calendar, GWL_STYLE) & MCS_DAYSTATE)) set_day_states(calendar, holiday_bits);
     return false;
 }
 

@@ -2,6 +2,11 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which it relies on.
+#include <commctrl.h>
+
+#include <cstdint>
+#include <functional>
 
 #include "base/calendar.h"
 
@@ -16,6 +21,13 @@ inline constexpr wchar_t date_format[] = L"yyyy'/'MM'/'dd";
 void set_up_picker(HWND dialog, int id, const wchar_t* format, const SYSTEMTIME* shown = nullptr);
 SYSTEMTIME picked(HWND dialog, int id);
 Date picked_date(HWND dialog, int id);
+
+// A month's days in bold, bit d-1 for day d.
+using MonthBits = std::function<std::uint32_t(int year, int month)>;
+// Answers a month calendar's request for the months it is about to show.
+void fill_day_states(NMDAYSTATE& request, const MonthBits& bits);
+// Hands a month calendar the day states of the months it shows now.
+void set_day_states(HWND calendar, const MonthBits& bits);
 
 // A window's WM_NOTIFY: a date picker's calendar dropping down, or asking
 // for the months it scrolls to, gets the holidays as bold days. True when

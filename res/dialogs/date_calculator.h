@@ -1,10 +1,11 @@
 /* Date calculator: template 11, its controls and menu; the holiday list,
-   template 31, which its menu opens. */
+   template 31, and the company's days, template 36, which its menu opens. */
 #pragma once
 
 #define IDD_DATE_CALCULATOR 11
 #define IDI_DATE_CALCULATOR 2001 /* in its window and on its launcher button */
 #define IDM_HOLIDAY_LIST 54      /* its menu opens the holiday list */
+#define IDM_OFFICE_CALENDAR 55   /* and the company's days off and working days */
 #define IDC_BETWEEN_GROUP 101
 #define IDC_FROM_GROUP 102
 #define IDC_DAYS_OFF_GROUP 103
@@ -32,9 +33,25 @@
 #define IDC_SUNDAY_OFF 182
 #define IDC_HOLIDAYS_OFF 183
 #define IDC_YEAR_END_OFF 184
+#define IDC_YEAR_END_KIND 185
+#define IDC_OFFICE_DAYS 186
+#define IDC_ROLL 187 /* where a date that falls on a day off goes */
 
 #define IDD_HOLIDAY_LIST 31
 #define IDC_HOLIDAY_YEAR 2121
 #define IDC_HOLIDAY_YEAR_UPDOWN 2122
 #define IDC_HOLIDAY_LIST 2151
 #define IDC_HOLIDAY_NOTE 2161
+
+#define IDD_OFFICE_CALENDAR 36
+#define IDC_OFFICE_LIST 2601
+#define IDC_OFFICE_FROM 2611
+#define IDC_OFFICE_TO 2612
+#define IDC_OFFICE_YEARLY 2613
+#define IDC_OFFICE_OFF 2614
+#define IDC_OFFICE_WORK 2615
+#define IDC_OFFICE_NAME 2616
+#define IDC_OFFICE_ADD 2621
+#define IDC_OFFICE_REMOVE 2622
+#define IDC_OFFICE_NOTE 2623
+#define IDC_OFFICE_CALENDAR_MONTH 2631

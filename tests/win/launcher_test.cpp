@@ -88,7 +88,8 @@ bool whole_file(const std::string& file) {
            file.find("\r\ndlg19_topmost=0\r\ndate_first=0\r\ndate_unit=0\r\noff_sat=1\r\noff_sun=1\r\n"
                      "off_hol=1\r\noff_year_end=0\r\nfuel_def=0\r\ndata_def=0\r\nenergy_def=0\r\npressure_def=0\r\n"
                      "dlg20_left=") != std::string::npos &&
-           file.ends_with("\r\ndlg22_top=0\r\ndlg20_topmost=0\r\ndlg21_topmost=0\r\ndlg22_topmost=0\r\n");
+           file.ends_with("\r\ndlg23_top=0\r\ndlg20_topmost=0\r\ndlg21_topmost=0\r\ndlg22_topmost=0\r\n"
+                          "dlg23_topmost=0\r\nyear_end_kind=0\r\noff_office=1\r\ndate_roll=0\r\n");
 }
 
 TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {

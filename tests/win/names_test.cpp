@@ -66,6 +66,8 @@ TEST_F(NamesTest, EveryFieldOfEveryToolFollowsItsLabel) {
     windows.push_back(tool_window_with(IDC_RATE_YEN_FIRST));
     choose_menu(open(IDC_OPEN_DATE_CALCULATOR), IDM_HOLIDAY_LIST);
     windows.push_back(tool_window_with(IDC_HOLIDAY_LIST));
+    choose_menu(open(IDC_OPEN_DATE_CALCULATOR), IDM_OFFICE_CALENDAR);
+    windows.push_back(tool_window_with(IDC_OFFICE_LIST));
     int fields = 0;
     for (HWND window : windows) {
         ASSERT_NE(window, nullptr);

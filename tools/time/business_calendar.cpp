@@ -30,7 +30,13 @@ struct YearExceptions {
     std::vector<sys_days> working;  // days off by their weekday that are worked
 };
 
-YearExceptions exceptions_of_year(int year, const DaysOff& off) {
+// The days of a year closed by their date (holidays, the year-end, the
+// company's days off) and the company's working days, each in order.
+struct DatedDays {
+    std::vector<sys_days> closed, worked;
+};
+
+DatedDays dated_days(int year, const DaysOff& off) {
     std::vector<sys_days> closed, worked;
     const std::chrono::year y{year};
     if (off.year_end) {
@@ -47,6 +53,11 @@ YearExceptions exceptions_of_year(int year, const DaysOff& off) {
     }
     sort_unique(closed);
     sort_unique(worked);
+    return {closed, worked};
+}
+
+YearExceptions exceptions_of_year(int year, const DaysOff& off) {
+    const auto [closed, worked] = dated_days(year, off);
     YearExceptions exceptions;
     for (sys_days day : closed)
         if (!off_by_weekday(weekday{day}, off) && !holds(worked, day)) exceptions.off.push_back(day);
@@ -121,6 +132,24 @@ std::optional<Date> add_months(const Date& start, std::int64_t count) {
 }
 
 }  // namespace
+
+std::uint32_t dated_days_off_bits(int year, int month, const DaysOff& off) {
+    std::uint32_t bits = 0;
+    const auto [closed, worked] = dated_days(year, off);
+    for (sys_days day : closed)
+        if (const year_month_day date{day}; date.month() == std::chrono::month(unsigned(month)) && !holds(worked, day))
+            bits |= 1u << (unsigned(date.day()) - 1);
+    return bits;
+}
+
+DaysOff days_off_of(const OfficeCalendarKept& kept) {
+    DaysOff off;
+    off.saturday = kept.saturday_off, off.sunday = kept.sunday_off, off.holidays = kept.holidays_off;
+    off.year_end = kept.year_end_off;
+    off.year_end_kind = kept.year_end_kind == 1 ? YearEnd::bank : YearEnd::government;
+    if (kept.entries_apply) off.entries = kept.entries;
+    return off;
+}
 
 bool is_business_day(const Date& date, const DaysOff& off) {
     const sys_days day{date};

@@ -9,6 +9,7 @@
 
 #include "base/calendar.h"
 #include "base/office_entry.h"
+#include "base/settings.h"
 
 namespace quivra {
 
@@ -27,7 +28,15 @@ struct DaysOff {
     std::vector<OfficeEntry> entries;
 };
 
+// The office calendar as tarv.ini keeps it; a stored choice out of range is the first.
+DaysOff days_off_of(const OfficeCalendarKept& kept);
+
 bool is_business_day(const Date& date, const DaysOff& off);
+
+// A month's days closed by their date (holidays, the year-end, the company's
+// days off; not its working days, nor weekends) as a month calendar's day
+// state: bit d-1 for day d.
+std::uint32_t dated_days_off_bits(int year, int month, const DaysOff& off);
 
 struct BusinessDays {
     std::int32_t count;

@@ -55,6 +55,29 @@ DateAfter describe_date(const std::optional<Date>& date) {
     return {slashed(*date), weekday_names[weekday_index(*date)], era_date(*date), std::string(holiday_name(*date))};
 }
 
+DateAfter describe_rolled_date(const std::optional<Date>& date, const Date& off_day, Roll roll) {
+    DateAfter after = describe_date(date);
+    if (after.date.empty()) return after;
+    after.holiday = std::to_string(unsigned(off_day.month())) + "/" + std::to_string(unsigned(off_day.day())) + "(" +
+                    weekday_names[weekday_index(off_day)] + ")は休み → " + roll_names[std::size_t(roll)];
+    return after;
+}
+
+std::string office_entry_line(const OfficeEntry& entry) {
+    char dates[40];
+    if (entry.yearly)
+        std::snprintf(dates, sizeof dates, "毎年  %2u/%2u～%2u/%2u", unsigned(entry.from.month()), unsigned(entry.from.day()),
+                      unsigned(entry.to.month()), unsigned(entry.to.day()));
+    else
+        std::snprintf(dates, sizeof dates, "%s～%s", slashed(entry.from).c_str(), slashed(entry.to).c_str());
+    return std::string(dates) + (entry.working ? " 出勤 " : " 休み ") + entry.name;
+}
+
+std::string_view office_name_refusal(std::string_view cp932, bool representable) {
+    if (!representable) return "Shift-JISにない文字は使えません。";
+    return cp932.size() > office_name_max_bytes ? "名前は半角40字（全角20字）まで" : "";
+}
+
 std::string copied_days(std::int32_t days) { return std::to_string(days) + "日間"; }
 
 std::string copied_date(const DateAfter& after) {

@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/calendar.h"
+#include "base/office_entry.h"
+#include "tools/time/business_calendar.h"
 
 namespace quivra {
 
@@ -24,7 +27,11 @@ struct DateAfter {
 };
 
 // The units of the count, in the drop-down's order (a CountUnit's value).
-inline constexpr std::array<const char*, 5> count_unit_names = {"日", "週", "か月", "年", "営業日"};
+inline constexpr std::array<const char*, 6> count_unit_names = {"日", "週", "か月", "年", "営業日", "月末"};
+// The year-end's days, in the order of YearEnd.
+inline constexpr std::array<const char*, 2> year_end_names = {"12/29～1/3（官公庁）", "12/31～1/3（銀行）"};
+// Where a date on a day off goes, in the order of Roll.
+inline constexpr std::array<const char*, 3> roll_names = {"そのまま", "前の営業日", "次の営業日"};
 // Under the business days when they reach years without holidays.
 inline constexpr char holiday_table_note[] = "（祝日は1948～2150年の分だけ数えています）";
 // What follows the unit: "後", or "前" for a count back.
@@ -32,6 +39,16 @@ const char* direction_word(bool back);
 
 // A computed date as the window shows it; an empty one is refused.
 DateAfter describe_date(const std::optional<Date>& date);
+// The same for a date that `roll` moved from `off_day`: the holiday's place
+// says why, "1/31(日)は休み → 前の営業日".
+DateAfter describe_rolled_date(const std::optional<Date>& date, const Date& off_day, Roll roll);
+
+// A company entry as its list shows it: "毎年  8/13～ 8/16 休み お盆休み",
+// "2027/ 3/27～2027/ 3/27 出勤 棚卸し".
+std::string office_entry_line(const OfficeEntry& entry);
+// Why a name cannot be an entry's, or empty when it can.
+std::string_view office_name_refusal(std::string_view cp932, bool representable);
+inline constexpr char office_entries_full[] = "登録できるのは50件までです。";
 
 // The date in the Japanese era it falls in: "平成31年4月30日", "令和元年5月1日";
 // empty before the first era began.

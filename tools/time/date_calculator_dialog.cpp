@@ -26,6 +26,7 @@ constexpr OfficeCheck office_checks[] = {
     {IDC_SUNDAY_OFF, &OfficeCalendarKept::sunday_off},
     {IDC_HOLIDAYS_OFF, &OfficeCalendarKept::holidays_off},
     {IDC_YEAR_END_OFF, &OfficeCalendarKept::year_end_off},
+    {IDC_OFFICE_DAYS, &OfficeCalendarKept::entries_apply},
 };
 
 class DateCalculatorWindow final : public ToolWindow {
@@ -48,14 +49,13 @@ private:
     bool checked(int id) const { return IsDlgButtonChecked(window(), id) == BST_CHECKED; }
     void check(int id, bool on) { CheckDlgButton(window(), id, on ? BST_CHECKED : BST_UNCHECKED); }
 
-    DaysOff days_off() const {
-        return {checked(IDC_SATURDAY_OFF), checked(IDC_SUNDAY_OFF), checked(IDC_HOLIDAYS_OFF),
-                checked(IDC_YEAR_END_OFF)};
-    }
+    // Every choice is kept the moment it is made, so the kept calendar is the one shown.
+    DaysOff days_off() const { return days_off_of(office_); }
 
-    std::size_t count_unit() const {
-        return stored_row(SendDlgItemMessageW(window(), IDC_COUNT_UNIT, CB_GETCURSEL, 0, 0), count_unit_names.size());
+    std::size_t row_of(int drop_down, std::size_t rows) const {
+        return stored_row(SendDlgItemMessageW(window(), drop_down, CB_GETCURSEL, 0, 0), rows);
     }
+    std::size_t count_unit() const { return row_of(IDC_COUNT_UNIT, count_unit_names.size()); }
 
     void show_direction() { set_item_text(window(), IDC_DIRECTION, direction_word(checked(IDC_MINUS))); }
 
@@ -66,6 +66,10 @@ private:
         set_up_spin_field(window(), IDC_DAY_COUNT, IDC_DAY_COUNT_UPDOWN, 0, 9999);
         fill_drop_down(window(), IDC_COUNT_UNIT, count_unit_names.size(),
                        [](std::size_t row) { return count_unit_names[row]; }, kept_.count_unit);
+        fill_drop_down(window(), IDC_ROLL, roll_names.size(), [](std::size_t row) { return roll_names[row]; },
+                       kept_.roll);
+        fill_drop_down(window(), IDC_YEAR_END_KIND, year_end_names.size(),
+                       [](std::size_t row) { return year_end_names[row]; }, office_.year_end_kind);
         check(IDC_COUNT_FIRST_DAY, kept_.count_first_day);
         for (const auto& box : office_checks) check(box.id, office_.*box.value);
         show_direction();
@@ -88,7 +92,12 @@ private:
         std::int32_t sign = checked(IDC_PLUS) ? 1 : -1;
         std::int32_t count = read_field(window(), IDC_DAY_COUNT, 0, 9999);
         auto unit = CountUnit(count_unit());
-        DateAfter after = describe_date(date_after_by(picked_date(window(), IDC_START_DATE), sign * count, unit, days_off()));
+        const DaysOff off = days_off();
+        std::optional<Date> day = date_after_by(picked_date(window(), IDC_START_DATE), sign * count, unit, off);
+        // A business day is one already.
+        const auto roll = unit == CountUnit::business_days ? Roll::stay : Roll(row_of(IDC_ROLL, roll_names.size()));
+        std::optional<Date> rolled = day ? rolled_to_business_day(*day, roll, off) : day;
+        DateAfter after = rolled == day ? describe_date(day) : describe_rolled_date(rolled, *day, roll);
         set_item_text(window(), IDC_DATE_RESULT, after.date);
         set_item_text(window(), IDC_WEEKDAY_RESULT, after.weekday);
         set_item_text(window(), IDC_ERA_RESULT, after.era);
@@ -100,6 +109,14 @@ private:
     bool keep_choice(WPARAM command) {
         if (command == MAKEWPARAM(IDC_COUNT_UNIT, CBN_SELCHANGE)) {
             kept_.count_unit = std::int32_t(count_unit());
+            return true;
+        }
+        if (command == MAKEWPARAM(IDC_ROLL, CBN_SELCHANGE)) {
+            kept_.roll = std::int32_t(row_of(IDC_ROLL, roll_names.size()));
+            return true;
+        }
+        if (command == MAKEWPARAM(IDC_YEAR_END_KIND, CBN_SELCHANGE)) {
+            office_.year_end_kind = std::int32_t(row_of(IDC_YEAR_END_KIND, year_end_names.size()));
             return true;
         }
         if (command == IDC_COUNT_FIRST_DAY) {
