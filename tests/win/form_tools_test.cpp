@@ -73,10 +73,11 @@ TEST_F(FormToolsTest, DateCalculatorCountsBusinessDaysAndYearsMonthsAndDaysBesid
 }
 
 // The row of a drop-down list chosen as the user would, with the notice it sends.
-void choose_unit(HWND tool, int row) {
-    SendDlgItemMessageW(tool, IDC_COUNT_UNIT, CB_SETCURSEL, WPARAM(row), 0);
-    SendMessageW(tool, WM_COMMAND, MAKEWPARAM(IDC_COUNT_UNIT, CBN_SELCHANGE), LPARAM(GetDlgItem(tool, IDC_COUNT_UNIT)));
+void choose(HWND tool, int id, int row) {
+    SendDlgItemMessageW(tool, id, CB_SETCURSEL, WPARAM(row), 0);
+    SendMessageW(tool, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(GetDlgItem(tool, id)));
 }
+void choose_unit(HWND tool, int row) { choose(tool, IDC_COUNT_UNIT, row); }
 
 std::string date_after_shown(HWND tool) {
     return text_of(tool, IDC_DATE_RESULT) + " " + text_of(tool, IDC_WEEKDAY_RESULT) + " " + text_of(tool, IDC_HOLIDAY_RESULT);
@@ -112,6 +113,71 @@ TEST_F(FormToolsTest, DateCalculatorStepsByBusinessDaysMonthsAndYearsAndKeepsEve
     set_picker(tool, IDC_START_DATE, moment(2026, 12, 7));
     fill_and_press(tool, {{IDC_DAY_COUNT, L"25"}}, IDC_DATE_AFTER);
     EXPECT_EQ(date_after_shown(tool), "2027/ 1/ 1 金 元日") << "days as before, with the holiday";
+}
+
+TEST_F(FormToolsTest, ADueDateOnADayOffRollsAsChosenAndSaysWhyWithEveryChoiceKept) {
+    HWND tool = open(IDC_OPEN_DATE_CALCULATOR);
+    auto row = [&](int id) { return SendDlgItemMessageW(tool, id, CB_GETCURSEL, 0, 0); };
+    EXPECT_EQ(std::tuple(row(IDC_YEAR_END_KIND), checked(tool, IDC_OFFICE_DAYS), row(IDC_ROLL)), std::tuple(0, true, 0))
+        << "a new user";
+    constexpr int month_ends = 5, previous = 1, bank = 1;
+    choose_unit(tool, month_ends);
+    choose(tool, IDC_ROLL, previous);
+    set_picker(tool, IDC_START_DATE, moment(2026, 12, 8));
+    fill_and_press(tool, {{IDC_DAY_COUNT, L"1"}}, IDC_DATE_AFTER);
+    EXPECT_EQ(date_after_shown(tool), "2027/ 1/29 金 1/31(日)は休み → 前の営業日");
+    choose(tool, IDC_YEAR_END_KIND, bank);
+    click(tool, IDC_OFFICE_DAYS);
+    restart();
+    EXPECT_TRUE(saved("\r\nyear_end_kind=1\r\noff_office=0\r\ndate_roll=1\r\n"));
+    tool = open(IDC_OPEN_DATE_CALCULATOR);
+    EXPECT_EQ(std::tuple(row(IDC_YEAR_END_KIND), checked(tool, IDC_OFFICE_DAYS), row(IDC_ROLL)), std::tuple(bank, false, previous));
+}
+
+TEST_F(FormToolsTest, TheCompanysDaysAreAddedAndRemovedKeptAcrossARestartAndCountedByTheDateCalculator) {
+    write_bytes(settings_file(), "office00=off,0101\r\noffice01=work,20270327,20270327,棚卸し\r\n");
+    choose_menu(open(IDC_OPEN_DATE_CALCULATOR), IDM_OFFICE_CALENDAR);
+    HWND editor = tool_window_with(IDC_OFFICE_LIST);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(list_lines(editor, IDC_OFFICE_LIST), std::vector<std::string>{"2027/ 3/27～2027/ 3/27 出勤 棚卸し"})
+        << "the line that reads as no entry is skipped";
+    set_picker(editor, IDC_OFFICE_FROM, moment(2026, 8, 13));
+    set_picker(editor, IDC_OFFICE_TO, moment(2026, 8, 16));
+    click(editor, IDC_OFFICE_YEARLY);
+    fill_and_press(editor, {{IDC_OFFICE_NAME, L"お盆休み"}}, IDC_OFFICE_ADD);
+    EXPECT_EQ(list_lines(editor, IDC_OFFICE_LIST).at(1), "毎年   8/13～ 8/16 休み お盆休み");
+
+    restart();
+    HWND dates = open(IDC_OPEN_DATE_CALCULATOR);
+    set_picker(dates, IDC_FIRST_DATE, moment(2027, 8, 10));
+    set_picker(dates, IDC_SECOND_DATE, moment(2027, 8, 20));
+    click(dates, IDC_DAYS_BETWEEN);
+    EXPECT_EQ(text_of(dates, IDC_BETWEEN_BUSINESS), "5") << "8/13 and 8/16 off";
+    choose_menu(dates, IDM_OFFICE_CALENDAR);
+    editor = tool_window_with(IDC_OFFICE_LIST);
+    SendDlgItemMessageW(editor, IDC_OFFICE_LIST, LB_SETCURSEL, 0, 0);
+    click(editor, IDC_OFFICE_REMOVE);
+    EXPECT_EQ(list_lines(editor, IDC_OFFICE_LIST), std::vector<std::string>{"毎年   8/13～ 8/16 休み お盆休み"});
+    restart();
+    EXPECT_TRUE(saved("\r\noffice00=off,0813,0816,お盆休み\r\noff_office=1\r\n"));
+}
+
+TEST_F(FormToolsTest, TheCompanysCalendarIsAMonthCalendarWithTheOfficesDaysOffInBold) {
+    choose_menu(open(IDC_OPEN_DATE_CALCULATOR), IDM_OFFICE_CALENDAR);
+    HWND editor = tool_window_with(IDC_OFFICE_LIST);
+    HWND calendar = GetDlgItem(editor, IDC_OFFICE_CALENDAR_MONTH);
+    wchar_t name[32]{};
+    GetClassNameW(calendar, name, 32);
+    EXPECT_EQ(std::wstring(name), L"SysMonthCal32");
+    EXPECT_TRUE(GetWindowLongPtrW(calendar, GWL_STYLE) & MCS_DAYSTATE);
+    MONTHDAYSTATE states[1] = {};
+    NMDAYSTATE request{};
+    request.nmhdr = {calendar, UINT_PTR(IDC_OFFICE_CALENDAR_MONTH), UINT(MCN_GETDAYSTATE)};
+    request.stStart = moment(2027, 1, 1);
+    request.cDayState = 1;
+    request.prgDayState = states;
+    SendMessageW(editor, WM_NOTIFY, IDC_OFFICE_CALENDAR_MONTH, LPARAM(&request));
+    EXPECT_EQ(states[0], MONTHDAYSTATE(1u << 0 | 1u << 10)) << "元日 and 成人の日 with 土日祝";
 }
 
 TEST_F(FormToolsTest, HolidayListShowsTheYearsHolidaysAndMarksPredictedEquinoxes) {
