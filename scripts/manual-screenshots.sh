@@ -7,10 +7,10 @@ pictures=$root/doc/manual
 mkdir -p "$pictures"
 
 # What a user who has used the program a while keeps, so the pictures show
-# an alarm, a timer message and today's tax rate rather than empty defaults.
+# an alarm, a timer message, today's tax rate and the company's days rather than empty defaults.
 settings=$(mktemp)
 trap 'rm -f "$settings"' EXIT
-printf 'alarm=C:\\Windows\\Media\\Alarm01.wav\ntmsg_sw=1\ntmsg=お茶の時間です\ntax_ritu=10\n' | iconv -f UTF-8 -t CP932 >"$settings"
+printf 'alarm=C:\\Windows\\Media\\Alarm01.wav\ntmsg_sw=1\ntmsg=お茶の時間です\ntax_ritu=10\noffice00=off,0813,0816,お盆休み\noffice01=work,20270327,20270327,棚卸し\n' | iconv -f UTF-8 -t CP932 >"$settings"
 export QUIVRA_SETTINGS=$settings
 
 # The number behind a name of the ids headers, so the list reads as the code does.
@@ -33,6 +33,7 @@ tool() {
 "$root/scripts/screenshot.sh" about "$pictures/about.png"
 tool date_calculator IDC_OPEN_DATE_CALCULATOR "$(id IDC_DAYS_BETWEEN)" "$(id IDC_DATE_AFTER)"
 tool holiday_list IDC_OPEN_DATE_CALCULATOR "$(id IDM_HOLIDAY_LIST)"
+tool office_calendar IDC_OPEN_DATE_CALCULATOR "$(id IDM_OFFICE_CALENDAR)"
 # 1時間30分 + 45分 =
 tool time_calculator IDC_OPEN_TIME_CALCULATOR "$(id IDC_CALC_DIGIT_1)" "$(id IDC_CALC_HOURS)" \
     "$(id IDC_CALC_DIGIT_3)" "$(id IDC_CALC_DIGIT_0)" "$(id IDC_CALC_MINUTES)" "$(id IDC_CALC_PLUS)" \
