@@ -47,6 +47,9 @@ struct RateEntries {};
 struct CarriedCode {};
 // officeNN, one entry of the company's days each, written in the list's order.
 struct OfficeEntries {};
+// timer_presets=COUNT, then timer_presetNN; a file with the count holds
+// exactly the presets listed, one without it the first ones.
+struct TimerPresets {};
 // Keys with a two-digit row and a field: dlgNN_topmost, 0 or 1.
 struct RowFlags {
     std::string_view field;
@@ -55,11 +58,12 @@ struct RowFlags {
 
 struct Key {
     std::string_view name;
-    std::variant<TextValue, NumberValue, PositionRows, RateEntries, CarriedCode, RowFlags, OfficeEntries> value;
+    std::variant<TextValue, NumberValue, PositionRows, RateEntries, CarriedCode, RowFlags, OfficeEntries, TimerPresets>
+        value;
 };
 
 // In the order of the file; each part holds its own defaults.
-constexpr std::array<Key, 33> keys = {{
+constexpr std::array<Key, 34> keys = {{
     {"dlg", PositionRows{first_rows}},
     {"alarm", TextValue{in<&Settings::timer, &TimerKept::alarm_path>, alarm_path_max_bytes}},
     {"tmsg_sw", NumberValue{in<&Settings::timer, &TimerKept::message_shown>}},
@@ -93,6 +97,7 @@ constexpr std::array<Key, 33> keys = {{
     {"office", OfficeEntries{}},
     {"off_office", NumberValue{in<&Settings::office_calendar, &OfficeCalendarKept::entries_apply>}},
     {"date_roll", NumberValue{in<&Settings::date_calculator, &DateCalculatorKept::roll>}},
+    {"timer_preset", TimerPresets{}},
 }};
 
 // What a currency without a stored rate is worth, rows 0 to 15.
@@ -178,6 +183,14 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
         [&](CarriedCode) {
             if (assigned) s.passcode = read_decimal(value.substr(0, 10));
         },
+        [&](TimerPresets) {
+            std::vector<TimerPreset>& presets = s.timer.presets;
+            if (after.starts_with("s=")) return presets.clear();
+            if (!read_index(after, int(timer_presets_max), index) || from(after, 2).substr(0, 1) != "=" ||
+                presets.size() >= timer_presets_max)
+                return;
+            if (std::optional<TimerPreset> preset = read_timer_preset(from(after, 3))) presets.push_back(*preset);
+        },
         // A line that reads as no entry is skipped; the others keep their order.
         [&](OfficeEntries) {
             std::vector<OfficeEntry>& entries = s.office_calendar.entries;
@@ -221,6 +234,13 @@ void write_key(std::string& out, const Settings& kept, const Key& key) {
         [&](RowFlags flags) {
             for (int row = flags.rows.first; row < flags.rows.end; ++row)
                 put(out, row_key(key.name, row, flags.field), s.windows.topmost[row] ? "1" : "0");
+        },
+        [&](TimerPresets) {
+            const std::vector<TimerPreset>& presets = s.timer.presets;
+            const std::size_t count = std::min(presets.size(), timer_presets_max);
+            put(out, std::string(key.name) + "s", std::to_string(count));
+            for (std::size_t i = 0; i < count; ++i)
+                put(out, std::string(key.name) + two_digits(int(i)), timer_preset_text(presets[i]));
         },
         [&](OfficeEntries) {
             const std::vector<OfficeEntry>& entries = s.office_calendar.entries;

@@ -8,13 +8,12 @@
 #include <vector>
 
 #include "base/office_entry.h"
+#include "base/timer_preset.h"
 
 namespace quivra {
 
 inline constexpr int position_rows = 24;
 inline constexpr int rate_entries = 20;
-inline constexpr std::size_t alarm_path_max_bytes = 127;
-inline constexpr std::size_t timer_message_max_bytes = 255;
 
 // Top-left corner of a window's outer rectangle, in screen pixels.
 // For a tool, (0, 0) means "never placed": it opens centred.
@@ -35,6 +34,7 @@ struct TimerKept {
     std::string alarm_path;
     std::int32_t message_shown = 0;
     std::string message;
+    std::vector<TimerPreset> presets = first_timer_presets();
     bool operator==(const TimerKept&) const = default;
 };
 
