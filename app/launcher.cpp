@@ -54,13 +54,13 @@ public:
             return TRUE;
         case WM_ENDSESSION:
             if (wparam) {
+                save_position(0, launcher_, settings_.windows);
                 save_every_open_position(settings_.windows);
                 save_settings(settings_);
             }
             SetWindowLongPtrW(launcher_, DWLP_MSGRESULT, 0);
             return TRUE;
         case WM_DESTROY:
-            tool_windows[0] = nullptr;
             PostQuitMessage(0);
             return TRUE;
         case WM_COMMAND:
@@ -80,7 +80,6 @@ public:
 
 private:
     void open() {
-        tool_windows[0] = launcher_;
         SetWindowTextW(launcher_, version_title);
         bool file_was_read = load_settings(settings_);
         offer_topmost(launcher_, 0, settings_.windows);

@@ -12,10 +12,13 @@
 #include "base/win/icons.h"
 #include "base/win/topmost.h"
 #include "base/win/whole_rows.h"
+#include "base/win/platform.h"
+#include "base/win/text.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace quivra {
-
-std::array<HWND, position_rows> tool_windows{};
 
 void centre_window(HWND window) {
     RECT r;
@@ -73,6 +76,7 @@ namespace {
 struct OpenWindow {
     const Tool& tool;
     Settings& settings;  // the launcher's, of which the tool sees its own part
+    int number;          // 1 for the tool's first window, which alone keeps its place in tarv.ini
     std::unique_ptr<ToolWindow> own;
     HFONT display_font = nullptr;  // null for a tool that shows none
 
@@ -82,7 +86,47 @@ struct OpenWindow {
     INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam) { return own->handle(message, wparam, lparam); }
 };
 
-OpenWindow* open_window(HWND window) { return reinterpret_cast<OpenWindow*>(GetWindowLongPtrW(window, DWLP_USER)); }
+// Every open tool window, each tool's most recently used last; the launcher is not among them.
+std::vector<HWND> open_windows;
+// Each tool's windows in the order they opened, the newest last.
+std::vector<HWND> opened_order;
+
+bool is_open(HWND window) { return std::find(open_windows.begin(), open_windows.end(), window) != open_windows.end(); }
+
+OpenWindow* open_window(HWND window) {
+    return is_open(window) ? reinterpret_cast<OpenWindow*>(GetWindowLongPtrW(window, DWLP_USER)) : nullptr;
+}
+
+// The windows of one tool, from `order`, in its order.
+std::vector<HWND> windows_of(const Tool& tool, const std::vector<HWND>& order) {
+    std::vector<HWND> found;
+    for (HWND window : order)
+        if (OpenWindow* open = open_window(window); open && &open->tool == &tool) found.push_back(window);
+    return found;
+}
+
+// Every open tool window by position, each tool's by number.
+std::vector<HWND> in_position_order() {
+    std::vector<HWND> ordered = open_windows;
+    std::sort(ordered.begin(), ordered.end(), [](HWND a, HWND b) {
+        const OpenWindow &x = *open_window(a), &y = *open_window(b);
+        return std::pair(x.tool.position, x.number) < std::pair(y.tool.position, y.number);
+    });
+    return ordered;
+}
+
+void forget(HWND window) {
+    std::erase(open_windows, window);
+    std::erase(opened_order, window);
+}
+
+// The lowest number none of the tool's windows has.
+int free_number(const Tool& tool) {
+    std::vector<HWND> windows = windows_of(tool, open_windows);
+    for (int number = 1;; ++number)
+        if (std::none_of(windows.begin(), windows.end(), [&](HWND w) { return open_window(w)->number == number; }))
+            return number;
+}
 
 void renew_large_text(HWND window, OpenWindow& open, int dpi) {
     if (open.tool.large_text)
@@ -98,21 +142,38 @@ void place(HWND window, const Position& saved) {
     keep_on_screen(window);
 }
 
-// What WM_INITDIALOG receives: the row to open and the settings it keeps its part in.
+// A window opened beside another of its tool's: this far right and down from the newest.
+constexpr int beside_offset = 24;
+
+void place_beside(HWND window, HWND newest) {
+    RECT r;
+    GetWindowRect(newest, &r);
+    SetWindowPos(window, nullptr, r.left + beside_offset, r.top + beside_offset, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    keep_on_screen(window);
+}
+
+// What WM_INITDIALOG receives: the row to open, the settings it keeps its part in, and its number.
 struct Opening {
     const Tool& tool;
     Settings& settings;
+    int number;
 };
+
+void open_another(const Tool& tool, Settings& settings);
 
 INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_INITDIALOG) {
-        const auto& [tool, settings] = *reinterpret_cast<const Opening*>(lparam);
-        auto* open = new OpenWindow{tool, settings, tool.make_window(window, settings)};
+        const auto& [tool, settings, number] = *reinterpret_cast<const Opening*>(lparam);
+        auto* open = new OpenWindow{tool, settings, number, tool.make_window(window, settings)};
         SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(open));
-        tool_windows[tool.position] = window;
+        const std::vector<HWND> others = windows_of(tool, opened_order);
+        open_windows.push_back(window);
+        opened_order.push_back(window);
+        if (number > 1) SetWindowTextW(window, (wide_window_text(window) + L" (" + std::to_wstring(number) + L")").c_str());
         // On top before it shows, so that it never appears among the others first.
         offer_topmost(window, tool.position, settings.windows);
-        place(window, settings.windows.positions[tool.position]);
+        if (others.empty()) place(window, settings.windows.positions[tool.position]);
+        else place_beside(window, others.back());
         show_icons_at_dpi(window, window_dpi(window));
         renew_large_text(window, *open, window_dpi(window));
         open->handle(message, wparam, 0);
@@ -125,11 +186,20 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
     switch (message) {
     case WM_CLOSE:
         if (open->handle(message, wparam, lparam)) return TRUE;
-        tool_windows[tool.position] = nullptr;
-        save_position(tool.position, window, open->settings.windows);
+        if (open->number == 1) save_position(tool.position, window, open->settings.windows);
         DestroyWindow(window);
         return TRUE;
+    case WM_ACTIVATE:
+        if (LOWORD(wparam) != WA_INACTIVE) {
+            std::erase(open_windows, window);
+            open_windows.push_back(window);
+        }
+        return open->handle(message, wparam, lparam);
     case WM_COMMAND:
+        if (tool.several.new_window_command && wparam == WPARAM(tool.several.new_window_command)) {
+            open_another(tool, open->settings);
+            return TRUE;
+        }
         for (const Companion& companion : tool.companions)
             if (companion.tool && wparam == WPARAM(companion.command)) {
                 open_tool(*companion.tool, open->settings);
@@ -138,10 +208,12 @@ INT_PTR CALLBACK tool_frame_procedure(HWND window, UINT message, WPARAM wparam, 
         if (!open->handle(message, wparam, lparam) && wparam == IDM_EXIT) PostMessageW(window, WM_CLOSE, 0, 0);
         return TRUE;
     case WM_LAUNCHER_CLOSING:
+    case WM_IS_COUNTING:
         SetWindowLongPtrW(window, DWLP_MSGRESULT, open->handle(message, wparam, lparam));
         return TRUE;
     // The last message: the tool's own state goes with its window.
     case WM_NCDESTROY:
+        forget(window);
         SetWindowLongPtrW(window, DWLP_USER, 0);
         delete open;
         return TRUE;
@@ -178,34 +250,81 @@ void initialise_common_controls() {
     (void)done;
 }
 
-}  // namespace
-
-void open_tool(const Tool& tool, Settings& settings) {
-    if (HWND open = tool_windows[tool.position]) {
-        SetForegroundWindow(open);
-        return;
-    }
+void open_window_of(const Tool& tool, Settings& settings, int number) {
     initialise_common_controls();
-    const Opening opening{tool, settings};
+    const Opening opening{tool, settings, number};
     CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(tool.template_id), nullptr,
                        tool_frame_procedure, reinterpret_cast<LPARAM>(&opening));
 }
 
+// Another window of a tool that opens several; past its most, the newest comes to the front.
+void open_another(const Tool& tool, Settings& settings) {
+    const std::vector<HWND> windows = windows_of(tool, opened_order);
+    if (int(windows.size()) >= tool.several.most) {
+        SetForegroundWindow(windows.back());
+        return;
+    }
+    open_window_of(tool, settings, free_number(tool));
+}
+
+}  // namespace
+
+HWND tool_window(const Tool& tool) {
+    const std::vector<HWND> windows = windows_of(tool, open_windows);
+    return windows.empty() ? nullptr : windows.back();
+}
+
+int window_number(HWND window) {
+    const OpenWindow* open = open_window(window);
+    return open ? open->number : 0;
+}
+
+bool take_new_window_keystroke(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != 'N' || GetKeyState(VK_CONTROL) >= 0) return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    const OpenWindow* open = open_window(root);
+    if (!open || !open->tool.several.new_window_command) return false;
+    PostMessageW(root, WM_COMMAND, WPARAM(open->tool.several.new_window_command), 0);
+    return true;
+}
+
+void open_tool(const Tool& tool, Settings& settings) {
+    if (HWND open = tool_window(tool)) SetForegroundWindow(open);
+    else open_window_of(tool, settings, 1);
+}
+
 bool every_tool_may_close() {
-    for (int position = 1; position < position_rows; ++position)
-        if (HWND tool = tool_windows[position])
-            if (SendMessageW(tool, WM_LAUNCHER_CLOSING, 0, 0)) return false;
+    const std::vector<HWND> windows = in_position_order();
+    for (std::size_t i = 0; i < windows.size();) {
+        if (!IsWindow(windows[i])) {  // closed while a question was up
+            ++i;
+            continue;
+        }
+        const Tool& tool = open_window(windows[i])->tool;
+        std::vector<HWND> counting, all;
+        for (; i < windows.size() && IsWindow(windows[i]) && &open_window(windows[i])->tool == &tool; ++i) {
+            all.push_back(windows[i]);
+            if (SendMessageW(windows[i], WM_IS_COUNTING, 0, 0)) counting.push_back(windows[i]);
+        }
+        if (counting.size() >= 2 && tool.several.closing_question) {
+            if (!platform().ask(counting.front(), tool.several.closing_question(int(counting.size())))) return false;
+            for (HWND window : counting) SendMessageW(window, WM_LAUNCHER_CLOSING, TRUE, 0);
+            continue;
+        }
+        for (HWND window : all)
+            if (IsWindow(window) && SendMessageW(window, WM_LAUNCHER_CLOSING, FALSE, 0)) return false;
+    }
     return true;
 }
 
 void save_every_open_position(WindowRows& windows) {
-    for (int position = 0; position < position_rows; ++position)
-        if (HWND window = tool_windows[position]) save_position(position, window, windows);
+    for (HWND window : open_windows)
+        if (const OpenWindow* open = open_window(window); open->number == 1) save_position(open->tool.position, window, windows);
 }
 
 void close_every_tool() {
-    for (int position = 1; position < position_rows; ++position)
-        if (HWND tool = tool_windows[position]) SendMessageW(tool, WM_CLOSE, 0, 0);
+    for (HWND window : in_position_order())
+        if (IsWindow(window)) SendMessageW(window, WM_CLOSE, 0, 0);
 }
 
 }  // namespace quivra

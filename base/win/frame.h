@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 
 #include "base/settings.h"
 #include "base/win/frame_ids.h"
@@ -61,6 +62,15 @@ struct Companion {
     const Tool* tool = nullptr;
 };
 
+// A tool with several windows open at once, such as the timer: how many,
+// the menu command (and Ctrl+N) that opens another, and the one question
+// asked before the program closes while more than one of them counts.
+struct SeveralWindows {
+    int most = 1;
+    int new_window_command = 0;
+    std::string (*closing_question)(int counting) = nullptr;
+};
+
 // A row of the table of tools: all the launcher and the frame know of a tool.
 struct Tool {
     int position;         // its row of window positions in tarv.ini
@@ -73,10 +83,15 @@ struct Tool {
     // for the window's DPI and renews when that changes; none when null.
     bool (*large_text)(int id) = nullptr;
     std::array<Companion, 2> companions{};
+    SeveralWindows several{};
 };
 
-// The open window of each position index; empty when the tool is closed.
-extern std::array<HWND, position_rows> tool_windows;
+// The tool's most recently used window; null when none is open.
+HWND tool_window(const Tool& tool);
+// 1 for a tool's first window, 2 and up for the others it opens at once.
+int window_number(HWND window);
+// Ctrl+N in a tool that opens several windows: posts it the command that opens another.
+bool take_new_window_keystroke(const MSG& message);
 
 void centre_window(HWND window);
 // Moves a window that lies partly or wholly off every monitor fully onto
@@ -89,14 +104,16 @@ void keep_on_screen(HWND window);
 void follow_dpi_change(HWND window, WPARAM dpis, LPARAM suggested_place);
 void save_position(int position, HWND window, WindowRows& windows);
 
-// Brings the tool's window to the front, or opens it with its part of `settings`.
+// Brings the tool's most recently used window to the front, or opens it
+// with its part of `settings`.
 void open_tool(const Tool& tool, Settings& settings);
 
-// Asks every open tool whether the program may close; false if one said No.
+// Asks every open tool whether the program may close, one question for
+// several counting windows of one tool; false if one was answered No.
 bool every_tool_may_close();
 // Closes every open tool in position order, each keeping its position.
 void close_every_tool();
-// Keeps where the launcher and every open tool stand, closing none of them.
+// Keeps where every open tool stands, closing none of them.
 void save_every_open_position(WindowRows& windows);
 
 }  // namespace quivra

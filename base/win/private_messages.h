@@ -5,7 +5,8 @@
 
 /* Sent to every open tool, in position order, before the launcher closes.
    A tool that is counting asks its own question: on Yes it stops at once
-   and returns FALSE; on No it returns TRUE, which cancels the whole close. */
+   and returns FALSE; on No it returns TRUE, which cancels the whole close.
+   With wParam TRUE the user has already said Yes: it stops without asking. */
 #define WM_LAUNCHER_CLOSING (WM_APP + 1)
 
 /* Posted to a tool whose window has moved to a monitor of another DPI
@@ -17,3 +18,7 @@
    that the start's click is done before the first reading shows. Only the
    first after a start acts. */
 #define WM_BEGIN_COUNTING (WM_APP + 3)
+
+/* Sent by the frame before the launcher closes: TRUE from a tool that is
+   counting, so that several counting windows of one tool ask one question. */
+#define WM_IS_COUNTING (WM_APP + 4)

@@ -89,7 +89,9 @@ bool whole_file(const std::string& file) {
                      "off_hol=1\r\noff_year_end=0\r\nfuel_def=0\r\ndata_def=0\r\nenergy_def=0\r\npressure_def=0\r\n"
                      "dlg20_left=") != std::string::npos &&
            file.ends_with("\r\ndlg23_top=0\r\ndlg20_topmost=0\r\ndlg21_topmost=0\r\ndlg22_topmost=0\r\n"
-                          "dlg23_topmost=0\r\nyear_end_kind=0\r\noff_office=1\r\ndate_roll=0\r\n");
+                          "dlg23_topmost=0\r\nyear_end_kind=0\r\noff_office=1\r\ndate_roll=0\r\ntimer_presets=3\r\n"
+                          "timer_preset00=カップめん\t2\t000000\t1\t3\t0\t\t\r\ntimer_preset01=休憩\t2\t000000\t1\t15\t0\t\t\r\n"
+                          "timer_preset02=会議\t1\t000000\t1\t3\t0\t\t\r\n");
 }
 
 TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {
@@ -211,7 +213,7 @@ TEST_F(LauncherTest, AToolsButtonBringsBackItsWindowWhereItWasAndExitClosesEvery
 
     move_to(tool, 50, 60);
     choose_menu(tool, IDM_EXIT);
-    EXPECT_EQ(tool_windows[tool_for_command(IDC_OPEN_LENGTH)->position], nullptr);
+    EXPECT_EQ(tool_window(*tool_for_command(IDC_OPEN_LENGTH)), nullptr);
     tool = open(IDC_OPEN_LENGTH);
     EXPECT_EQ(place_of(tool), (Position{50, 60}));
     // The close box takes the same path as the menu; the corner is no place to keep.

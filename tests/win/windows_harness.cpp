@@ -55,9 +55,21 @@ void choose_menu(HWND window, int id) {
     pump();
 }
 
+// Every dialog of the program: the launcher, the tools and any box, all on the test's own thread.
+std::vector<HWND> top_level_windows() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) {
+        wchar_t name[16]{};
+        GetClassNameW(window, name, 16);
+        if (std::wstring_view(name) == L"#32770") reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
 HWND tool_window_with(int id) {
-    for (HWND window : tool_windows)
-        if (window && GetDlgItem(window, id)) return window;
+    for (HWND window : top_level_windows())
+        if (IsWindowVisible(window) && GetDlgItem(window, id)) return window;
     return nullptr;
 }
 
@@ -90,10 +102,9 @@ void WindowTest::SetUp() {
 }
 
 void WindowTest::TearDown() {
-    for (HWND& window : tool_windows) {
-        if (window && IsWindow(window)) DestroyWindow(window);
-        window = nullptr;
-    }
+    for (HWND window : top_level_windows())
+        if (IsWindow(window) && window != launcher_window) DestroyWindow(window);
+    if (launcher_window && IsWindow(launcher_window)) DestroyWindow(launcher_window);
     pump();
     std::filesystem::remove(settings_file());
 }
@@ -109,7 +120,7 @@ HWND WindowTest::open(int command) {
     click(launcher_window, command);
     const Tool* tool = tool_for_command(command);
     EXPECT_NE(tool, nullptr) << "no tool for command " << command;
-    return tool ? tool_windows[tool->position] : nullptr;
+    return tool ? tool_window(*tool) : nullptr;
 }
 
 HWND WindowTest::reopen(HWND tool, int command) {
