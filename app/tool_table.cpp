@@ -28,6 +28,7 @@
 #include "tools/time/stopwatch_dialog.h"
 #include "tools/time/time_calculator_dialog.h"
 #include "tools/time/time_of_day_dialog.h"
+#include "tools/time/timer.h"
 #include "tools/time/timer_dialog.h"
 #include "tools/time/world_clock_dialog.h"
 
@@ -51,7 +52,8 @@ const Tool tools[] = {
      {{{IDM_HOLIDAY_LIST, &holiday_list}, {IDM_OFFICE_CALENDAR, &office_calendar}}}},
     {2, IDC_OPEN_TIME_CALCULATOR, IDI_TIME_CALCULATOR, "時間の電卓", IDD_TIME_CALCULATOR,
      keeping<make_time_calculator_window>, time_calculator_large_text},
-    {3, IDC_OPEN_TIMER, IDI_TIMER, "私、待つわ", IDD_TIMER, keeping<make_timer_window, &Settings::timer>},
+    {3, IDC_OPEN_TIMER, IDI_TIMER, "私、待つわ", IDD_TIMER, keeping<make_timer_window, &Settings::timer>, nullptr, {},
+     {most_timers, IDM_NEW_TIMER, timers_running_question}},
     {4, IDC_OPEN_STOPWATCH, IDI_STOPWATCH, "時よ止まれ！", IDD_STOPWATCH, keeping<make_stopwatch_window>,
      stopwatch_large_text},
     {5, IDC_OPEN_TIME_OF_DAY, IDI_TIME_OF_DAY, "それ何時？", IDD_TIME_OF_DAY, keeping<make_time_of_day_window>},

@@ -46,6 +46,9 @@ public:
     // inform(), but in front of every other window, even while its owner
     // is minimised or behind others; the owner stays as it is.
     virtual void inform_in_front(HWND owner, std::string_view cp932_text) = 0;
+    // The name box (template 37): the name the user gives what is being
+    // registered, as Shift-JIS cut to `max_bytes`; empty when cancelled.
+    virtual std::optional<std::string> ask_name(HWND owner, std::size_t max_bytes) = 0;
     // Flashes the window's caption and taskbar button from `on` until
     // called again with off.
     virtual void flash(HWND window, bool on) = 0;
@@ -70,6 +73,7 @@ public:
     virtual void beep(unsigned hertz, unsigned milliseconds) = 0;
     // Plays a WAVE file once, asynchronously, replacing any sound still
     // playing; silent (no default sound) when the file cannot be played.
+    // An empty path plays the system's default sound.
     virtual void play_sound(const std::wstring& path) = 0;
 
     // The file-open dialog: `filter` is pairs of NUL-terminated strings;

@@ -7,8 +7,10 @@
 
 #include <iterator>
 
+#include "base/shift_jis.h"
 #include "base/win/system_minutes.h"
 #include "base/win/text.h"
+#include "res/dialogs/timer.h"
 
 namespace quivra {
 namespace {
@@ -35,6 +37,19 @@ public:
 private:
     UINT previous_;
 };
+
+// The name box: what was typed when OK is pressed, in the result's string.
+INT_PTR CALLBACK name_box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(box, DWLP_USER, lparam);
+        return TRUE;
+    }
+    if (message != WM_COMMAND || (wparam != IDOK && wparam != IDCANCEL)) return FALSE;
+    if (wparam == IDOK)
+        *reinterpret_cast<std::optional<std::string>*>(GetWindowLongPtrW(box, DWLP_USER)) = item_text(box, IDC_PRESET_NAME);
+    EndDialog(box, wparam);
+    return TRUE;
+}
 
 std::wstring root_of(char letter) { return {wchar_t(letter), L':', L'\\'}; }
 
@@ -117,7 +132,17 @@ public:
     void beep(unsigned hertz, unsigned milliseconds) override { Beep(hertz, milliseconds); }
     void play_sound(const std::wstring& path) override {
         static auto* play = library_function<decltype(PlaySoundW)>(L"winmm.dll", "PlaySoundW");
-        if (play) play(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+        if (!play) return;
+        if (path.empty()) play(reinterpret_cast<const wchar_t*>(SND_ALIAS_SYSTEMDEFAULT), nullptr, SND_ALIAS_ID | SND_ASYNC);
+        else play(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    }
+
+    std::optional<std::string> ask_name(HWND owner, std::size_t max_bytes) override {
+        std::optional<std::string> name;
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PRESET_NAME), owner, name_box_procedure,
+                        reinterpret_cast<LPARAM>(&name));
+        if (name) *name = std::string(cut_to_whole_characters(*name, max_bytes));
+        return name;
     }
 
     std::optional<std::wstring> choose_file_to_open(HWND owner, std::wstring_view title,

@@ -1,7 +1,8 @@
-/* Countdown timer: template 13, its controls and its timer. */
+/* Countdown timer: template 13, its controls, menu and timer; template 37, a preset's name. */
 #pragma once
 
 #define IDD_TIMER 13
+#define IDM_NEW_TIMER 56 /* its menu, and Ctrl+N, open another timer */
 #define IDI_TIMER 2003 /* in its window and on its launcher button */
 #define IDC_TIMER_GROUP 301
 #define IDC_AT_TIME 311
@@ -23,5 +24,11 @@
 #define IDC_HOURS_LABEL 352
 #define IDC_MINUTES_LABEL 353
 #define IDC_TIMER_STATUS 354
+#define IDC_TIMER_PRESET 361
+#define IDC_PRESET_REGISTER 362
+#define IDC_PRESET_REMOVE 363
+
+#define IDD_PRESET_NAME 37 /* the name a preset is registered under */
+#define IDC_PRESET_NAME 3701
 
 #define IDT_COUNTDOWN 991          /* redraws the time left once a second */

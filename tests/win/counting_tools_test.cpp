@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "app/tool_table.h"
 #include "base/win/frame.h"
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
@@ -52,6 +53,19 @@ protected:
         set_item_text(tool, IDC_MESSAGE, message);
         click(tool, IDC_TIMER_START);
         return tool;
+    }
+    // Starts the timer at `minutes`, ringing with the system's sound and `message`.
+    void start_minutes(HWND tool, int minutes, std::string_view message) {
+        click(tool, IDC_MINUTES_LATER);
+        SetDlgItemInt(tool, IDC_MINUTES, UINT(minutes), FALSE);
+        if (!checked(tool, IDC_SHOW_MESSAGE)) click(tool, IDC_SHOW_MESSAGE);
+        set_item_text(tool, IDC_MESSAGE, message);
+        click(tool, IDC_TIMER_START);
+    }
+    // The row of a drop-down list chosen as the user would, with the notice it sends.
+    void choose(HWND tool, int id, int row) {
+        SendDlgItemMessageW(tool, id, CB_SETCURSEL, WPARAM(row), 0);
+        SendMessageW(tool, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(GetDlgItem(tool, id)));
     }
     std::string countdown_after(HWND tool, std::uint64_t ms) {
         tick(tool, IDT_COUNTDOWN, ms);
@@ -369,6 +383,82 @@ TEST_F(CountingToolsTest, GameTimeOverStopsTheTimerAndAWindowClosedMidGameReopen
     EXPECT_EQ(text_of(game, IDC_GAME_TIME), "タイムオーバー");
     EXPECT_FALSE(KillTimer(game, IDT_GAME_DISPLAY));
     EXPECT_EQ(text_of(reopen(game, IDC_OPEN_GAME), IDC_GAME_START), "スタート") << "reopened idle";
+}
+
+TEST_F(CountingToolsTest, SeveralTimersCountApartAndEachRingsWithItsOwnNumber) {
+    HWND first = open(IDC_OPEN_TIMER);
+    choose_menu(first, IDM_NEW_TIMER);
+    HWND second = window_titled(timer_caption + " (2)");
+    ASSERT_NE(second, nullptr);
+    choose_menu(second, IDM_NEW_TIMER);
+    HWND third = window_titled(timer_caption + " (3)");
+    ASSERT_NE(third, nullptr);
+    RECT a{}, b{};
+    GetWindowRect(second, &a);
+    GetWindowRect(third, &b);
+    EXPECT_EQ(std::pair(b.left - a.left, b.top - a.top), std::pair(24L, 24L)) << "beside the newest";
+    start_minutes(first, 1, "一");
+    start_minutes(second, 2, "会議室へ");
+    start_minutes(third, 3, "三");
+    click(second, IDC_TIMER_CANCEL);
+    fake.shown.clear();
+    fake.now_ms += 60'000;
+    for (HWND timer : {first, second, third}) SendMessageW(timer, WM_TIMER, IDT_COUNTDOWN, 0);
+    EXPECT_EQ(fake.in_front, Texts{"一"}) << "the first window's words as they were";
+    EXPECT_EQ(window_text(third), timer_caption + " (3)　残り2分0秒");
+    EXPECT_EQ(window_text(second), timer_caption + " (2)") << "cancelled";
+    start_minutes(second, 1, "会議室へ");
+    fake.now_ms += 60'000;
+    for (HWND timer : {second, third}) SendMessageW(timer, WM_TIMER, IDT_COUNTDOWN, 0);
+    EXPECT_EQ(fake.in_front, (Texts{"一", "(2)：会議室へ"}));
+    EXPECT_EQ(fake.sounds.back(), L"") << "no sound file: the system's sound";
+    EXPECT_EQ(tool_window(*tool_for_command(IDC_OPEN_TIMER)), open(IDC_OPEN_TIMER)) << "the button brings one to the front";
+}
+
+TEST_F(CountingToolsTest, ClosingWithSeveralTimersRunningAsksOnceWithTheirCount) {
+    HWND first = open(IDC_OPEN_TIMER);
+    choose_menu(first, IDM_NEW_TIMER);
+    HWND second = window_titled(timer_caption + " (2)");
+    start_minutes(first, 5, "");
+    start_minutes(second, 7, "");
+    fake.answers = {false};
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_EQ(fake.shown, Texts{"動いているタイマーが 2 個あります。終了しますか？"});
+    EXPECT_TRUE(IsWindow(launcher_window) && IsWindow(first) && IsWindow(second));
+    EXPECT_EQ(countdown_after(second, 1'000), "タイマー作動中....あと 6分 59秒後です。") << "still counting";
+    fake.answers = {true};
+    choose_menu(launcher_window, IDM_EXIT);
+    EXPECT_EQ(fake.shown.size(), 2u) << "no question per window";
+    EXPECT_FALSE(IsWindow(launcher_window));
+}
+
+TEST_F(CountingToolsTest, PresetsFillTheFormAreRegisteredByNameAndRemovedAndSurviveARestart) {
+    HWND tool = open(IDC_OPEN_TIMER);
+    EXPECT_EQ(drop_down_rows(tool, IDC_TIMER_PRESET), (Texts{"カップめん", "休憩", "会議"})) << "a new user";
+    choose(tool, IDC_TIMER_PRESET, 0);
+    EXPECT_EQ(std::pair(checked(tool, IDC_MINUTES_LATER), text_of(tool, IDC_MINUTES)), std::pair(true, std::string("3")));
+    EXPECT_EQ(text_of(tool, IDC_TIMER_STATUS), "") << "chosen, not started";
+    click(tool, IDC_TIMER_START);
+    fake.now_ms += 180'000;
+    SendMessageW(tool, WM_TIMER, IDT_COUNTDOWN, 0);
+    EXPECT_EQ(fake.in_front, Texts{"カップめん：時間になりました。"});
+
+    fake.names = {"", "テスト", "テスト"};
+    click(tool, IDC_PRESET_REGISTER);
+    EXPECT_EQ(fake.shown.back(), "名前を入れて下さい。");
+    click(tool, IDC_HOURS_LATER);
+    click(tool, IDC_PRESET_REGISTER);
+    SetDlgItemInt(tool, IDC_HOURS, 2, FALSE);
+    click(tool, IDC_PRESET_REGISTER);
+    EXPECT_EQ(drop_down_rows(tool, IDC_TIMER_PRESET).size(), 4u) << "the same name replaces";
+    restart();
+    tool = open(IDC_OPEN_TIMER);
+    choose(tool, IDC_TIMER_PRESET, 3);
+    EXPECT_EQ(std::pair(checked(tool, IDC_HOURS_LATER), text_of(tool, IDC_HOURS)), std::pair(true, std::string("2")));
+    fake.answers = {true};
+    click(tool, IDC_PRESET_REMOVE);
+    EXPECT_EQ(fake.shown.back(), "「テスト」を削除しますか？");
+    EXPECT_EQ(drop_down_rows(tool, IDC_TIMER_PRESET), (Texts{"カップめん", "休憩", "会議"}));
 }
 
 }  // namespace

@@ -73,6 +73,23 @@ HWND tool_window_with(int id) {
     return nullptr;
 }
 
+HWND window_titled(std::string_view caption) {
+    for (HWND window : top_level_windows())
+        if (window_text(window) == caption) return window;
+    return nullptr;
+}
+
+std::vector<std::string> drop_down_rows(HWND dialog, int id) {
+    std::vector<std::string> rows;
+    const LRESULT count = SendDlgItemMessageW(dialog, id, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring row(std::size_t(SendDlgItemMessageW(dialog, id, CB_GETLBTEXTLEN, WPARAM(i), 0)), L'\0');
+        SendDlgItemMessageW(dialog, id, CB_GETLBTEXT, WPARAM(i), reinterpret_cast<LPARAM>(row.data()));
+        rows.push_back(narrow(row));
+    }
+    return rows;
+}
+
 std::string text_of(HWND dialog, int id) { return item_text(dialog, id); }
 
 std::filesystem::path settings_file() {

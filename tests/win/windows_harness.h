@@ -32,6 +32,11 @@ public:
         inform(owner, text);
     }
     void flash(HWND window, bool on) override { flashes.push_back({window, on}); }
+    std::optional<std::string> ask_name(HWND, std::size_t max_bytes) override {
+        std::optional<std::string> name = names.empty() ? std::nullopt : names.front();
+        if (!names.empty()) names.pop_front();
+        return name ? std::optional(name->substr(0, max_bytes)) : name;
+    }
     std::uint64_t monotonic_ms() override { return now_ms; }
     SYSTEMTIME local_time() override { return local; }
     std::int64_t seconds_since_1970() override { return epoch_seconds; }
@@ -60,6 +65,7 @@ public:
     std::vector<std::string> in_front;  // the messages of shown that came to the front
     std::vector<std::pair<HWND, bool>> flashes;  // every flash started (true) or stopped
     std::deque<bool> answers;         // what the user answers to questions
+    std::deque<std::optional<std::string>> names;  // what the user names things; empty cancels
     // Runs while a box is up, as a modeless window's timer or the user's
     // click elsewhere would; cleared before it runs.
     std::function<void()> while_box_is_up;
@@ -136,6 +142,10 @@ protected:
 
 // The open tool window that has a control `id`; null when none has.
 HWND tool_window_with(int id);
+// The program's window with this caption; null when none has it.
+HWND window_titled(std::string_view caption);
+// Every row of a drop-down list, in order.
+std::vector<std::string> drop_down_rows(HWND dialog, int id);
 
 // Every line of a list box, in order.
 std::vector<std::string> list_lines(HWND dialog, int id);

@@ -71,6 +71,23 @@ Alarm alarm_at_start(std::string_view sound_path, bool message_shown, std::strin
     return {std::string(sound_path), std::string(message_shown ? message : "時間になりました。")};
 }
 
+std::string rang_text(std::string_view preset_name, int window_number, std::string_view message) {
+    std::string text;
+    if (!preset_name.empty()) text.append(preset_name).append("：");
+    else if (window_number > 1) text.append("(").append(std::to_string(window_number)).append(")：");
+    return text.append(message);
+}
+
+std::string timers_running_question(int counting) {
+    return std::string("動いているタイマーが ").append(std::to_string(counting)).append(" 個あります。終了しますか？");
+}
+
+std::string preset_removal_question(std::string_view name) {
+    return std::string("「").append(name).append("」を削除しますか？");
+}
+const char preset_name_missing[] = "名前を入れて下さい。";
+const char presets_full[] = "登録できるのは20件までです。";
+
 const char timer_counting_text[] = "タイマー作動中....";
 const char timer_cancelled_text[] = "タイマーはキャンセルされました。";
 const char timer_closing_question[] = "タイマーは作動中です。終了してよろしいですか？";

@@ -60,6 +60,22 @@ struct Alarm {
 // a message kept from an earlier run is not this countdown's.
 Alarm alarm_at_start(std::string_view sound_path, bool message_shown, std::string_view message);
 
+// The box's text for a timer told apart from the others: a preset's name
+// before it ("カップめん：時間になりました。"), else a window's number past
+// the first ("(2)：会議室へ"); the first window's own, as it is.
+std::string rang_text(std::string_view preset_name, int window_number, std::string_view message);
+
+// Timer windows open at once, at most.
+inline constexpr int most_timers = 9;
+
+// The one question before the program closes with `counting` timers running, two or more.
+std::string timers_running_question(int counting);
+
+// Asked before a preset goes, and when one would get no name.
+std::string preset_removal_question(std::string_view name);
+extern const char preset_name_missing[];
+extern const char presets_full[];
+
 extern const char timer_counting_text[];
 extern const char timer_cancelled_text[];
 extern const char timer_closing_question[];

@@ -18,27 +18,31 @@
 #include "base/win/text.h"
 #include "res/dialogs/timer.h"
 #include "tools/time/timer.h"
+#include "tools/time/timer_presets_dialog.h"
 
 namespace quivra {
 namespace {
 
 using Ids = std::initializer_list<int>;
-constexpr Ids choice_controls = {IDC_AT_TIME,  IDC_HOURS_LATER, IDC_MINUTES_LATER, IDC_ALARM_FILE,
-                                 IDC_BROWSE,   IDC_TRY_SOUND,   IDC_SHOW_MESSAGE,  IDC_TIMER_START};
+constexpr Ids choice_controls = {IDC_AT_TIME,      IDC_HOURS_LATER,     IDC_MINUTES_LATER, IDC_ALARM_FILE,
+                                 IDC_BROWSE,       IDC_TRY_SOUND,       IDC_SHOW_MESSAGE,  IDC_TIMER_START,
+                                 IDC_TIMER_PRESET, IDC_PRESET_REGISTER, IDC_PRESET_REMOVE};
 
 constexpr wchar_t wave_filter[] = L"WAVE files ( *.wav )\0*.wav\0";
 
 ClockTime clock_time(const SYSTEMTIME& time) { return {time.wHour, time.wMinute, time.wSecond, time.wMilliseconds}; }
 
-// A directory or a wildcard pattern would start a countdown that cannot sound.
-bool names_a_file(const std::string& path) {
+// A directory or a wildcard pattern would start a countdown that cannot sound;
+// no path at all plays the system's sound.
+bool can_sound(const std::string& path) {
+    if (path.empty()) return true;
     DWORD attributes = GetFileAttributesW(widen(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 class TimerWindow final : public ToolWindow {
 public:
-    TimerWindow(HWND window, TimerKept& kept) : ToolWindow(window), kept_(kept) {}
+    TimerWindow(HWND window, TimerKept& kept) : ToolWindow(window), kept_(kept), presets_(window, kept.presets) {}
 
     INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
         switch (message) {
@@ -57,8 +61,16 @@ public:
             if (wparam != IDT_COUNTDOWN) return FALSE;
             tick();
             break;
-        case WM_CLOSE:
+        case WM_IS_COUNTING:
+            return countdown_.running();
         case WM_LAUNCHER_CLOSING:
+            // Agreed already, in the one question for every running timer.
+            if (wparam) {
+                stop();
+                return FALSE;
+            }
+            [[fallthrough]];
+        case WM_CLOSE:
             return !may_close_counting(window(), countdown_.running(), timer_closing_question, [&] { stop(); });
         case WM_DESTROY:
             KillTimer(window(), IDT_COUNTDOWN);
@@ -105,10 +117,12 @@ private:
         set_item_text(window(), IDC_ALARM_FILE, kept_.alarm_path);
         CheckDlgButton(window(), IDC_SHOW_MESSAGE, kept_.message_shown ? BST_CHECKED : BST_UNCHECKED);
         set_item_text(window(), IDC_MESSAGE, kept_.message);
+        presets_.open();
     }
 
     // True for the commands the window takes; the enabling rule then shows them.
     bool command(WPARAM wparam) override {
+        if (presets_.command(wparam)) return true;
         switch (wparam) {
         // While counting, the status line shows the time left, not why a text was refused.
         case MAKEWPARAM(IDC_ALARM_FILE, EN_CHANGE):
@@ -153,12 +167,13 @@ private:
         TimerStart answer = check_start({mode(), clock_time(picked(window(), IDC_RING_TIME)),
                                          clock_time(platform().local_time()), read_field(window(), IDC_HOURS, 0, 99),
                                          read_field(window(), IDC_MINUTES, 0, 99),
-                                         names_a_file(item_text(window(), IDC_ALARM_FILE))});
+                                         can_sound(item_text(window(), IDC_ALARM_FILE))});
         if (answer.keeps_alarm_path) keep_alarm_path();
         if (!answer.refusal.empty()) return platform().inform(window(), answer.refusal);
         keep_message();
-        alarm_ = alarm_at_start(kept_.alarm_path, kept_.message_shown,
-                                kept_.message);
+        alarm_ = alarm_at_start(kept_.alarm_path, kept_.message_shown, kept_.message);
+        const TimerPreset* preset = presets_.chosen();
+        alarm_.message = rang_text(preset ? preset->name : "", window_number(window()), alarm_.message);
         countdown_.start(answer.length_ms, platform().monotonic_ms());
         begin_pending_ = true;
         PostMessageW(window(), WM_BEGIN_COUNTING, 0, 0);
@@ -219,6 +234,7 @@ private:
     std::string own_caption_;
     KeptTextField alarm_field_{alarm_text_refusal};
     KeptTextField message_field_{message_text_refusal};
+    PresetChoice presets_;
 };
 
 }  // namespace
