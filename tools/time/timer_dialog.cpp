@@ -5,8 +5,6 @@
 #include <commctrl.h>
 
 #include <initializer_list>
-#include <iterator>
-#include <optional>
 #include <string>
 
 #include "base/win/closing_question.h"
@@ -18,6 +16,7 @@
 #include "base/win/text.h"
 #include "res/dialogs/timer.h"
 #include "tools/time/timer.h"
+#include "tools/time/sound_file_field_dialog.h"
 #include "tools/time/timer_presets_dialog.h"
 
 namespace quivra {
@@ -28,21 +27,12 @@ constexpr Ids choice_controls = {IDC_AT_TIME,      IDC_HOURS_LATER,     IDC_MINU
                                  IDC_BROWSE,       IDC_TRY_SOUND,       IDC_SHOW_MESSAGE,  IDC_TIMER_START,
                                  IDC_TIMER_PRESET, IDC_PRESET_REGISTER, IDC_PRESET_REMOVE};
 
-constexpr wchar_t wave_filter[] = L"WAVE files ( *.wav )\0*.wav\0";
-
 ClockTime clock_time(const SYSTEMTIME& time) { return {time.wHour, time.wMinute, time.wSecond, time.wMilliseconds}; }
-
-// A directory or a wildcard pattern would start a countdown that cannot sound;
-// no path at all plays the system's sound.
-bool can_sound(const std::string& path) {
-    if (path.empty()) return true;
-    DWORD attributes = GetFileAttributesW(widen(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 class TimerWindow final : public ToolWindow {
 public:
-    TimerWindow(HWND window, TimerKept& kept) : ToolWindow(window), kept_(kept), presets_(window, kept.presets) {}
+    TimerWindow(HWND window, TimerKept& kept)
+        : ToolWindow(window), kept_(kept), sound_(window, IDC_ALARM_FILE), presets_(window, kept.presets) {}
 
     INT_PTR handle(UINT message, WPARAM wparam, LPARAM) override {
         switch (message) {
@@ -94,7 +84,7 @@ private:
         return checked(IDC_HOURS_LATER) ? TimerMode::hours_later : TimerMode::minutes_later;
     }
 
-    void keep_alarm_path() { kept_.alarm_path = item_text(window(), IDC_ALARM_FILE); }
+    void keep_alarm_path() { kept_.alarm_path = sound_.path(); }
 
     void keep_message() {
         kept_.message_shown = checked(IDC_SHOW_MESSAGE);
@@ -110,11 +100,9 @@ private:
         set_up_spin_field(window(), IDC_MINUTES, IDC_MINUTES_UPDOWN, 1, 99);
         SetDlgItemInt(window(), IDC_HOURS, 1, FALSE);
         SetDlgItemInt(window(), IDC_MINUTES, 3, FALSE);
-        SendDlgItemMessageW(window(), IDC_ALARM_FILE, EM_LIMITTEXT, alarm_path_max_bytes, 0);
+        sound_.open(kept_.alarm_path);
         SendDlgItemMessageW(window(), IDC_MESSAGE, EM_LIMITTEXT, timer_message_max_bytes, 0);
-        alarm_field_.attach(GetDlgItem(window(), IDC_ALARM_FILE));
         message_field_.attach(GetDlgItem(window(), IDC_MESSAGE));
-        set_item_text(window(), IDC_ALARM_FILE, kept_.alarm_path);
         CheckDlgButton(window(), IDC_SHOW_MESSAGE, kept_.message_shown ? BST_CHECKED : BST_UNCHECKED);
         set_item_text(window(), IDC_MESSAGE, kept_.message);
         presets_.open();
@@ -127,8 +115,7 @@ private:
         // While counting, the status line shows the time left, not why a text was refused.
         case MAKEWPARAM(IDC_ALARM_FILE, EN_CHANGE):
         case MAKEWPARAM(IDC_MESSAGE, EN_CHANGE): {
-            KeptTextField& field = LOWORD(wparam) == IDC_ALARM_FILE ? alarm_field_ : message_field_;
-            std::string_view refusal = field.check();
+            std::string_view refusal = LOWORD(wparam) == IDC_ALARM_FILE ? sound_.check() : message_field_.check();
             if (!countdown_.running()) status_ = refusal;
             return true;
         }
@@ -136,7 +123,7 @@ private:
             keep_alarm_path();
             platform().play_sound(widen(kept_.alarm_path));
             return true;
-        case IDC_BROWSE: browse(); return true;
+        case IDC_BROWSE: sound_.browse(); return true;
         case IDC_TIMER_START: start(); return true;
         case IDC_TIMER_CANCEL:
             if (!countdown_.running()) return true;
@@ -153,21 +140,11 @@ private:
         return false;
     }
 
-    void browse() {
-        std::optional<std::wstring> chosen = platform().choose_file_to_open(
-            window(), widen("音ファイルの参照 どのファイル？"), {wave_filter, std::size(wave_filter) - 1}, L"wav");
-        if (!chosen) return;
-        std::string path = narrow(*chosen);
-        std::string_view refusal = alarm_path_refusal(path, widen(path) == *chosen);
-        if (!refusal.empty()) return platform().inform(window(), refusal);
-        set_item_text(window(), IDC_ALARM_FILE, path);
-    }
-
     void start() {
         TimerStart answer = check_start({mode(), clock_time(picked(window(), IDC_RING_TIME)),
                                          clock_time(platform().local_time()), read_field(window(), IDC_HOURS, 0, 99),
                                          read_field(window(), IDC_MINUTES, 0, 99),
-                                         can_sound(item_text(window(), IDC_ALARM_FILE))});
+                                         sound_.can_sound()});
         if (answer.keeps_alarm_path) keep_alarm_path();
         if (!answer.refusal.empty()) return platform().inform(window(), answer.refusal);
         keep_message();
@@ -232,7 +209,7 @@ private:
     std::string status_;
     // The template's caption, which the time left follows while counting.
     std::string own_caption_;
-    KeptTextField alarm_field_{alarm_text_refusal};
+    SoundFileField sound_;
     KeptTextField message_field_{message_text_refusal};
     PresetChoice presets_;
 };
