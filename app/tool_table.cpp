@@ -81,6 +81,7 @@ const Tool tools[] = {
      list_converter<energy_converter, &Settings::energy>},
     {22, IDC_OPEN_PRESSURE, IDI_PRESSURE_CONVERTER, "圧力は？", IDD_PRESSURE_CONVERTER,
      list_converter<pressure_converter, &Settings::pressure>},
+    {27, IDC_OPEN_POWER, IDI_POWER_CONVERTER, "馬力は？", IDD_POWER_CONVERTER, list_converter<power_converter, &Settings::power>},
 };
 
 }  // namespace

@@ -63,7 +63,7 @@ struct Key {
 };
 
 // In the order of the file; each part holds its own defaults.
-constexpr std::array<Key, 34> keys = {{
+constexpr std::array<Key, 35> keys = {{
     {"dlg", PositionRows{first_rows}},
     {"alarm", TextValue{in<&Settings::timer, &TimerKept::alarm_path>, alarm_path_max_bytes}},
     {"tmsg_sw", NumberValue{in<&Settings::timer, &TimerKept::message_shown>}},
@@ -98,6 +98,7 @@ constexpr std::array<Key, 34> keys = {{
     {"off_office", NumberValue{in<&Settings::office_calendar, &OfficeCalendarKept::entries_apply>}},
     {"date_roll", NumberValue{in<&Settings::date_calculator, &DateCalculatorKept::roll>}},
     {"timer_preset", TimerPresets{}},
+    {"power_def", NumberValue{in<&Settings::power, &UnitKept::unit>}},
 }};
 
 // What a currency without a stored rate is worth, rows 0 to 15.

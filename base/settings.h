@@ -12,7 +12,7 @@
 
 namespace quivra {
 
-inline constexpr int position_rows = 24;
+inline constexpr int position_rows = 28;
 inline constexpr int rate_entries = 20;
 
 // Top-left corner of a window's outer rectangle, in screen pixels.
@@ -91,7 +91,7 @@ struct Settings {
     WindowRows windows;
     TimerKept timer;
     WorldClockKept world_clock;
-    UnitKept length, weight, area, volume, speed, fuel, data, energy, pressure;
+    UnitKept length, weight, area, volume, speed, fuel, data, energy, pressure, power;
     TaxKept tax;
     CurrencyKept currency;
     // Opaque; carried through unchanged. Ten digits do not fit 32 bits.

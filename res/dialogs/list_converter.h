@@ -1,4 +1,4 @@
-/* The list converters: templates 17 to 20, 22 and 32 to 35, each with its
+/* The list converters: templates 17 to 20, 22, 32 to 35 and 44, each with its
    controls numbered from its own base. */
 #pragma once
 
@@ -11,6 +11,7 @@
 #define IDD_DATA_CONVERTER 33
 #define IDD_ENERGY_CONVERTER 34
 #define IDD_PRESSURE_CONVERTER 35
+#define IDD_POWER_CONVERTER 44
 /* Their icons, in their windows and on their launcher buttons. */
 #define IDI_LENGTH_CONVERTER 2007
 #define IDI_WEIGHT_CONVERTER 2008
@@ -21,6 +22,7 @@
 #define IDI_DATA_CONVERTER 2018
 #define IDI_ENERGY_CONVERTER 2019
 #define IDI_PRESSURE_CONVERTER 2020
+#define IDI_POWER_CONVERTER 2023
 
 #define LENGTH_CONVERTER_BASE 700
 #define WEIGHT_CONVERTER_BASE 800
@@ -31,6 +33,7 @@
 #define DATA_CONVERTER_BASE 2300
 #define ENERGY_CONVERTER_BASE 2400
 #define PRESSURE_CONVERTER_BASE 2500
+#define POWER_CONVERTER_BASE 2700
 
 /* Added to a converter's base. */
 #define IDC_LIST_VALUE 21

@@ -127,7 +127,7 @@ TEST(SettingsFile, OfficeEntriesKeepTheirOrderSkipWhatCannotBeReadAndComeAfterEv
     EXPECT_EQ(entries[1], (OfficeEntry{true, false, date(2027, 3, 27), date(2027, 3, 27), "棚卸し,午前"}));
     EXPECT_EQ(entries[3].name, std::string(39, 'n')) << "40 bytes, cut between characters";
     const std::string file = settings_file_text(s);
-    EXPECT_NE(file.find("\r\ndlg23_topmost=0\r\nyear_end_kind=0\r\noffice00=off,0813,0816,お盆休み\r\n"
+    EXPECT_NE(file.find("\r\ndlg27_topmost=0\r\nyear_end_kind=0\r\noffice00=off,0813,0816,お盆休み\r\n"
                         "office01=work,20270327,20270327,棚卸し,午前\r\noffice02=off,0229,0301,閏\r\n"
                         "office03=off,0101,0101," + std::string(39, 'n') + "\r\noff_office=1\r\ndate_roll=0\r\n"),
               std::string::npos);
@@ -138,7 +138,8 @@ TEST(SettingsFile, OfficeEntriesKeepTheirOrderSkipWhatCannotBeReadAndComeAfterEv
 TEST(SettingsFile, ANewUserHasThreeTimerPresetsAndAFileKeepsExactlyTheOnesItListsSkippingWhatCannotBeRead) {
     const std::string first = settings_file_text(loaded(""));
     EXPECT_TRUE(first.ends_with("\r\ndate_roll=0\r\ntimer_presets=3\r\ntimer_preset00=カップめん\t2\t000000\t1\t3\t0\t\t\r\n"
-                                "timer_preset01=休憩\t2\t000000\t1\t15\t0\t\t\r\ntimer_preset02=会議\t1\t000000\t1\t3\t0\t\t\r\n"));
+                                "timer_preset01=休憩\t2\t000000\t1\t15\t0\t\t\r\ntimer_preset02=会議\t1\t000000\t1\t3\t0\t\t\r\n"
+                                "power_def=0\r\n"));
     Settings s = loaded("timer_presets=2\ntimer_preset00=朝会\t0\t085500\t1\t3\t1\tC:\\bell.wav\t朝会です\n"
                         "timer_preset01=壊れ\t3\t000000\t1\t3\t0\t\t\ntimer_preset02=\t2\t000000\t1\t3\t0\t\t\n"
                         "timer_preset03=時刻\t0\t246000\t1\t3\t0\t\t\ntimer_preset04=昼\t2\t000000\t1\t45\t0\t\tお昼\ta\n");

@@ -124,6 +124,7 @@ TEST(RateFields, KeepEveryRateThroughTheTwoFields) {
 }
 
 constexpr std::size_t mm = 0, cm = 1, metre = 2, km = 3, inch = 4, foot = 5, mile = 8, ri = 14;
+constexpr std::size_t oil_barrel = 24, watt = 0, kw = 1, mw = 2, ps = 3, hp = 4, kgf_m = 5, kcal_h = 6, btu_h = 7;
 constexpr std::size_t litre = 7, british_barrel = 15, go = 18, sho = 19, metre_per_second = 0, km_per_hour = 5, mach = 13;
 
 // A value as the field gives it: whole hundred-thousandths.
@@ -162,8 +163,17 @@ TEST(ListConversion, EveryDigitIsTheExactDefinitionsTruncated) {
         {data_units, units(500), 7, 0, "4,000,000,000,000.00000 bit"},
         {data_units, units(124, 99'999), 8, 0, "999,999,920,000,000.00000 bit"},  // TB
         {fuel_units, units(15, 30'000), 0, 1, "6.53594 L/100km"},
-        {fuel_units, units(15, 30'000), 0, 2, "35.98783 mpg"},
-        {fuel_units, units(5), 1, 2, "47.04291 mpg"},
+        {fuel_units, units(15, 30'000), 0, 2, "35.98783 mpg（米）"},
+        {fuel_units, units(5), 1, 2, "47.04291 mpg（米）"},
+        {fuel_units, units(1), 0, 3, "2.82480 mpg（英）"},
+        {volume_units, units(1), litre, oil_barrel, "0.00628 bbl"},
+        {power_units, units(100), ps, kw, "73.54987 kW"},
+        {power_units, units(1), kw, ps, "1.35962 PS"},
+        {power_units, units(1), mw, hp, "1,341.02208 HP"},
+        {power_units, units(1), mw, kgf_m, "101,971.62129 kgf・m/s"},
+        {power_units, units(1), mw, kcal_h, "860,420.65009 kcal/h"},
+        {power_units, units(1), mw, btu_h, "3,412,141.63312 BTU/h"},
+        {power_units, units(1), watt, watt, "1.00000 W"},
         {fuel_units, units(100), 1, 0, "1.00000 km/L"},
     };
     for (const auto& c : cases) EXPECT_EQ(shown(c.table, c.value, c.from, c.to), c.shows) << c.shows;
@@ -174,17 +184,38 @@ TEST(ListConversion, LinesPadNamesAndDashWhatTheColumnCannotHold) {
     EXPECT_EQ(convert_to_every_unit(length_units, units(1), metre)[cm], "センチメートル\t      100.00000 cm")
         << "a long name overruns";
     EXPECT_EQ(convert_to_every_unit(length_units, units(9999), ri)[mm], "ミリメートル\t    -----");
-    EXPECT_EQ(convert_to_every_unit(data_units, units(125), 8)[0], "ビット    \t              -----") << "10 to the 15th bits";
-    EXPECT_EQ(convert_to_every_unit(data_units, units(1), 0)[0], "ビット    \t                  1.00000 bit");
+    const std::string bit = "ビット" + std::string(16, ' ');
+    EXPECT_EQ(convert_to_every_unit(data_units, units(125), 8)[0], bit + "\t              -----") << "10 to the 15th bits";
+    EXPECT_EQ(convert_to_every_unit(data_units, units(1), 0)[0], bit + "\t                  1.00000 bit");
+    EXPECT_EQ(convert_to_every_unit(data_units, units(1), 0)[5], "キロバイト（1000 B）  \t                  0.00012 kB")
+        << "each byte row says its base";
     // A reciprocal unit at 0 is infinite one way and 0 the other.
     EXPECT_EQ(shown(fuel_units, 0, 0, 1), "-----");
     EXPECT_EQ(shown(fuel_units, 0, 1, 0), "-----");
     EXPECT_EQ(shown(fuel_units, 0, 1, 1), "0.00000 L/100km");
 }
 
+// Expected figures from exact fractions of the legal definitions, cut after the sixth significant digit.
+TEST(ListConversion, ANonzeroValueBelowTheFifthDecimalShowsUpToSixSignificantDigitsWithItsPointInLine) {
+    const struct { const UnitTable& table; std::uint64_t value; std::size_t from, to; const char* shows; } cases[] = {
+        {pressure_units, units(1), 0, 6, "0.00000986923 atm"},
+        {pressure_units, units(1), 0, 3, "0.000001 MPa"},
+        {weight_units, units(1), 0, 2, "0.000001 t"},
+        {length_units, units(0, 1), mm, km, "0.00000000001 km"},
+        {data_units, units(0, 1), 0, 14, "0.00000000000000000000111022 PiB"},
+        {volume_units, units(0, 1), 0, oil_barrel, "0.0000000000628981 bbl"},
+        {energy_units, units(0, 1), 0, 6, "0.00000000000277777 kWh"},
+        {power_units, units(0, 1), watt, mw, "0.00000000001 MW"},
+        {power_units, 0, watt, mw, "0.00000 MW"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(shown(c.table, c.value, c.from, c.to), c.shows) << c.shows;
+    const auto lines = convert_to_every_unit(pressure_units, units(1), 0);
+    EXPECT_EQ(lines[6].find('.'), lines[0].find('.')) << lines[6];
+}
+
 TEST(ListConversion, ZeroGivesZeroOnEveryLineOfEveryTableButTheReciprocals) {
     for (const UnitTable* table : {&length_units, &weight_units, &area_units, &volume_units, &speed_units, &data_units,
-                                   &energy_units, &pressure_units}) {
+                                   &energy_units, &pressure_units, &power_units}) {
         const std::size_t rows = table->units.size();
         for (std::size_t from = 0; from < rows; ++from) {
             const auto lines = convert_to_every_unit(*table, 0, from);

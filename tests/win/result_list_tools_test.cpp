@@ -99,6 +99,7 @@ TEST_F(ResultListToolsTest, EachNewConverterOpensFromItsButtonConvertsAndKeepsIt
         {IDC_OPEN_DATA, DATA_CONVERTER_BASE, 7, "data_def=7", "8,000,000,000.00000 bit"},
         {IDC_OPEN_ENERGY, ENERGY_CONVERTER_BASE, 4, "energy_def=4", "4,184.00000 J"},
         {IDC_OPEN_PRESSURE, PRESSURE_CONVERTER_BASE, 2, "pressure_def=2", "1,000.00000 Pa"},
+        {IDC_OPEN_POWER, POWER_CONVERTER_BASE, 3, "power_def=3", "735.49875 W"},
     };
     for (const auto& t : tools) {
         HWND tool = open(t.command);
@@ -111,6 +112,13 @@ TEST_F(ResultListToolsTest, EachNewConverterOpensFromItsButtonConvertsAndKeepsIt
         EXPECT_TRUE(saved(std::string("\r\n") + t.key + "\r\n")) << t.key;
         EXPECT_EQ(selected_row(open(t.command), t.base + IDC_LIST_UNIT), t.row) << t.key;
     }
+    // A line below the fifth decimal keeps its point in the column of the others.
+    HWND pressure = open(IDC_OPEN_PRESSURE);
+    choose_row(pressure, PRESSURE_CONVERTER_BASE + IDC_LIST_UNIT, 0);
+    click(pressure, PRESSURE_CONVERTER_BASE + IDC_LIST_CONVERT);
+    const auto lines = list_lines(pressure, PRESSURE_CONVERTER_BASE + IDC_LIST_RESULTS);
+    EXPECT_TRUE(lines.at(6).ends_with(" 0.00000986923 atm")) << lines.at(6);
+    EXPECT_EQ(lines.at(6).find('.'), lines.at(0).find('.'));
 }
 
 constexpr int new_york = 24;

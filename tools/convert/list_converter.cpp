@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::uint64_t narrow_limit = 1'000'000'000;      // the nine-digit column
 constexpr std::uint64_t wide_limit = 1'000'000'000'000'000;  // the fifteen-digit column
+// A nonzero value below the fifth decimal shows this many significant digits.
+constexpr int tiny_significant_digits = 6;
 
 std::string grouped(std::uint64_t whole) {
     std::string digits = std::to_string(whole), text;
@@ -27,21 +29,35 @@ std::string dash_line(const UnitTable& table, const Unit& unit) {
     return line;
 }
 
-// numerator / denominator units, truncated to five decimals.
+// The decimals of a fraction below 0.00001 and above 0, as far as its
+// sixth significant digit, truncated, without the zeros that end it.
+std::string tiny_decimals(Natural remainder, const Natural& denominator) {
+    std::string digits;
+    for (int significant = 0; significant < tiny_significant_digits && !remainder.is_zero();) {
+        Natural::Division step = (remainder * Natural(10)).divided_by(denominator);
+        const auto digit = char('0' + step.quotient.low_64());
+        if (digit != '0' || significant > 0) ++significant;
+        digits += digit;
+        remainder = step.remainder;
+    }
+    return digits.erase(digits.find_last_not_of('0') + 1);
+}
+
+// numerator / denominator units, truncated to five decimals, or further for a value that would show as zero.
 std::string line_of(const UnitTable& table, const Unit& unit, const Natural& numerator, const Natural& denominator) {
     if (denominator.is_zero()) return dash_line(table, unit);
     Natural::Division whole = numerator.divided_by(denominator);
     if (whole.quotient >= Natural(table.wide ? wide_limit : narrow_limit)) return dash_line(table, unit);
-    std::uint64_t decimals = (whole.remainder * Natural(value_scale)).divided_by(denominator).quotient.low_64();
-    char line[160];
-    if (table.wide)
-        std::snprintf(line, sizeof line, "%-*s\t%19s.%05llu %s", table.name_width, unit.name,
-                      grouped(whole.quotient.low_64()).c_str(), static_cast<unsigned long long>(decimals),
-                      unit.abbreviation);
-    else
-        std::snprintf(line, sizeof line, "%-*s\t%9llu.%05llu %s", table.name_width, unit.name,
-                      static_cast<unsigned long long>(whole.quotient.low_64()),
-                      static_cast<unsigned long long>(decimals), unit.abbreviation);
+    char decimals[48];
+    std::snprintf(decimals, sizeof decimals, "%05llu", static_cast<unsigned long long>(
+        (whole.remainder * Natural(value_scale)).divided_by(denominator).quotient.low_64()));
+    if (whole.quotient.is_zero() && std::string_view(decimals) == "00000" && !whole.remainder.is_zero())
+        std::snprintf(decimals, sizeof decimals, "%s", tiny_decimals(whole.remainder, denominator).c_str());
+    // Whole parts right-aligned, so that every line's point stands in one column.
+    char line[192];
+    std::snprintf(line, sizeof line, "%-*s\t%*s.%s %s", table.name_width, unit.name, table.wide ? 19 : 9,
+                  table.wide ? grouped(whole.quotient.low_64()).c_str() : std::to_string(whole.quotient.low_64()).c_str(),
+                  decimals, unit.abbreviation);
     return line;
 }
 

@@ -23,6 +23,7 @@ const ListConverter fuel_converter{FUEL_CONVERTER_BASE, fuel_units};
 const ListConverter data_converter{DATA_CONVERTER_BASE, data_units};
 const ListConverter energy_converter{ENERGY_CONVERTER_BASE, energy_units};
 const ListConverter pressure_converter{PRESSURE_CONVERTER_BASE, pressure_units};
+const ListConverter power_converter{POWER_CONVERTER_BASE, power_units};
 
 namespace {
 

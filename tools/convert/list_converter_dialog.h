@@ -13,7 +13,7 @@ struct ListConverter {
 };
 
 extern const ListConverter length_converter, weight_converter, area_converter, volume_converter, speed_converter,
-    fuel_converter, data_converter, energy_converter, pressure_converter;
+    fuel_converter, data_converter, energy_converter, pressure_converter, power_converter;
 
 std::unique_ptr<ToolWindow> make_list_converter_window(HWND window, const ListConverter& tool, UnitKept& kept);
 

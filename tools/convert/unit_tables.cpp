@@ -89,6 +89,8 @@ constexpr Unit volume_rows[] = {
     {"才（さい）", "才", {1000000, 35937}},  // a cubic shaku: (10/33 m)³
     {"石（こく）", "石", sho * Ratio{100}},
     {"トン（船舶用）", "t", decimal("2831.6846592")},
+    // At the end, so that a kept row keeps its unit: oil's 42 US gallons.
+    {"バレル（石油）", "bbl", decimal("158.987294928")},
 };
 
 constexpr Unit speed_rows[] = {
@@ -111,8 +113,8 @@ constexpr Unit speed_rows[] = {
 constexpr Unit fuel_rows[] = {
     {"キロメートル毎リットル", "km/L", {1}},
     {"リットル毎100キロメートル", "L/100km", {100}, true},
-    {"マイル毎ガロン（米）", "mpg", mile / Ratio{1000} / us_gallon},
-    {"マイル毎ガロン（英）", "mpg", mile / Ratio{1000} / imperial_gallon},
+    {"マイル毎ガロン（米）", "mpg（米）", mile / Ratio{1000} / us_gallon},
+    {"マイル毎ガロン（英）", "mpg（英）", mile / Ratio{1000} / imperial_gallon},
 };
 
 constexpr unsigned __int128 power(unsigned __int128 base, int exponent) {
@@ -125,16 +127,17 @@ constexpr Unit data_rows[] = {
     {"メガビット", "Mbit", {power(10, 6)}},
     {"ギガビット", "Gbit", {power(10, 9)}},
     {"バイト", "B", {8}},
-    {"キロバイト", "KB", {8 * power(10, 3)}},
-    {"メガバイト", "MB", {8 * power(10, 6)}},
-    {"ギガバイト", "GB", {8 * power(10, 9)}},
-    {"テラバイト", "TB", {8 * power(10, 12)}},
-    {"ペタバイト", "PB", {8 * power(10, 15)}},
-    {"キビバイト", "KiB", {8 * power(2, 10)}},
-    {"メビバイト", "MiB", {8 * power(2, 20)}},
-    {"ギビバイト", "GiB", {8 * power(2, 30)}},
-    {"テビバイト", "TiB", {8 * power(2, 40)}},
-    {"ペビバイト", "PiB", {8 * power(2, 50)}},
+    // Each says its base: a kilobyte in Windows' sense is what this table calls a kibibyte.
+    {"キロバイト（1000 B）", "kB", {8 * power(10, 3)}},
+    {"メガバイト（1000 kB）", "MB", {8 * power(10, 6)}},
+    {"ギガバイト（1000 MB）", "GB", {8 * power(10, 9)}},
+    {"テラバイト（1000 GB）", "TB", {8 * power(10, 12)}},
+    {"ペタバイト（1000 TB）", "PB", {8 * power(10, 15)}},
+    {"キビバイト（1024 B）", "KiB", {8 * power(2, 10)}},
+    {"メビバイト（1024 KiB）", "MiB", {8 * power(2, 20)}},
+    {"ギビバイト（1024 MiB）", "GiB", {8 * power(2, 30)}},
+    {"テビバイト（1024 GiB）", "TiB", {8 * power(2, 40)}},
+    {"ペビバイト（1024 TiB）", "PiB", {8 * power(2, 50)}},
 };
 
 constexpr Unit energy_rows[] = {
@@ -162,6 +165,18 @@ constexpr Unit pressure_rows[] = {
     {"水柱ミリメートル", "mmH2O", standard_gravity},
 };
 
+// Watts; the calorie and the BTU as the 熱量 table has them.
+constexpr Unit power_rows[] = {
+    {"ワット", "W", {1}},
+    {"キロワット", "kW", {1000}},
+    {"メガワット", "MW", {1000000}},
+    {"仏馬力", "PS", decimal("735.49875")},
+    {"英馬力", "HP", decimal("745.69987158227022")},  // 550 ft・lbf/s
+    {"重量キログラムメートル毎秒", "kgf・m/s", standard_gravity},
+    {"キロカロリー毎時", "kcal/h", Ratio{4184} / Ratio{3600}},
+    {"BTU毎時", "BTU/h", decimal("1055.05585262") / Ratio{3600}},
+};
+
 }  // namespace
 
 const UnitTable length_units{length_rows, 12};
@@ -170,8 +185,9 @@ const UnitTable area_units{area_rows, 16};
 const UnitTable volume_units{volume_rows, 16};
 const UnitTable speed_units{speed_rows, 16};
 const UnitTable fuel_units{fuel_rows, 25, true};
-const UnitTable data_units{data_rows, 10, true};
+const UnitTable data_units{data_rows, 22, true};
 const UnitTable energy_units{energy_rows, 12, true};
 const UnitTable pressure_units{pressure_rows, 34, true};
+const UnitTable power_units{power_rows, 26, true};
 
 }  // namespace quivra

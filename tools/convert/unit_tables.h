@@ -73,5 +73,6 @@ extern const UnitTable fuel_units;     // kilometre per litre
 extern const UnitTable data_units;     // bit
 extern const UnitTable energy_units;   // joule
 extern const UnitTable pressure_units; // pascal
+extern const UnitTable power_units;    // watt
 
 }  // namespace quivra
