@@ -30,15 +30,31 @@ namespace {
 // "123456789.12345"
 constexpr int longest_value = 15;
 
-// The tab stops just past the longest name, not at the next default stop,
-// so that the unit column fits within the list's margins.
-void set_result_tab_stop(HWND dialog, const ListConverter& tool) {
+// The tab stop just past the longest name, not at the next default stop,
+// so that the unit column fits within the list's margins; in quarters of a character.
+int result_tab_stop(const ListConverter& tool) {
     std::size_t name_columns = std::size_t(tool.table.name_width);
     for (const auto& unit : tool.table.units)
         name_columns = std::max(name_columns, std::string_view(unit.name).size());
-    int quarter_characters = int(name_columns + 1) * 4;
-    SendDlgItemMessageW(dialog, tool.base + IDC_LIST_RESULTS, LB_SETTABSTOPS, 1,
-                        reinterpret_cast<LPARAM>(&quarter_characters));
+    return int(name_columns + 1) * 4;
+}
+
+// A line wider than the list, as a value far below the fifth decimal is, scrolls into view.
+void fit_scroll_width(HWND dialog, const ListConverter& tool, const std::vector<std::string>& lines) {
+    HWND list = GetDlgItem(dialog, tool.base + IDC_LIST_RESULTS);
+    RECT tab{0, 0, result_tab_stop(tool), 0};
+    MapDialogRect(dialog, &tab);
+    const int tab_pixels = tab.right;
+    HDC dc = GetDC(list);
+    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    LONG widest = 0;
+    for (const std::string& line : lines) {
+        const std::wstring text = widen(line);
+        widest = std::max<LONG>(widest, LOWORD(GetTabbedTextExtentW(dc, text.c_str(), int(text.size()), 1, &tab_pixels)));
+    }
+    SelectObject(dc, font);
+    ReleaseDC(list, dc);
+    SendMessageW(list, LB_SETHORIZONTALEXTENT, WPARAM(widest + GetSystemMetrics(SM_CXEDGE) * 2), 0);
 }
 
 class ListConverterWindow final : public ToolWindow {
@@ -74,7 +90,8 @@ private:
         const auto& units = tool_.table.units;
         fill_drop_down(window(), tool_.base + IDC_LIST_UNIT, units.size(),
                        [&](std::size_t row) { return units[row].name; }, kept_.unit);
-        set_result_tab_stop(window(), tool_);
+        const int tab_stop = result_tab_stop(tool_);
+        SendDlgItemMessageW(window(), tool_.base + IDC_LIST_RESULTS, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&tab_stop));
     }
 
     void convert() {
@@ -84,7 +101,9 @@ private:
         if (row < 0 || std::size_t(row) >= tool_.table.units.size())
             return show_lines(window(), tool_.base + IDC_LIST_RESULTS, {});
         kept_.unit = std::int32_t(row);
-        show_lines(window(), tool_.base + IDC_LIST_RESULTS, convert_to_every_unit(tool_.table, value, std::size_t(row)));
+        const std::vector<std::string> lines = convert_to_every_unit(tool_.table, value, std::size_t(row));
+        show_lines(window(), tool_.base + IDC_LIST_RESULTS, lines);
+        fit_scroll_width(window(), tool_, lines);
     }
 
     const ListConverter& tool_;
