@@ -36,14 +36,16 @@ recipes+=("$(id IDC_OPEN_STOPWATCH):c$(id IDC_STOPWATCH_BUTTON),c$(id IDC_STOPWA
 recipes+=("$(id IDC_OPEN_TIME_OF_DAY):c$(id IDC_TOD_CONVERT),c$(id IDC_TOD_SPAN),c$(id IDC_TOD_OFFSET)")
 recipes+=("$(id IDC_OPEN_DRIVES):c$(id IDC_DRIVE_EXAMINE)")
 recipes+=("$(id IDC_OPEN_GAME):c$(id IDC_GAME_START),c$(id IDC_GAME_START)")
-for tool in LENGTH WEIGHT AREA VOLUME SPEED FUEL DATA ENERGY PRESSURE; do
+for tool in LENGTH WEIGHT AREA VOLUME SPEED FUEL DATA ENERGY PRESSURE POWER; do
     recipes+=("$(id "IDC_OPEN_$tool"):t$(list_id $tool IDC_LIST_VALUE)=3,c$(list_id $tool IDC_LIST_CONVERT)")
 done
 recipes+=("$(id IDC_OPEN_WORLD_CLOCK):c$(id IDC_WORLD_REPORT)"
           "$(id IDC_OPEN_TEMPERATURE):t$(id IDC_TEMPERATURE_VALUE)=36,c$(id IDC_TEMPERATURE_CONVERT)"
           "$(id IDC_OPEN_TAX):t$(id IDC_TAX_PRICE)=1980,c$(id IDC_TAX_CALCULATE)"
           "$(id IDC_OPEN_CURRENCY):t$(id IDC_CURRENCY_AMOUNT)=250,c$(id IDC_CURRENCY_CONVERT)"
-          "$(id IDC_OPEN_CURRENCY):o$(id IDM_RATE_EDITOR),c$(id IDC_RATE_CANCEL),x")
+          "$(id IDC_OPEN_CURRENCY):o$(id IDM_RATE_EDITOR),c$(id IDC_RATE_CANCEL),x"
+          "$(id IDC_OPEN_DATE_CALCULATOR):o$(id IDM_OFFICE_CALENDAR),x"
+          "$(id IDC_OPEN_TIMER):o$(id IDM_NEW_TIMER),x")
 
 start_display 300
 probe() {
