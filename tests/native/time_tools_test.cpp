@@ -9,6 +9,7 @@
 #include "base/calendar.h"
 #include "tools/time/timer.h"
 #include "tools/time/date_calculator.h"
+#include "tools/time/date_texts.h"
 #include "tools/time/stopwatch.h"
 #include "tools/time/time_calculator.h"
 #include "tools/time/time_of_day.h"

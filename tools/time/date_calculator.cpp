@@ -4,43 +4,9 @@
 #include <cstdio>
 
 #include "base/holidays.h"
+#include "tools/time/date_texts.h"
 
 namespace quivra {
-namespace {
-
-constexpr const char* weekday_names[] = {"日", "月", "火", "水", "木", "金", "土"};
-
-std::string slashed(const Date& date) {
-    char text[40];  // room for three full-range ints
-    std::snprintf(text, sizeof text, "%4d/%2u/%2u", int(date.year()), unsigned(date.month()), unsigned(date.day()));
-    return text;
-}
-
-struct Era {
-    const char* name;
-    Date first_day;
-};
-
-// Oldest first; a new era is one more row.
-constexpr Era eras[] = {
-    {"明治", date(1868, 9, 8)},
-    {"大正", date(1912, 7, 30)},
-    {"昭和", date(1926, 12, 25)},
-    {"平成", date(1989, 1, 8)},
-    {"令和", date(2019, 5, 1)},
-};
-
-}  // namespace
-
-std::string era_date(const Date& day) {
-    const Era* found = nullptr;
-    for (const Era& era : eras)
-        if (day >= era.first_day) found = &era;
-    if (!found) return "";
-    int year = int(day.year()) - int(found->first_day.year()) + 1;
-    std::string text = found->name + (year == 1 ? std::string("元") : std::to_string(year));
-    return text + "年" + std::to_string(unsigned(day.month())) + "月" + std::to_string(unsigned(day.day())) + "日";
-}
 
 std::int32_t days_counted(const Date& first, const Date& second, bool count_first_day) {
     auto days = std::int32_t((std::chrono::sys_days{second} - std::chrono::sys_days{first}).count());
@@ -52,14 +18,14 @@ const char* direction_word(bool back) { return back ? "前" : "後"; }
 
 DateAfter describe_date(const std::optional<Date>& date) {
     if (!date || !is_valid_date(*date)) return {"", "？", "", ""};
-    return {slashed(*date), weekday_names[weekday_index(*date)], era_date(*date), std::string(holiday_name(*date))};
+    return {slashed(*date), weekday_name(*date), era_date(*date), std::string(holiday_name(*date))};
 }
 
 DateAfter describe_rolled_date(const std::optional<Date>& date, const Date& off_day, Roll roll) {
     DateAfter after = describe_date(date);
     if (after.date.empty()) return after;
     after.holiday = std::to_string(unsigned(off_day.month())) + "/" + std::to_string(unsigned(off_day.day())) + "(" +
-                    weekday_names[weekday_index(off_day)] + ")は休み → " + roll_names[std::size_t(roll)];
+                    weekday_name(off_day) + ")は休み → " + roll_names[std::size_t(roll)];
     return after;
 }
 
@@ -90,7 +56,7 @@ std::string copied_date(const DateAfter& after) {
 std::vector<std::string> holiday_list_lines(int year) {
     std::vector<std::string> lines;
     for (const Holiday& holiday : holidays_of_year(year))
-        lines.push_back(slashed(holiday.date) + " (" + weekday_names[weekday_index(holiday.date)] + ")\t" +
+        lines.push_back(slashed(holiday.date) + " (" + weekday_name(holiday.date) + ")\t" +
                         std::string(holiday.name) + (holiday.predicted ? "（予測）" : ""));
     return lines;
 }

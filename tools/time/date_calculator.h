@@ -50,10 +50,6 @@ std::string office_entry_line(const OfficeEntry& entry);
 std::string_view office_name_refusal(std::string_view cp932, bool representable);
 inline constexpr char office_entries_full[] = "登録できるのは50件までです。";
 
-// The date in the Japanese era it falls in: "平成31年4月30日", "令和元年5月1日";
-// empty before the first era began.
-std::string era_date(const Date& date);
-
 // What Ctrl+C copies of each answer: "366日間"; "2027/ 1/ 1 金曜日 元日"
 // (the holiday only on one) with the era date on a second line when there
 // is one, empty without a date.
