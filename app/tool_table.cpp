@@ -1,6 +1,7 @@
 // The one place that names the tools: each row opens one tool window.
 #include "app/tool_table.h"
 
+#include "res/dialogs/age.h"
 #include "res/dialogs/consumption_tax.h"
 #include "res/dialogs/currency.h"
 #include "res/dialogs/date_calculator.h"
@@ -22,6 +23,7 @@
 #include "tools/convert/temperature_dialog.h"
 #include "tools/system/drive_report_dialog.h"
 #include "tools/system/game_dialog.h"
+#include "tools/time/age_dialog.h"
 #include "tools/time/date_calculator_dialog.h"
 #include "tools/time/holiday_list_dialog.h"
 #include "tools/time/office_calendar_dialog.h"
@@ -35,9 +37,10 @@
 namespace quivra {
 namespace {
 
-// No launcher button: the currency converter's menu opens the first, the date calculator's the others.
+// No launcher button: each opens from another tool's menu.
 const Tool rate_editor{15, 0, 0, "", IDD_RATE_EDITOR, keeping<make_rate_editor_window, &Settings::currency>};
 const Tool holiday_list{16, 0, 0, "", IDD_HOLIDAY_LIST, keeping<make_holiday_list_window>};
+const Tool age_table{26, 0, 0, "", IDD_AGE_TABLE, keeping<make_age_table_window>};
 const Tool office_calendar{23, 0, 0, "", IDD_OFFICE_CALENDAR, keeping<make_office_calendar_window, &Settings::office_calendar>};
 
 template <const ListConverter& table, UnitKept Settings::*unit>
@@ -81,6 +84,8 @@ const Tool tools[] = {
      list_converter<energy_converter, &Settings::energy>},
     {22, IDC_OPEN_PRESSURE, IDI_PRESSURE_CONVERTER, "圧力は？", IDD_PRESSURE_CONVERTER,
      list_converter<pressure_converter, &Settings::pressure>},
+    {25, IDC_OPEN_AGE, IDI_AGE, "何歳？", IDD_AGE, keeping<make_age_window, &Settings::age>, nullptr,
+     {{{IDM_AGE_TABLE, &age_table}}}},
     {27, IDC_OPEN_POWER, IDI_POWER_CONVERTER, "馬力は？", IDD_POWER_CONVERTER, list_converter<power_converter, &Settings::power>},
 };
 

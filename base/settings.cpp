@@ -63,7 +63,7 @@ struct Key {
 };
 
 // In the order of the file; each part holds its own defaults.
-constexpr std::array<Key, 35> keys = {{
+constexpr std::array<Key, 36> keys = {{
     {"dlg", PositionRows{first_rows}},
     {"alarm", TextValue{in<&Settings::timer, &TimerKept::alarm_path>, alarm_path_max_bytes}},
     {"tmsg_sw", NumberValue{in<&Settings::timer, &TimerKept::message_shown>}},
@@ -99,6 +99,7 @@ constexpr std::array<Key, 35> keys = {{
     {"date_roll", NumberValue{in<&Settings::date_calculator, &DateCalculatorKept::roll>}},
     {"timer_preset", TimerPresets{}},
     {"power_def", NumberValue{in<&Settings::power, &UnitKept::unit>}},
+    {"birth_date", NumberValue{in<&Settings::age, &AgeKept::birth_date>}},
 }};
 
 // What a currency without a stored rate is worth, rows 0 to 15.

@@ -86,6 +86,11 @@ struct OfficeCalendarKept {
     bool operator==(const OfficeCalendarKept&) const = default;
 };
 
+struct AgeKept {
+    std::int32_t birth_date = 0;  // YYYYMMDD; 0 before the first answer
+    bool operator==(const AgeKept&) const = default;
+};
+
 // Each member holds its defaults until a file is read.
 struct Settings {
     WindowRows windows;
@@ -98,6 +103,7 @@ struct Settings {
     std::int64_t passcode = 0;
     DateCalculatorKept date_calculator;
     OfficeCalendarKept office_calendar;
+    AgeKept age;
     bool operator==(const Settings&) const = default;
 };
 

@@ -10,6 +10,7 @@
 
 #include "base/win/settings_store.h"
 #include "base/win/text.h"
+#include "res/dialogs/age.h"
 #include "res/dialogs/consumption_tax.h"
 #include "res/dialogs/date_calculator.h"
 #include "res/dialogs/list_converter.h"
@@ -178,6 +179,34 @@ TEST_F(FormToolsTest, TheCompanysCalendarIsAMonthCalendarWithTheOfficesDaysOffIn
     request.prgDayState = states;
     SendMessageW(editor, WM_NOTIFY, IDC_OFFICE_CALENDAR_MONTH, LPARAM(&request));
     EXPECT_EQ(states[0], MONTHDAYSTATE(1u << 0 | 1u << 10)) << "元日 and 成人の日 with 土日祝";
+}
+
+TEST_F(FormToolsTest, AgeAnswersForTheBirthDateAndKeepsItWhileItsTableListsAYearsAges) {
+    HWND tool = open(IDC_OPEN_AGE);
+    EXPECT_EQ(text_of(tool, IDC_REFERENCE_DATE), "2026/12/07") << "today";
+    set_picker(tool, IDC_BIRTH_DATE, moment(2000, 2, 29));
+    click(tool, IDC_AGE_CALCULATE);
+    EXPECT_EQ((std::vector{text_of(tool, IDC_AGE), text_of(tool, IDC_KAZOE), text_of(tool, IDC_BORN), text_of(tool, IDC_GRADE),
+                           text_of(tool, IDC_DAYS_LIVED), text_of(tool, IDC_NEXT_BIRTHDAY)}),
+              (std::vector<std::string>{"26歳", "27歳", "2000/ 2/29（平成12年）庚辰", "－", "生まれてから 9,779日目",
+                                        "次の誕生日まで 84日（27歳）"}));
+    EXPECT_EQ(list_lines(tool, IDC_SCHOOLS).size(), 4u);
+    set_picker(tool, IDC_REFERENCE_DATE, moment(1999, 1, 1));
+    click(tool, IDC_AGE_CALCULATE);
+    EXPECT_EQ(std::pair(text_of(tool, IDC_AGE), text_of(tool, IDC_KAZOE)), std::pair(std::string("生年月日が基準日より後です"), std::string()));
+    EXPECT_TRUE(list_lines(tool, IDC_SCHOOLS).empty());
+    restart();
+    EXPECT_TRUE(saved("\r\nbirth_date=20000229\r\n"));
+    tool = open(IDC_OPEN_AGE);
+    EXPECT_EQ(text_of(tool, IDC_BIRTH_DATE), "2000/02/29");
+
+    choose_menu(tool, IDM_AGE_TABLE);
+    HWND table = tool_window_with(IDC_AGE_TABLE);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(text_of(table, IDC_TABLE_YEAR), "2026");
+    EXPECT_EQ(list_lines(table, IDC_AGE_TABLE).at(26), "2000年\t平成12年\t庚辰\t26歳\t25歳\t27歳");
+    SetDlgItemTextW(table, IDC_TABLE_YEAR, L"2019");
+    EXPECT_EQ(list_lines(table, IDC_AGE_TABLE).front(), "2019年\t平成31年・令和元年\t己亥\t0歳\t－\t1歳");
 }
 
 TEST_F(FormToolsTest, HolidayListShowsTheYearsHolidaysAndMarksPredictedEquinoxes) {
