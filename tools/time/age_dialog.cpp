@@ -16,8 +16,8 @@
 namespace quivra {
 namespace {
 
-// Birth year, eras (two at most), 干支, and the three ages.
-constexpr int table_tab_stops[] = {32, 108, 128, 152, 176};
+// Birth year, eras (two at most), 干支, and the three ages; the template's headings stand over them.
+constexpr int table_tab_stops[] = {32, 108, 128, 164, 200};
 
 SYSTEMTIME system_date(const Date& day) {
     SYSTEMTIME time{};
