@@ -29,20 +29,11 @@ std::tuple<int, int, int> ymd(std::optional<Date> day) {
     return day ? std::tuple(int(day->year()), int(unsigned(day->month())), int(unsigned(day->day()))) : std::tuple(0, 0, 0);
 }
 
-TEST(BusinessDays, BetweenTwoDatesAcrossTheYearEndInBothDirections) {
-    EXPECT_EQ(business_days_between(date(2026, 12, 25), date(2027, 1, 8), office, false).count, 6);
-    EXPECT_EQ(business_days_between(date(2027, 1, 8), date(2026, 12, 25), office, false).count, -6);
-    EXPECT_EQ(business_days_between(date(2026, 12, 25), date(2027, 1, 8), weekends_and_holidays, false).count, 9)
-        << "12/28 to 12/31 and 1/4 to 1/8, 1/1 being 元日";
-    EXPECT_EQ(business_days_between(date(2026, 12, 1), date(2026, 12, 8), none, false).count, 7);
-    EXPECT_EQ(business_days_between(date(2026, 12, 7), date(2026, 12, 7), office, false).count, 0);
-    // Monday the 7th counts only when the first day does; Sunday the 6th never.
+// The walk below checks every span without its first day; these, the first day counted.
+TEST(BusinessDays, TheFirstDayCountsOnlyWhenAskedAndOnlyWhenItIsABusinessDay) {
     EXPECT_EQ(business_days_between(date(2026, 12, 7), date(2026, 12, 8), office, true).count, 2);
     EXPECT_EQ(business_days_between(date(2026, 12, 8), date(2026, 12, 7), office, true).count, -2);
-    EXPECT_EQ(business_days_between(date(2026, 12, 6), date(2026, 12, 7), office, true).count, 1);
-    // Golden Week: 4/29 and 5/3 to 5/6 are off in 2026, the weekend too.
-    EXPECT_EQ(business_days_between(date(2026, 4, 28), date(2026, 5, 7), weekends_and_holidays, false).count, 3);
-    EXPECT_EQ(business_days_between(date(2026, 4, 28), date(2026, 5, 7), days_off(true, true, false, false), false).count, 7);
+    EXPECT_EQ(business_days_between(date(2026, 12, 6), date(2026, 12, 7), office, true).count, 1) << "a Sunday";
 }
 
 // Whether an entry covers the day, by comparing month and day (yearly) or the dates.
