@@ -10,7 +10,7 @@
 #include "base/shift_jis.h"
 #include "base/win/system_minutes.h"
 #include "base/win/text.h"
-#include "res/dialogs/timer.h"
+#include "base/win/name_box_ids.h"
 
 namespace quivra {
 namespace {
@@ -46,7 +46,7 @@ INT_PTR CALLBACK name_box_procedure(HWND box, UINT message, WPARAM wparam, LPARA
     }
     if (message != WM_COMMAND || (wparam != IDOK && wparam != IDCANCEL)) return FALSE;
     if (wparam == IDOK)
-        *reinterpret_cast<std::optional<std::string>*>(GetWindowLongPtrW(box, DWLP_USER)) = item_text(box, IDC_PRESET_NAME);
+        *reinterpret_cast<std::optional<std::string>*>(GetWindowLongPtrW(box, DWLP_USER)) = item_text(box, IDC_NAME_BOX_NAME);
     EndDialog(box, wparam);
     return TRUE;
 }
@@ -139,7 +139,7 @@ public:
 
     std::optional<std::string> ask_name(HWND owner, std::size_t max_bytes) override {
         std::optional<std::string> name;
-        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PRESET_NAME), owner, name_box_procedure,
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_NAME_BOX), owner, name_box_procedure,
                         reinterpret_cast<LPARAM>(&name));
         if (name) *name = std::string(cut_to_whole_characters(*name, max_bytes));
         return name;

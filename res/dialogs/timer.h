@@ -1,4 +1,4 @@
-/* Countdown timer: template 13, its controls, menu and timer; template 37, a preset's name. */
+/* Countdown timer: template 13, its controls, menu and timer. */
 #pragma once
 
 #define IDD_TIMER 13
@@ -27,8 +27,5 @@
 #define IDC_TIMER_PRESET 361
 #define IDC_PRESET_REGISTER 362
 #define IDC_PRESET_REMOVE 363
-
-#define IDD_PRESET_NAME 37 /* the name a preset is registered under */
-#define IDC_PRESET_NAME 3701
 
 #define IDT_COUNTDOWN 991          /* redraws the time left once a second */
