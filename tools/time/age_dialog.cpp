@@ -3,15 +3,13 @@
 
 #include <commctrl.h>
 
-#include <iterator>
-
 #include "base/win/copying.h"
 #include "base/win/pickers.h"
 #include "base/win/platform.h"
-#include "base/win/spin_field.h"
 #include "base/win/text.h"
 #include "res/dialogs/age.h"
 #include "tools/time/age.h"
+#include "tools/time/year_list_dialog.h"
 
 namespace quivra {
 namespace {
@@ -62,30 +60,8 @@ private:
     AgeAnswers answers_;  // the last, what Ctrl+C copies
 };
 
-class AgeTableWindow final : public ToolWindow {
-public:
-    using ToolWindow::ToolWindow;
-
-private:
-    void open() override {
-        SendDlgItemMessageW(window(), IDC_AGE_TABLE, LB_SETTABSTOPS, std::size(table_tab_stops),
-                            reinterpret_cast<LPARAM>(table_tab_stops));
-        set_up_spin_field(window(), IDC_TABLE_YEAR, IDC_TABLE_YEAR_UPDOWN, first_table_year, last_table_year);
-        SetDlgItemInt(window(), IDC_TABLE_YEAR, platform().local_time().wYear, FALSE);
-        show_year();
-    }
-
-    bool command(WPARAM id) override {
-        if (id != MAKEWPARAM(IDC_TABLE_YEAR, EN_CHANGE)) return false;
-        show_year();
-        return true;
-    }
-
-    void show_year() {
-        show_lines(window(), IDC_AGE_TABLE,
-                   age_table_lines(read_field(window(), IDC_TABLE_YEAR, first_table_year, last_table_year)));
-    }
-};
+const YearList age_table{IDC_TABLE_YEAR,  IDC_TABLE_YEAR_UPDOWN, IDC_AGE_TABLE, first_table_year,
+                         last_table_year, table_tab_stops,       age_table_lines};
 
 }  // namespace
 
@@ -93,6 +69,6 @@ std::unique_ptr<ToolWindow> make_age_window(HWND window, AgeKept& kept) {
     return std::make_unique<AgeWindow>(window, kept);
 }
 
-std::unique_ptr<ToolWindow> make_age_table_window(HWND window) { return std::make_unique<AgeTableWindow>(window); }
+std::unique_ptr<ToolWindow> make_age_table_window(HWND window) { return std::make_unique<YearListWindow>(window, age_table); }
 
 }  // namespace quivra
