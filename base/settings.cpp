@@ -50,6 +50,8 @@ struct OfficeEntries {};
 // timer_presets=COUNT, then timer_presetNN; a file with the count holds
 // exactly the presets listed, one without it the first ones.
 struct TimerPresets {};
+// alarmNN, one alarm of 忘れないで each, written in the list's order.
+struct AlarmEntries {};
 // Keys with a two-digit row and a field: dlgNN_topmost, 0 or 1.
 struct RowFlags {
     std::string_view field;
@@ -58,12 +60,13 @@ struct RowFlags {
 
 struct Key {
     std::string_view name;
-    std::variant<TextValue, NumberValue, PositionRows, RateEntries, CarriedCode, RowFlags, OfficeEntries, TimerPresets>
+    std::variant<TextValue, NumberValue, PositionRows, RateEntries, CarriedCode, RowFlags, OfficeEntries, TimerPresets,
+                 AlarmEntries>
         value;
 };
 
 // In the order of the file; each part holds its own defaults.
-constexpr std::array<Key, 36> keys = {{
+constexpr std::array<Key, 39> keys = {{
     {"dlg", PositionRows{first_rows}},
     {"alarm", TextValue{in<&Settings::timer, &TimerKept::alarm_path>, alarm_path_max_bytes}},
     {"tmsg_sw", NumberValue{in<&Settings::timer, &TimerKept::message_shown>}},
@@ -100,6 +103,9 @@ constexpr std::array<Key, 36> keys = {{
     {"timer_preset", TimerPresets{}},
     {"power_def", NumberValue{in<&Settings::power, &UnitKept::unit>}},
     {"birth_date", NumberValue{in<&Settings::age, &AgeKept::birth_date>}},
+    {"alarm", AlarmEntries{}},
+    {"alarm_tray", NumberValue{in<&Settings::alarms, &AlarmsKept::tray>}},
+    {"alarm_watched_until", NumberValue{in<&Settings::alarms, &AlarmsKept::watched_until>}},
 }};
 
 // What a currency without a stored rate is worth, rows 0 to 15.
@@ -193,6 +199,13 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
                 return;
             if (std::optional<TimerPreset> preset = read_timer_preset(from(after, 3))) presets.push_back(*preset);
         },
+        [&](AlarmEntries) {
+            std::vector<AlarmEntry>& alarms = s.alarms.alarms;
+            if (!read_index(after, int(alarms_max), index) || from(after, 2).substr(0, 1) != "=" ||
+                alarms.size() >= alarms_max)
+                return;
+            if (std::optional<AlarmEntry> alarm = read_alarm_entry(from(after, 3))) alarms.push_back(*alarm);
+        },
         // A line that reads as no entry is skipped; the others keep their order.
         [&](OfficeEntries) {
             std::vector<OfficeEntry>& entries = s.office_calendar.entries;
@@ -243,6 +256,11 @@ void write_key(std::string& out, const Settings& kept, const Key& key) {
             put(out, std::string(key.name) + "s", std::to_string(count));
             for (std::size_t i = 0; i < count; ++i)
                 put(out, std::string(key.name) + two_digits(int(i)), timer_preset_text(presets[i]));
+        },
+        [&](AlarmEntries) {
+            const std::vector<AlarmEntry>& alarms = s.alarms.alarms;
+            for (std::size_t i = 0; i < alarms.size() && i < alarms_max; ++i)
+                put(out, std::string(key.name) + two_digits(int(i)), alarm_entry_text(alarms[i]));
         },
         [&](OfficeEntries) {
             const std::vector<OfficeEntry>& entries = s.office_calendar.entries;

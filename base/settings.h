@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/alarm_entry.h"
 #include "base/office_entry.h"
 #include "base/timer_preset.h"
 
@@ -91,6 +92,15 @@ struct AgeKept {
     bool operator==(const AgeKept&) const = default;
 };
 
+struct AlarmsKept {
+    std::vector<AlarmEntry> alarms;
+    std::int32_t tray = 1;  // closing the launcher with an alarm on leaves Quivra in the notification area
+    // The local minute (since 2000/01/01 00:00) up to which every ring was
+    // seen; the next start names those that fell due after it.
+    std::int32_t watched_until = 0;
+    bool operator==(const AlarmsKept&) const = default;
+};
+
 // Each member holds its defaults until a file is read.
 struct Settings {
     WindowRows windows;
@@ -104,6 +114,7 @@ struct Settings {
     DateCalculatorKept date_calculator;
     OfficeCalendarKept office_calendar;
     AgeKept age;
+    AlarmsKept alarms;
     bool operator==(const Settings&) const = default;
 };
 

@@ -139,7 +139,7 @@ TEST(SettingsFile, ANewUserHasThreeTimerPresetsAndAFileKeepsExactlyTheOnesItList
     const std::string first = settings_file_text(loaded(""));
     EXPECT_TRUE(first.ends_with("\r\ndate_roll=0\r\ntimer_presets=3\r\ntimer_preset00=カップめん\t2\t000000\t1\t3\t0\t\t\r\n"
                                 "timer_preset01=休憩\t2\t000000\t1\t15\t0\t\t\r\ntimer_preset02=会議\t1\t000000\t1\t3\t0\t\t\r\n"
-                                "power_def=0\r\nbirth_date=0\r\n"));
+                                "power_def=0\r\nbirth_date=0\r\nalarm_tray=1\r\nalarm_watched_until=0\r\n"));
     Settings s = loaded("timer_presets=2\ntimer_preset00=朝会\t0\t085500\t1\t3\t1\tC:\\bell.wav\t朝会です\n"
                         "timer_preset01=壊れ\t3\t000000\t1\t3\t0\t\t\ntimer_preset02=\t2\t000000\t1\t3\t0\t\t\n"
                         "timer_preset03=時刻\t0\t246000\t1\t3\t0\t\t\ntimer_preset04=昼\t2\t000000\t1\t45\t0\t\tお昼\ta\n");

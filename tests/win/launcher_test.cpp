@@ -92,7 +92,7 @@ bool whole_file(const std::string& file) {
                           "dlg23_topmost=0\r\ndlg24_topmost=0\r\ndlg25_topmost=0\r\ndlg26_topmost=0\r\n"
                           "dlg27_topmost=0\r\nyear_end_kind=0\r\noff_office=1\r\ndate_roll=0\r\ntimer_presets=3\r\n"
                           "timer_preset00=カップめん\t2\t000000\t1\t3\t0\t\t\r\ntimer_preset01=休憩\t2\t000000\t1\t15\t0\t\t\r\n"
-                          "timer_preset02=会議\t1\t000000\t1\t3\t0\t\t\r\npower_def=0\r\nbirth_date=0\r\n");
+                          "timer_preset02=会議\t1\t000000\t1\t3\t0\t\t\r\npower_def=0\r\nbirth_date=0\r\nalarm_tray=1\r\nalarm_watched_until=0\r\n");
 }
 
 TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {
