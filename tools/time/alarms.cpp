@@ -98,7 +98,10 @@ std::string alarm_line(const AlarmEntry& alarm, std::optional<LocalMinute> next)
 
 std::string ring_day_line(LocalMinute ring) {
     const Date day = day_of(ring);
-    return slashed(day) + " (" + weekday_name(day) + ") " + clock(int(ring % minutes_a_day / 60), int(ring % 60));
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d/%02u/%02u (%s) %s", int(day.year()), unsigned(day.month()), unsigned(day.day()),
+                  weekday_name(day), clock(int(ring % minutes_a_day / 60), int(ring % 60)).c_str());
+    return text;
 }
 
 std::string ring_title(const AlarmEntry& alarm, LocalMinute ring, LocalMinute now) {
