@@ -2,6 +2,7 @@
 #include "app/launcher.h"
 
 #include "app/about_box.h"
+#include "app/alarm_watch.h"
 #include "app/tool_table.h"
 #include "base/win/dpi.h"
 #include "base/win/icons.h"
@@ -38,15 +39,42 @@ void name_buttons(HWND launcher) {
 // written as it closes, and hands each tool its part of them.
 class LauncherWindow {
 public:
-    explicit LauncherWindow(HWND launcher) : launcher_(launcher) {}
+    LauncherWindow(HWND launcher, bool from_startup) : launcher_(launcher), from_startup_(from_startup) {}
 
     INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam) {
         switch (message) {
         case WM_INITDIALOG:
             open();
             return TRUE;
+        // The close box and Alt+F4 leave Quivra waiting where an alarm is on; 終了 ends it.
         case WM_CLOSE:
-            close();
+            if (!exiting_ && settings_.alarms.tray && watch_->any_on()) hide_in_tray();
+            else close();
+            exiting_ = false;
+            return TRUE;
+        case WM_TIMER:
+            if (wparam != alarm_watch_timer) return FALSE;
+            watch_->due();
+            show_tray_tip();
+            return TRUE;
+        case WM_TIMECHANGE:
+            watch_->clock_changed();
+            return TRUE;
+        case WM_POWERBROADCAST:
+            if (wparam == PBT_APMRESUMEAUTOMATIC || wparam == PBT_APMRESUMESUSPEND) watch_->clock_changed();
+            return TRUE;
+        case WM_ALARMS_CHANGED:
+            watch_->arm();
+            show_tray_tip();
+            return TRUE;
+        case WM_SHOW_MISSED:
+            platform().inform(launcher_, missed_);
+            return TRUE;
+        case WM_SHOW_LAUNCHER:
+            show_from_tray();
+            return TRUE;
+        case WM_TRAY_NOTICE:
+            tray_notice(UINT(lparam));
             return TRUE;
         // The session ends regardless; Windows itself lists the tools still counting.
         case WM_QUERYENDSESSION:
@@ -54,6 +82,7 @@ public:
             return TRUE;
         case WM_ENDSESSION:
             if (wparam) {
+                watch_->stop_watching();
                 save_position(0, launcher_, settings_.windows);
                 save_every_open_position(settings_.windows);
                 save_settings(settings_);
@@ -77,11 +106,18 @@ public:
     }
 
     Settings& settings() { return settings_; }
+    bool starts_hidden() const { return from_startup_ && watch_->any_on(); }
 
 private:
     void open() {
         SetWindowTextW(launcher_, version_title);
+        launcher_is(launcher_);
         bool file_was_read = load_settings(settings_);
+        watch_ = std::make_unique<AlarmWatch>(launcher_, settings_);
+        missed_ = watch_->missed_while_closed();
+        // Once the launcher is on screen, for the box to stand in front of it.
+        if (!missed_.empty()) PostMessageW(launcher_, WM_SHOW_MISSED, 0, 0);
+        watch_->arm();
         offer_topmost(launcher_, 0, settings_.windows);
         if (file_was_read) {
             const Position& row = settings_.windows.positions[0];
@@ -106,14 +142,56 @@ private:
         closing_ = false;
         if (!may_close) return;
         close_every_tool();
-        save_position(0, launcher_, settings_.windows);
+        if (!hidden_in_tray_) save_position(0, launcher_, settings_.windows);
+        watch_->stop_watching();
+        platform().tray_icon(launcher_, "");
         save_settings(settings_);
         DestroyWindow(launcher_);
     }
 
+    // The launcher hidden, the program waiting in the notification area; tarv.ini written as at an exit.
+    void hide_in_tray() {
+        if (!hidden_in_tray_) save_position(0, launcher_, settings_.windows);
+        hidden_in_tray_ = true;
+        ShowWindow(launcher_, SW_HIDE);
+        show_tray_tip();
+        save_every_open_position(settings_.windows);
+        watch_->stop_watching();
+        save_settings(settings_);
+    }
+
+    void show_tray_tip() {
+        if (hidden_in_tray_) platform().tray_icon(launcher_, watch_->tray_tip());
+    }
+
+    void show_from_tray() {
+        hidden_in_tray_ = false;
+        platform().tray_icon(launcher_, "");
+        ShowWindow(launcher_, SW_SHOW);
+        SetForegroundWindow(launcher_);
+    }
+
+    void tray_notice(UINT mouse) {
+        if (mouse == WM_LBUTTONUP) return show_from_tray();
+        if (mouse != WM_RBUTTONUP && mouse != WM_CONTEXTMENU) return;
+        HMENU menu = CreatePopupMenu();
+        AppendMenuW(menu, MF_STRING, IDC_OPEN_LAUNCHER_FROM_TRAY, widen("ランチャーを開く").c_str());
+        AppendMenuW(menu, MF_STRING, IDM_EXIT, widen("終了").c_str());
+        POINT at;
+        GetCursorPos(&at);
+        SetForegroundWindow(launcher_);
+        const UINT chosen = UINT(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, launcher_, nullptr));
+        DestroyMenu(menu);
+        if (chosen) command(chosen);
+    }
+
     void command(WPARAM id) {
         switch (id) {
+        case IDC_OPEN_LAUNCHER_FROM_TRAY:
+            show_from_tray();
+            return;
         case IDM_EXIT:
+            exiting_ = true;
             PostMessageW(launcher_, WM_CLOSE, 0, 0);
             return;
         case IDM_HELP:
@@ -127,8 +205,13 @@ private:
     }
 
     const HWND launcher_;
+    const bool from_startup_;  // started by Windows (/tray): hidden where an alarm is on
     Settings settings_;
+    std::unique_ptr<AlarmWatch> watch_;
+    std::string missed_;  // the box of the alarms missed while closed
     bool closing_ = false;
+    bool exiting_ = false;  // 終了 was chosen: the close ends the program
+    bool hidden_in_tray_ = false;
 };
 
 LauncherWindow* launcher_window(HWND launcher) {
@@ -136,7 +219,8 @@ LauncherWindow* launcher_window(HWND launcher) {
 }
 
 INT_PTR CALLBACK launcher_procedure(HWND launcher, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(launcher, DWLP_USER, reinterpret_cast<LONG_PTR>(new LauncherWindow(launcher)));
+    if (message == WM_INITDIALOG)
+        SetWindowLongPtrW(launcher, DWLP_USER, reinterpret_cast<LONG_PTR>(new LauncherWindow(launcher, lparam != 0)));
     LauncherWindow* window = launcher_window(launcher);
     if (!window) return FALSE;
     if (message != WM_NCDESTROY) return window->handle(message, wparam, lparam);
@@ -147,10 +231,12 @@ INT_PTR CALLBACK launcher_procedure(HWND launcher, UINT message, WPARAM wparam, 
 
 }  // namespace
 
-HWND create_launcher() {
+HWND create_launcher(bool from_startup) {
     HWND launcher = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_LAUNCHER),
-                                       nullptr, launcher_procedure, 0);
-    ShowWindow(launcher, SW_SHOW);
+                                       nullptr, launcher_procedure, from_startup);
+    if (!launcher) return launcher;
+    if (launcher_window(launcher)->starts_hidden()) PostMessageW(launcher, WM_CLOSE, 0, 0);
+    else ShowWindow(launcher, SW_SHOW);
     return launcher;
 }
 

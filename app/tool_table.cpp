@@ -2,6 +2,7 @@
 #include "app/tool_table.h"
 
 #include "res/dialogs/age.h"
+#include "res/dialogs/alarms.h"
 #include "res/dialogs/consumption_tax.h"
 #include "res/dialogs/currency.h"
 #include "res/dialogs/date_calculator.h"
@@ -24,6 +25,7 @@
 #include "tools/system/drive_report_dialog.h"
 #include "tools/system/game_dialog.h"
 #include "tools/time/age_dialog.h"
+#include "tools/time/alarm_list_dialog.h"
 #include "tools/time/date_calculator_dialog.h"
 #include "tools/time/holiday_list_dialog.h"
 #include "tools/time/office_calendar_dialog.h"
@@ -84,6 +86,8 @@ const Tool tools[] = {
      list_converter<energy_converter, &Settings::energy>},
     {22, IDC_OPEN_PRESSURE, IDI_PRESSURE_CONVERTER, "圧力は？", IDD_PRESSURE_CONVERTER,
      list_converter<pressure_converter, &Settings::pressure>},
+    {24, IDC_OPEN_ALARMS, IDI_ALARMS, "忘れないで", IDD_ALARMS,
+     keeping<make_alarms_window, &Settings::alarms, &Settings::office_calendar>},
     {25, IDC_OPEN_AGE, IDI_AGE, "何歳？", IDD_AGE, keeping<make_age_window, &Settings::age>, nullptr,
      {{{IDM_AGE_TABLE, &age_table}}}},
     {27, IDC_OPEN_POWER, IDI_POWER_CONVERTER, "馬力は？", IDD_POWER_CONVERTER, list_converter<power_converter, &Settings::power>},

@@ -26,6 +26,8 @@ struct AlarmEntry {
     std::string name;
     std::string sound;  // empty: the system's sound
     std::string message;
+    // A ring put off by 5分後にもう一度, in local minutes since 2000/01/01; 0 for none. Not kept.
+    std::int64_t snoozed_to = 0;
     bool operator==(const AlarmEntry&) const = default;
 };
 

@@ -32,5 +32,7 @@
 #define IDC_OPEN_DATA 98
 #define IDC_OPEN_ENERGY 99
 #define IDC_OPEN_PRESSURE 100
+#define IDC_OPEN_ALARMS 104
 #define IDC_OPEN_AGE 105
 #define IDC_OPEN_POWER 106
+#define IDC_OPEN_LAUNCHER_FROM_TRAY 62 /* the notification area menu's ランチャーを開く */

@@ -279,6 +279,16 @@ int window_number(HWND window) {
     return open ? open->number : 0;
 }
 
+namespace {
+HWND the_launcher = nullptr;
+}
+
+void launcher_is(HWND launcher) { the_launcher = launcher; }
+
+void tell_launcher(UINT message) {
+    if (the_launcher) PostMessageW(the_launcher, message, 0, 0);
+}
+
 bool take_new_window_keystroke(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != 'N' || GetKeyState(VK_CONTROL) >= 0) return false;
     HWND root = GetAncestor(message.hwnd, GA_ROOT);

@@ -90,6 +90,10 @@ struct Tool {
 HWND tool_window(const Tool& tool);
 // 1 for a tool's first window, 2 and up for the others it opens at once.
 int window_number(HWND window);
+// The launcher, which tools tell of what the program as a whole watches (the alarms).
+void launcher_is(HWND launcher);
+void tell_launcher(UINT message);
+
 // Ctrl+N in a tool that opens several windows: posts it the command that opens another.
 bool take_new_window_keystroke(const MSG& message);
 

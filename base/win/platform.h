@@ -84,6 +84,11 @@ public:
                                                             std::wstring_view filter,
                                                             std::wstring_view extension) = 0;
 
+    // The notification area's icon of `window`, with its tip; none when the
+    // tip is empty. Clicks come to the window as WM_TRAY_NOTICE, the mouse
+    // message in lParam.
+    virtual void tray_icon(HWND window, std::string_view cp932_tip) = 0;
+
     // Opens a file in the program the user has chosen for its kind, as a
     // double click would; nothing is reported when it cannot.
     virtual void open_document(HWND owner, const std::wstring& path) = 0;

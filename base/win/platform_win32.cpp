@@ -11,6 +11,7 @@
 #include "base/win/system_minutes.h"
 #include "base/win/text.h"
 #include "base/win/name_box_ids.h"
+#include "base/win/private_messages.h"
 
 namespace quivra {
 namespace {
@@ -166,6 +167,24 @@ public:
         if (!open(&dialog)) return std::nullopt;
         file.resize(file.find(L'\0'));
         return file;
+    }
+
+    void tray_icon(HWND window, std::string_view tip) override {
+        static auto* notify = library_function<decltype(Shell_NotifyIconW)>(L"shell32.dll", "Shell_NotifyIconW");
+        if (!notify) return;
+        NOTIFYICONDATAW icon{};
+        icon.cbSize = sizeof icon;
+        icon.hWnd = window;
+        icon.uID = 1;
+        if (tip.empty()) {
+            notify(NIM_DELETE, &icon);
+            return;
+        }
+        icon.uFlags = NIF_ICON | NIF_TIP | NIF_MESSAGE;
+        icon.uCallbackMessage = WM_TRAY_NOTICE;
+        icon.hIcon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
+        wcsncpy(icon.szTip, widen(tip).c_str(), std::size(icon.szTip) - 1);
+        if (!notify(NIM_MODIFY, &icon)) notify(NIM_ADD, &icon);
     }
 
     void open_document(HWND owner, const std::wstring& path) override {

@@ -22,3 +22,17 @@
 /* Sent by the frame before the launcher closes: TRUE from a tool that is
    counting, so that several counting windows of one tool ask one question. */
 #define WM_IS_COUNTING (WM_APP + 4)
+
+/* Sent to the launcher when an alarm was added, changed, removed or turned
+   on or off, and by the launcher to the alarms' window when a ring changed
+   one: the next ring is armed and shown anew. */
+#define WM_ALARMS_CHANGED (WM_APP + 5)
+
+/* Posted to a running Quivra's hidden launcher by a second start: show it. */
+#define WM_SHOW_LAUNCHER (WM_APP + 6)
+
+/* The notification area's icon telling the launcher of a click or its menu. */
+#define WM_TRAY_NOTICE (WM_APP + 7)
+
+/* Posted by the launcher to itself at start, once it is on screen: the box of the alarms missed while closed. */
+#define WM_SHOW_MISSED (WM_APP + 8)

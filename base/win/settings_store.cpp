@@ -77,12 +77,17 @@ bool is_read_only(const std::wstring& path) {
 
 }  // namespace
 
-std::wstring program_directory() {
+std::wstring program_path() {
     std::wstring path(MAX_PATH, L'\0');
     DWORD length;
     while ((length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()))) == path.size())
         path.resize(path.size() * 2);
     path.resize(length);
+    return path;
+}
+
+std::wstring program_directory() {
+    const std::wstring path = program_path();
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 

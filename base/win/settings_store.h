@@ -8,6 +8,7 @@
 
 namespace quivra {
 
+std::wstring program_path();
 // Ends in a backslash.
 std::wstring program_directory();
 

@@ -56,6 +56,8 @@ Section "un.Quivra"
     Delete "$INSTDIR\uninstall.exe"
     Delete "$SMPROGRAMS\Quivra.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; 忘れないで's 「Windowsの開始時にQuivraを起動する」
+    DeleteRegValue HKCU "Software\Microsoft\Windows\CurrentVersion\Run" "Quivra"
 SectionEnd
 
 ; Off unless the user ticks it, and so off in a silent uninstall.

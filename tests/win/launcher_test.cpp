@@ -88,11 +88,12 @@ bool whole_file(const std::string& file) {
            file.find("\r\ndlg19_topmost=0\r\ndate_first=0\r\ndate_unit=0\r\noff_sat=1\r\noff_sun=1\r\n"
                      "off_hol=1\r\noff_year_end=0\r\nfuel_def=0\r\ndata_def=0\r\nenergy_def=0\r\npressure_def=0\r\n"
                      "dlg20_left=") != std::string::npos &&
-           file.ends_with("\r\ndlg27_top=0\r\ndlg20_topmost=0\r\ndlg21_topmost=0\r\ndlg22_topmost=0\r\n"
+           file.find("\r\ndlg27_top=0\r\ndlg20_topmost=0\r\ndlg21_topmost=0\r\ndlg22_topmost=0\r\n"
                           "dlg23_topmost=0\r\ndlg24_topmost=0\r\ndlg25_topmost=0\r\ndlg26_topmost=0\r\n"
                           "dlg27_topmost=0\r\nyear_end_kind=0\r\noff_office=1\r\ndate_roll=0\r\ntimer_presets=3\r\n"
                           "timer_preset00=カップめん\t2\t000000\t1\t3\t0\t\t\r\ntimer_preset01=休憩\t2\t000000\t1\t15\t0\t\t\r\n"
-                          "timer_preset02=会議\t1\t000000\t1\t3\t0\t\t\r\npower_def=0\r\nbirth_date=0\r\nalarm_tray=1\r\nalarm_watched_until=0\r\n");
+                          "timer_preset02=会議\t1\t000000\t1\t3\t0\t\t\r\npower_def=0\r\nbirth_date=0\r\nalarm_tray=1\r\nalarm_watched_until=") != std::string::npos &&
+           file.ends_with("\r\n") && file.find("\r\nalarm00=") == std::string::npos;
 }
 
 TEST(Program, RunsOnceAndItsExitWritesTheWholeSettingsFile) {

@@ -54,6 +54,7 @@ public:
         return chosen_file;
     }
     void open_document(HWND, const std::wstring& path) override { opened.push_back(path); }
+    void tray_icon(HWND, std::string_view tip) override { tray_tip = tip; }
     WindowsVersion windows_version() override { return version; }
     std::uint32_t logical_drives() override;
     unsigned drive_type(char letter) override { return drive(letter).type; }
@@ -80,6 +81,7 @@ public:
     std::vector<std::wstring> file_extensions;   // the default extension of every file-open dialog shown
     std::optional<std::wstring> chosen_file;     // what the user picks; empty cancels
     std::vector<std::wstring> opened;            // every document handed to the shell
+    std::string tray_tip;                        // the notification area's icon's tip; empty: no icon
 
     // Every zone is unknown, so the table's hours show, unless the system's own database answers.
     bool system_zones = false;

@@ -1,6 +1,7 @@
 // The rings of alarms, day by day over the office calendar.
 #include "tools/time/alarms.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -65,6 +66,11 @@ Date day_of(LocalMinute minute) {
 
 std::optional<LocalMinute> next_ring(const AlarmEntry& alarm, LocalMinute from, const DaysOff& office) {
     if (!alarm.on) return std::nullopt;
+    const std::optional<LocalMinute> snoozed = alarm.snoozed_to >= from ? std::optional(alarm.snoozed_to) : std::nullopt;
+    AlarmEntry unsnoozed = alarm;
+    unsnoozed.snoozed_to = 0;
+    const std::optional<LocalMinute> regular = snoozed ? next_ring(unsnoozed, from, office) : std::nullopt;
+    if (snoozed) return regular ? std::min(*snoozed, *regular) : snoozed;
     Date day = day_of(from);
     for (int searched = 0; searched < days_searched; ++searched, day = *add_days(day, 1)) {
         if (alarm.repeat == AlarmRepeat::once && day > alarm.date) return std::nullopt;

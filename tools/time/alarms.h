@@ -20,7 +20,7 @@ inline constexpr LocalMinute minutes_a_day = 24 * 60;
 // A ring put off by 5分後にもう一度.
 inline constexpr LocalMinute snooze_minutes = 5;
 
-// The first ring at or after `from`; empty when the alarm is off or never rings again.
+// The first ring at or after `from`, a snoozed one included; empty when the alarm is off or never rings again.
 std::optional<LocalMinute> next_ring(const AlarmEntry& alarm, LocalMinute from, const DaysOff& office);
 // Every ring from `from` up to, not including, `to`, whether the alarm is on or not.
 std::vector<LocalMinute> rings_between(const AlarmEntry& alarm, LocalMinute from, LocalMinute to, const DaysOff& office);
