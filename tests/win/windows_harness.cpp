@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <utility>
 
 #include <commctrl.h>
@@ -77,6 +78,34 @@ HWND window_titled(std::string_view caption) {
     for (HWND window : top_level_windows())
         if (window_text(window) == caption) return window;
     return nullptr;
+}
+
+namespace {
+
+// A window that runs what is posted to it, so that a test's step runs inside a modal loop.
+LRESULT CALLBACK step_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message != WM_APP) return DefWindowProcW(window, message, wparam, lparam);
+    std::unique_ptr<std::function<void()>> act(reinterpret_cast<std::function<void()>*>(lparam));
+    (*act)();
+    return 0;
+}
+
+HWND step_window() {
+    static HWND window = [] {
+        WNDCLASSW steps{};
+        steps.lpfnWndProc = step_procedure;
+        steps.hInstance = GetModuleHandleW(nullptr);
+        steps.lpszClassName = L"QuivraTestSteps";
+        RegisterClassW(&steps);
+        return CreateWindowW(L"QuivraTestSteps", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }();
+    return window;
+}
+
+}  // namespace
+
+void during_next_modal(std::function<void()> act) {
+    PostMessageW(step_window(), WM_APP, 0, reinterpret_cast<LPARAM>(new std::function<void()>(std::move(act))));
 }
 
 std::vector<std::string> drop_down_rows(HWND dialog, int id) {

@@ -146,6 +146,9 @@ protected:
 HWND tool_window_with(int id);
 // The program's window with this caption; null when none has it.
 HWND window_titled(std::string_view caption);
+// Runs `act` inside the next modal loop, such as an editor's, once it is up.
+void during_next_modal(std::function<void()> act);
+
 // Every row of a drop-down list, in order.
 std::vector<std::string> drop_down_rows(HWND dialog, int id);
 

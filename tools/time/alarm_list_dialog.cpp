@@ -89,9 +89,10 @@ private:
     void show(int chosen_row = -2) {
         if (chosen_row == -2) chosen_row = row();
         const DaysOff office = days_off_of(office_);
-        const LocalMinute now = local_minute_now();
+        // The watch rings an alarm as its minute begins: this minute's is past.
+        const LocalMinute next_minute = local_minute_now() + 1;
         std::vector<std::string> lines;
-        for (const AlarmEntry& alarm : kept_.alarms) lines.push_back(alarm_line(alarm, next_ring(alarm, now, office)));
+        for (const AlarmEntry& alarm : kept_.alarms) lines.push_back(alarm_line(alarm, next_ring(alarm, next_minute, office)));
         show_lines(window(), IDC_ALARM_LIST, lines);
         SendDlgItemMessageW(window(), IDC_ALARM_LIST, LB_SETCURSEL, WPARAM(chosen_row), 0);
         show_rings();
@@ -100,8 +101,8 @@ private:
     void show_rings() {
         std::vector<std::string> lines;
         if (const AlarmEntry* alarm = chosen(); alarm && alarm->on) {
-            const LocalMinute now = local_minute_now();
-            for (LocalMinute ring : rings_between(*alarm, now, now + 31 * minutes_a_day, days_off_of(office_)))
+            const LocalMinute next_minute = local_minute_now() + 1;
+            for (LocalMinute ring : rings_between(*alarm, next_minute, next_minute + 31 * minutes_a_day, days_off_of(office_)))
                 lines.push_back(ring_day_line(ring));
         }
         show_lines(window(), IDC_ALARM_RINGS, lines);
