@@ -86,8 +86,10 @@ private:
         tell_launcher(WM_ALARMS_CHANGED);
     }
 
+    // The chosen alarm stays chosen; with none, the first, so that its 31 days show.
     void show(int chosen_row = -2) {
         if (chosen_row == -2) chosen_row = row();
+        if (chosen_row < 0 || chosen_row >= int(kept_.alarms.size())) chosen_row = kept_.alarms.empty() ? -1 : 0;
         const DaysOff office = days_off_of(office_);
         // The watch rings an alarm as its minute begins: this minute's is past.
         const LocalMinute next_minute = local_minute_now() + 1;
