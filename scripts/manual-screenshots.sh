@@ -10,7 +10,7 @@ mkdir -p "$pictures"
 # an alarm, a timer message, today's tax rate and the company's days rather than empty defaults.
 settings=$(mktemp)
 trap 'rm -f "$settings"' EXIT
-printf 'alarm=C:\\Windows\\Media\\Alarm01.wav\ntmsg_sw=1\ntmsg=お茶の時間です\ntax_ritu=10\nbirth_date=19900510\noffice00=off,0813,0816,お盆休み\noffice01=work,20270327,20270327,棚卸し\n' | iconv -f UTF-8 -t CP932 >"$settings"
+printf 'alarm=C:\\Windows\\Media\\Alarm01.wav\ntmsg_sw=1\ntmsg=お茶の時間です\ntax_ritu=10\nbirth_date=19900510\noffice00=off,0813,0816,お盆休み\noffice01=work,20270327,20270327,棚卸し\nalarm00=1\t0900\t3\t0000000\t20261209\t朝会\t\t\nalarm01=1\t1730\t4\t0101010\t20261209\t退勤\t\t\n' | iconv -f UTF-8 -t CP932 >"$settings"
 export QUIVRA_SETTINGS=$settings
 
 # The number behind a name of the ids headers, so the list reads as the code does.
@@ -53,6 +53,7 @@ tool data IDC_OPEN_DATA "$(list_convert DATA_CONVERTER_BASE)"
 tool energy IDC_OPEN_ENERGY "$(list_convert ENERGY_CONVERTER_BASE)"
 tool pressure IDC_OPEN_PRESSURE "$(list_convert PRESSURE_CONVERTER_BASE)"
 tool power IDC_OPEN_POWER "$(list_convert POWER_CONVERTER_BASE)"
+tool alarms IDC_OPEN_ALARMS
 tool age IDC_OPEN_AGE "$(id IDC_AGE_CALCULATE)"
 tool age_table IDC_OPEN_AGE "$(id IDM_AGE_TABLE)"
 tool consumption_tax IDC_OPEN_TAX "$(id IDC_TAX_CALCULATE)"

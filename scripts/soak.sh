@@ -46,7 +46,8 @@ recipes+=("$(id IDC_OPEN_WORLD_CLOCK):c$(id IDC_WORLD_REPORT)"
           "$(id IDC_OPEN_CURRENCY):o$(id IDM_RATE_EDITOR),c$(id IDC_RATE_CANCEL),x"
           "$(id IDC_OPEN_DATE_CALCULATOR):o$(id IDM_OFFICE_CALENDAR),x"
           "$(id IDC_OPEN_TIMER):o$(id IDM_NEW_TIMER),x"
-          "$(id IDC_OPEN_AGE):c$(id IDC_AGE_CALCULATE),o$(id IDM_AGE_TABLE),x")
+          "$(id IDC_OPEN_AGE):c$(id IDC_AGE_CALCULATE),o$(id IDM_AGE_TABLE),x"
+          "$(id IDC_OPEN_ALARMS):c$(id IDC_ALARM_SWITCH)")
 
 start_display 300
 probe() {
