@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/decimal.h"
+#include "base/tab_fields.h"
 #include "base/shift_jis.h"
 #include "base/timer_preset.h"
 
@@ -18,22 +19,15 @@ bool digits_only(std::string_view text, std::size_t size) {
 }
 
 std::string untabbed(std::string_view text, std::size_t max_bytes) {
-    std::string kept(cut_to_whole_characters(text, max_bytes));
-    std::replace(kept.begin(), kept.end(), '\t', ' ');
-    return kept;
+    return quivra::untabbed(std::string(cut_to_whole_characters(text, max_bytes)));
 }
 
 }  // namespace
 
 std::optional<AlarmEntry> read_alarm_entry(std::string_view text) {
-    text = text.substr(0, text.find_first_of(std::string_view("\0\r\n\x1a", 4)));
-    std::string_view fields[field_count];
-    for (std::size_t i = 0; i < field_count; ++i) {
-        std::size_t tab = i + 1 < field_count ? text.find('\t') : text.size();
-        if (tab == std::string_view::npos) return std::nullopt;
-        fields[i] = text.substr(0, tab);
-        text.remove_prefix(std::min(text.size(), tab + 1));
-    }
+    const auto read = tab_fields<field_count>(text);
+    if (!read) return std::nullopt;
+    const auto& fields = *read;
     const std::string_view on = fields[0], time = fields[1], repeat = fields[2], days = fields[3], day = fields[4];
     if ((on != "0" && on != "1") || !digits_only(time, 4) || repeat.size() != 1 || repeat[0] < '0' || repeat[0] > '4' ||
         days.size() != 7 || !std::all_of(days.begin(), days.end(), [](char c) { return c == '0' || c == '1'; }) ||

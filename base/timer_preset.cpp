@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/decimal.h"
+#include "base/tab_fields.h"
 #include "base/shift_jis.h"
 
 namespace quivra {
@@ -21,12 +22,6 @@ std::string cut(std::string_view text, std::size_t max_bytes) {
     return std::string(cut_to_whole_characters(text, max_bytes));
 }
 
-// A tab would end the field early; pasted into a field, it is a space.
-std::string untabbed(std::string text) {
-    std::replace(text.begin(), text.end(), '\t', ' ');
-    return text;
-}
-
 }  // namespace
 
 std::vector<TimerPreset> first_timer_presets() {
@@ -36,14 +31,9 @@ std::vector<TimerPreset> first_timer_presets() {
 }
 
 std::optional<TimerPreset> read_timer_preset(std::string_view text) {
-    text = text.substr(0, text.find_first_of(std::string_view("\0\r\n\x1a", 4)));
-    std::string_view fields[field_count];
-    for (std::size_t i = 0; i < field_count; ++i) {
-        std::size_t tab = i + 1 < field_count ? text.find('\t') : text.size();
-        if (tab == std::string_view::npos) return std::nullopt;
-        fields[i] = text.substr(0, tab);
-        text.remove_prefix(std::min(text.size(), tab + 1));
-    }
+    const auto read = tab_fields<field_count>(text);
+    if (!read) return std::nullopt;
+    const auto& fields = *read;
     const std::string_view mode = fields[1], ring_at = fields[2], hours = fields[3], minutes = fields[4],
                            shown = fields[5];
     if (fields[0].empty() || (mode != "0" && mode != "1" && mode != "2") || !is_number(ring_at, 6) ||
