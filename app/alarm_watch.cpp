@@ -27,8 +27,9 @@ AlarmWatch::AlarmWatch(HWND launcher, Settings& settings)
     : launcher_(launcher), settings_(settings), seen_(local_minute_now() - 1) {}
 
 std::string AlarmWatch::missed_while_closed() {
-    const LocalMinute since = settings_.alarms.watched_until;
-    if (since <= 0) return {};
+    if (settings_.alarms.watched_until <= 0) return {};
+    // A start after months away names the last month's, and starts at once.
+    const LocalMinute since = std::max<LocalMinute>(settings_.alarms.watched_until, seen_ - 31 * minutes_a_day);
     const DaysOff office = days_off_of(settings_.office_calendar);
     std::vector<std::pair<LocalMinute, std::string>> missed;
     for (AlarmEntry& alarm : settings_.alarms.alarms) {
