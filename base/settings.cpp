@@ -158,6 +158,16 @@ std::string stored_text(std::string_view text, std::size_t max_bytes) {
     return std::string(cut_to_whole_characters(text, max_bytes));
 }
 
+// NAMEnn=TEXT, one entry of a list: kept in the file's order where it reads, up to the list's most;
+// a line that reads as no entry is skipped.
+template <class Entry>
+void read_listed(std::vector<Entry>& list, std::size_t most, std::string_view after,
+                 std::optional<Entry> (*read)(std::string_view)) {
+    int index = 0;
+    if (!read_index(after, int(most), index) || from(after, 2).substr(0, 1) != "=" || list.size() >= most) return;
+    if (std::optional<Entry> entry = read(from(after, 3))) list.push_back(*entry);
+}
+
 void read_key(Settings& s, const Key& key, std::string_view line) {
     std::string_view after = line.substr(key.name.size());
     bool assigned = after.starts_with('=');
@@ -192,28 +202,11 @@ void read_key(Settings& s, const Key& key, std::string_view line) {
             if (assigned) s.passcode = read_decimal(value.substr(0, 10));
         },
         [&](TimerPresets) {
-            std::vector<TimerPreset>& presets = s.timer.presets;
-            if (after.starts_with("s=")) return presets.clear();
-            if (!read_index(after, int(timer_presets_max), index) || from(after, 2).substr(0, 1) != "=" ||
-                presets.size() >= timer_presets_max)
-                return;
-            if (std::optional<TimerPreset> preset = read_timer_preset(from(after, 3))) presets.push_back(*preset);
+            if (after.starts_with("s=")) return s.timer.presets.clear();
+            read_listed(s.timer.presets, timer_presets_max, after, read_timer_preset);
         },
-        [&](AlarmEntries) {
-            std::vector<AlarmEntry>& alarms = s.alarms.alarms;
-            if (!read_index(after, int(alarms_max), index) || from(after, 2).substr(0, 1) != "=" ||
-                alarms.size() >= alarms_max)
-                return;
-            if (std::optional<AlarmEntry> alarm = read_alarm_entry(from(after, 3))) alarms.push_back(*alarm);
-        },
-        // A line that reads as no entry is skipped; the others keep their order.
-        [&](OfficeEntries) {
-            std::vector<OfficeEntry>& entries = s.office_calendar.entries;
-            if (!read_index(after, int(office_entries_max), index) || from(after, 2).substr(0, 1) != "=" ||
-                entries.size() >= office_entries_max)
-                return;
-            if (std::optional<OfficeEntry> entry = read_office_entry(from(after, 3))) entries.push_back(*entry);
-        },
+        [&](AlarmEntries) { read_listed(s.alarms.alarms, alarms_max, after, read_alarm_entry); },
+        [&](OfficeEntries) { read_listed(s.office_calendar.entries, office_entries_max, after, read_office_entry); },
     }, key.value);
 }
 
@@ -226,6 +219,12 @@ std::string row_key(std::string_view name, int row, std::string_view field) {
 
 void put(std::string& out, std::string_view name, std::string_view value) {
     out.append(name).append("=").append(value).append("\r\n");
+}
+
+template <class Entry>
+void write_listed(std::string& out, std::string_view name, const std::vector<Entry>& list, std::size_t most,
+                  std::string (*text)(const Entry&)) {
+    for (std::size_t i = 0; i < list.size() && i < most; ++i) put(out, std::string(name) + two_digits(int(i)), text(list[i]));
 }
 
 // The accessors reach into a part for reading and writing alike; writing only reads through them.
@@ -251,22 +250,11 @@ void write_key(std::string& out, const Settings& kept, const Key& key) {
                 put(out, row_key(key.name, row, flags.field), s.windows.topmost[row] ? "1" : "0");
         },
         [&](TimerPresets) {
-            const std::vector<TimerPreset>& presets = s.timer.presets;
-            const std::size_t count = std::min(presets.size(), timer_presets_max);
-            put(out, std::string(key.name) + "s", std::to_string(count));
-            for (std::size_t i = 0; i < count; ++i)
-                put(out, std::string(key.name) + two_digits(int(i)), timer_preset_text(presets[i]));
+            put(out, std::string(key.name) + "s", std::to_string(std::min(s.timer.presets.size(), timer_presets_max)));
+            write_listed(out, key.name, s.timer.presets, timer_presets_max, timer_preset_text);
         },
-        [&](AlarmEntries) {
-            const std::vector<AlarmEntry>& alarms = s.alarms.alarms;
-            for (std::size_t i = 0; i < alarms.size() && i < alarms_max; ++i)
-                put(out, std::string(key.name) + two_digits(int(i)), alarm_entry_text(alarms[i]));
-        },
-        [&](OfficeEntries) {
-            const std::vector<OfficeEntry>& entries = s.office_calendar.entries;
-            for (std::size_t i = 0; i < entries.size() && i < office_entries_max; ++i)
-                put(out, std::string(key.name) + two_digits(int(i)), office_entry_text(entries[i]));
-        },
+        [&](AlarmEntries) { write_listed(out, key.name, s.alarms.alarms, alarms_max, alarm_entry_text); },
+        [&](OfficeEntries) { write_listed(out, key.name, s.office_calendar.entries, office_entries_max, office_entry_text); },
         [&](CarriedCode) {
             char text[24];
             std::snprintf(text, sizeof text, "%010lld", static_cast<long long>(s.passcode));
